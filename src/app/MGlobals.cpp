@@ -1,0 +1,130 @@
+#include "app/MGlobals.h"
+
+#include "app/MConfig.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+
+#include <mutex>
+
+MShared<QString> g_DataFolder;
+MShared<QString> g_ConfigFilePath{QStringLiteral("zanapp.plist")};
+MShared<QString> g_CacheFilePath{QStringLiteral("pinlark.html")};
+
+MShared<double> g_WindowX;
+MShared<double> g_WindowY;
+MShared<double> g_WindowWidth{360};
+MShared<double> g_WindowHeight{600};
+
+MShared<QString> g_OnlineOneNoteAccessToken;
+MShared<QString> g_OnlineOneNoteRefreshToken;
+MShared<QString> g_OnlineOneNoteAccountId;
+MShared<QString> g_OnlineOneNoteUserId;
+MShared<QString> g_OnlineOneNoteCode;
+MShared<QString> g_OnlineOneNoteClientId{QString::fromLatin1(MGlobals::kDefaultClientId)};
+MShared<QString> g_OnlineOneNoteLastAccess;
+
+MShared<QString> g_IdentityRoot{QString::fromLatin1(MGlobals::kDefaultIdentityRoot)};
+MShared<QString> g_RedirectAddress{QString::fromLatin1(MGlobals::kDefaultRedirectAddress)};
+MShared<QString> g_GraphRoot{QString::fromLatin1(MGlobals::kDefaultGraphRoot)};
+
+MShared<QString> g_PinlarkPageId;
+MShared<QString> g_PinlarkPageLastModified;
+MShared<QString> g_PinlarkPageClientUrl;
+MShared<QString> g_PinlarkPageHtml;
+
+std::atomic<qint64> g_Ticks{0};
+
+namespace MGlobals {
+
+namespace {
+
+const QString kConfigFileName = QStringLiteral("zanapp.plist");
+const QString kCacheFileName = QStringLiteral("pinlark.html");
+
+struct StringSetting {
+    const char *key;
+    MShared<QString> &variable;
+};
+
+const StringSetting kCredentials[] = {
+    {"OnlineOneNoteAccessToken", g_OnlineOneNoteAccessToken},
+    {"OnlineOneNoteRefreshToken", g_OnlineOneNoteRefreshToken},
+    {"OnlineOneNoteAccountId", g_OnlineOneNoteAccountId},
+    {"OnlineOneNoteUserId", g_OnlineOneNoteUserId},
+};
+
+// Optional keys that point the app at other services; read at start-up only, and
+// kept in the file by every save because a save re-reads the file first.
+const StringSetting kRemoteRoots[] = {
+    {"IdentityRoot", g_IdentityRoot},
+    {"RedirectAddress", g_RedirectAddress},
+    {"GraphRoot", g_GraphRoot},
+    {"ClientId", g_OnlineOneNoteClientId},
+};
+
+struct RealSetting {
+    const char *key;
+    MShared<double> &variable;
+};
+
+const RealSetting kGeometry[] = {
+    {"WindowX", g_WindowX},
+    {"WindowY", g_WindowY},
+    {"WindowWidth", g_WindowWidth},
+    {"WindowHeight", g_WindowHeight},
+};
+
+std::mutex g_saveMutex;
+
+} // namespace
+
+QString DataFolderPath()
+{
+    const QString support = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    return QDir(support).filePath(QStringLiteral("Marrowfield/") +
+                                  QCoreApplication::applicationName());
+}
+
+void InitDataFolder()
+{
+    const QString folder = DataFolderPath();
+    g_DataFolder.store(folder);
+    g_ConfigFilePath.store(QDir(folder).filePath(kConfigFileName));
+    g_CacheFilePath.store(QDir(folder).filePath(kCacheFileName));
+
+    // The settings file holds the tokens: keep the folder to its owner.
+    QDir().mkpath(folder);
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+    LoadConfig();
+}
+
+void LoadConfig()
+{
+    const MConfig config(g_ConfigFilePath.load());
+    for (const auto &[key, variable] : kGeometry)
+        variable.store(config.ReadValueDefFloat(QLatin1String(key), variable.load()));
+    for (const auto &[key, variable] : kCredentials)
+        variable.store(config.ReadValueDefStr(QLatin1String(key), variable.load()));
+    for (const auto &[key, variable] : kRemoteRoots) {
+        const QString value = config.ReadValueDefStr(QLatin1String(key), QString());
+        if (!value.isEmpty())
+            variable.store(value);
+    }
+}
+
+void SaveConfig()
+{
+    std::lock_guard lock(g_saveMutex);
+    MConfig config(g_ConfigFilePath.load());
+    for (const auto &[key, variable] : kGeometry)
+        config.WriteValueFloat(QLatin1String(key), variable.load());
+    for (const auto &[key, variable] : kCredentials)
+        config.WriteValueStr(QLatin1String(key), variable.load());
+    config.Save();
+}
+
+} // namespace MGlobals

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "app/MShared.h"
+
+#include <QString>
+
+#include <atomic>
+
+// Process-wide state through which the main thread and the sync worker meet. Each
+// variable is replaced whole (see MShared); neither thread calls into the other.
+
+// Paths: bare names until InitDataFolder makes them complete.
+extern MShared<QString> g_DataFolder;
+extern MShared<QString> g_ConfigFilePath;
+extern MShared<QString> g_CacheFilePath;
+
+// Main window geometry in the settings file's terms: left edge, top edge with y
+// growing upwards from the primary screen's bottom, width, height.
+extern MShared<double> g_WindowX;
+extern MShared<double> g_WindowY;
+extern MShared<double> g_WindowWidth;
+extern MShared<double> g_WindowHeight;
+
+// Credentials. Signed in means access token and user id both non-empty.
+extern MShared<QString> g_OnlineOneNoteAccessToken;
+extern MShared<QString> g_OnlineOneNoteRefreshToken;
+extern MShared<QString> g_OnlineOneNoteAccountId;
+extern MShared<QString> g_OnlineOneNoteUserId;
+// Authorization code handed from the sign-in window to the worker; never saved.
+extern MShared<QString> g_OnlineOneNoteCode;
+// The application's client id at the identity platform ("ClientId" overrides it).
+extern MShared<QString> g_OnlineOneNoteClientId;
+extern MShared<QString> g_OnlineOneNoteLastAccess;
+
+// Remote service roots; the settings file may point them at a local stand-in.
+extern MShared<QString> g_IdentityRoot;
+extern MShared<QString> g_RedirectAddress;
+extern MShared<QString> g_GraphRoot;
+
+// The board page as the worker last found it.
+extern MShared<QString> g_PinlarkPageId;
+extern MShared<QString> g_PinlarkPageLastModified;
+extern MShared<QString> g_PinlarkPageClientUrl;
+// A downloaded page not yet taken by the main thread; empty means nothing new.
+extern MShared<QString> g_PinlarkPageHtml;
+
+// Whole seconds since 1970 at which the worker's download step last passed its
+// 120-second check; 0 makes the next step download at once.
+extern std::atomic<qint64> g_Ticks;
+
+namespace MGlobals {
+
+inline constexpr auto kDefaultClientId = "5c1a6f0e-3b7d-4e29-9a84-2f6d0c8b1e37";
+inline constexpr auto kDefaultIdentityRoot = "https://login.microsoftonline.com";
+inline constexpr auto kDefaultRedirectAddress = "https://login.live.com/oauth20_desktop.srf";
+inline constexpr auto kDefaultGraphRoot = "https://graph.microsoft.com";
+
+// The data folder this user's Pinlark keeps its files in; does not create it.
+QString DataFolderPath();
+
+// Sets the paths, creates the data folder (readable by its owner only) and loads
+// the settings. Called once at start-up, before anything reads a setting.
+void InitDataFolder();
+void LoadConfig();
+// Writes the eight settings; other keys in the file are kept. Safe to call from
+// both threads: calls run one at a time.
+void SaveConfig();
+
+} // namespace MGlobals

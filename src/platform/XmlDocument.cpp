@@ -1,0 +1,98 @@
+#include "platform/XmlDocument.h"
+
+#include <libxml/parser.h>
+#include <libxml/tree.h>
+
+#include <limits>
+#include <mutex>
+
+namespace platform {
+
+namespace {
+
+// Refuses every external resource: a page can name a DTD or an external entity,
+// and neither may make us open a file or a connection.
+xmlParserInputPtr refuseExternalEntity(const char *, const char *, xmlParserCtxtPtr)
+{
+    return nullptr;
+}
+
+void silentError(void *, const char *, ...) {}
+
+void initOnce()
+{
+    static std::once_flag once;
+    std::call_once(once, [] {
+        xmlInitParser();
+        xmlSetExternalEntityLoader(refuseExternalEntity);
+        xmlSetGenericErrorFunc(nullptr, silentError);
+    });
+}
+
+} // namespace
+
+bool XmlNode::isElement() const
+{
+    return m_node && m_node->type == XML_ELEMENT_NODE;
+}
+
+QByteArrayView XmlNode::name() const
+{
+    if (!m_node || !m_node->name)
+        return {};
+    return QByteArrayView(reinterpret_cast<const char *>(m_node->name));
+}
+
+XmlNode XmlNode::firstChild() const
+{
+    return XmlNode(m_node ? m_node->children : nullptr);
+}
+
+XmlNode XmlNode::nextSibling() const
+{
+    return XmlNode(m_node ? m_node->next : nullptr);
+}
+
+XmlNode XmlNode::parent() const
+{
+    return XmlNode(m_node ? m_node->parent : nullptr);
+}
+
+QString XmlNode::stringValue() const
+{
+    if (!m_node)
+        return {};
+    xmlChar *content = xmlNodeGetContent(m_node);
+    if (!content)
+        return {};
+    QString text = QString::fromUtf8(reinterpret_cast<const char *>(content));
+    xmlFree(content);
+    return text;
+}
+
+std::unique_ptr<XmlDocument> XmlDocument::parse(QByteArrayView utf8)
+{
+    initOnce();
+    if (utf8.isEmpty() || utf8.size() > std::numeric_limits<int>::max())
+        return nullptr;
+    // No NOENT (entity substitution), no DTDLOAD/DTDATTR (outside DTDs), no NOBLANKS
+    // and no NOCDATA: the board keeps white space and CDATA text as written.
+    constexpr int options = XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING;
+    xmlDocPtr doc = xmlReadMemory(utf8.data(), static_cast<int>(utf8.size()), nullptr, "UTF-8",
+                                  options);
+    if (!doc)
+        return nullptr;
+    return std::unique_ptr<XmlDocument>(new XmlDocument(doc));
+}
+
+XmlDocument::~XmlDocument()
+{
+    xmlFreeDoc(m_doc);
+}
+
+XmlNode XmlDocument::documentNode() const
+{
+    return XmlNode(reinterpret_cast<xmlNodePtr>(m_doc));
+}
+
+} // namespace platform

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QByteArrayView>
+#include <QString>
+
+#include <memory>
+
+struct _xmlDoc;
+struct _xmlNode;
+
+namespace platform {
+
+// A read-only view of one node of a parsed document. Cheap to copy; valid while
+// its XmlDocument lives.
+class XmlNode
+{
+public:
+    XmlNode() = default;
+    explicit XmlNode(_xmlNode *node) : m_node(node) {}
+
+    explicit operator bool() const { return m_node != nullptr; }
+    bool isElement() const;
+    // Element name as UTF-8; empty for nodes that have none.
+    QByteArrayView name() const;
+    XmlNode firstChild() const;
+    XmlNode nextSibling() const;
+    XmlNode parent() const;
+    // All text beneath the node in document order, without markup.
+    QString stringValue() const;
+
+private:
+    _xmlNode *m_node = nullptr;
+};
+
+// A well-formed XML document parsed from bytes that came from the network: nothing
+// is ever loaded from outside (no DTD, no external entity, no network) and no entity
+// is substituted. White-space-only text and CDATA sections are kept as they are.
+class XmlDocument
+{
+public:
+    // Null when the bytes are not well-formed XML.
+    static std::unique_ptr<XmlDocument> parse(QByteArrayView utf8);
+    ~XmlDocument();
+
+    // The document node: its children are the top-level nodes.
+    XmlNode documentNode() const;
+
+private:
+    explicit XmlDocument(_xmlDoc *doc) : m_doc(doc) {}
+    _xmlDoc *m_doc;
+};
+
+} // namespace platform

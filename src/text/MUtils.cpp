@@ -1,0 +1,149 @@
+#include "text/MUtils.h"
+
+namespace MUtils {
+
+namespace {
+
+// Lower-casing can change the length of a few characters (U+0130 becomes two
+// units). Positions found in a lower-cased copy must still point into the original,
+// so fold letter case one UTF-16 unit at a time: same length, same positions.
+QString lowerSameLength(const QString &text)
+{
+    QString out = text;
+    for (QChar &c : out) {
+        const QChar lower = c.toLower();
+        c = lower;
+    }
+    return out;
+}
+
+} // namespace
+
+QString GetStringBetween(const QString &text, const QString &start, const QString &end)
+{
+    qsizetype from = 0;
+    if (!start.isEmpty()) {
+        const qsizetype at = text.indexOf(start);
+        if (at < 0)
+            return {};
+        from = at + start.size();
+    }
+    if (end.isEmpty())
+        return text.mid(from);
+    const qsizetype stop = text.indexOf(end, from);
+    if (stop < 0)
+        return {};
+    return text.mid(from, stop - from);
+}
+
+QString GetStringBetweenIgnoreCase(const QString &text, const QString &start, const QString &end)
+{
+    const QString lowText = lowerSameLength(text);
+    const QString lowStart = lowerSameLength(start);
+    const QString lowEnd = lowerSameLength(end);
+    qsizetype from = 0;
+    if (!lowStart.isEmpty()) {
+        const qsizetype at = lowText.indexOf(lowStart);
+        if (at < 0)
+            return {};
+        from = at + lowStart.size();
+    }
+    if (lowEnd.isEmpty())
+        return text.mid(from);
+    const qsizetype stop = lowText.indexOf(lowEnd, from);
+    if (stop < 0)
+        return {};
+    return text.mid(from, stop - from);
+}
+
+QString RemoveHtmlTags(const QString &text)
+{
+    // Removing the first span leaves no "<" before the cut, so the next span is
+    // always found after it: one pass gives the same result as rescanning from the
+    // front after every removal.
+    QString out;
+    qsizetype pos = 0;
+    for (;;) {
+        const qsizetype open = text.indexOf(u'<', pos);
+        if (open < 0)
+            break;
+        const qsizetype close = text.indexOf(u'>', open + 1);
+        if (close < 0 || close == open + 1)
+            break;
+        out += QStringView(text).mid(pos, open - pos);
+        pos = close + 1;
+    }
+    if (pos == 0)
+        return text;
+    out += QStringView(text).mid(pos);
+    return out;
+}
+
+QString DecodeHtmlEntities(const QString &text)
+{
+    if (!text.contains(u'&'))
+        return text;
+    QString out = text;
+    out.replace(QStringLiteral("&nbsp;"), QStringLiteral(" "));
+    out.replace(QStringLiteral("&lt;"), QStringLiteral("<"));
+    out.replace(QStringLiteral("&gt;"), QStringLiteral(">"));
+    out.replace(QStringLiteral("&apos;"), QStringLiteral("'"));
+    out.replace(QStringLiteral("&quot;"), QStringLiteral("\""));
+    out.replace(QStringLiteral("&amp;"), QStringLiteral("&"));
+    return out;
+}
+
+QString HtmlToPlainText(const QString &text)
+{
+    return DecodeHtmlEntities(RemoveHtmlTags(text));
+}
+
+bool StringContains(const QString &needle, const QString &haystack)
+{
+    return !needle.isEmpty() && haystack.contains(needle);
+}
+
+bool StringContainsIgnoreCase(const QString &needle, const QString &haystack)
+{
+    return !needle.isEmpty() && haystack.toLower().contains(needle.toLower());
+}
+
+qsizetype FindStringFrom(const QString &needle, const QString &text, qsizetype from)
+{
+    if (from < 0 || from > text.size())
+        return -1;
+    return text.indexOf(needle, from);
+}
+
+QString GetTagAttributeValue(const QString &tag, const QString &name)
+{
+    const QString lowTag = lowerSameLength(tag);
+    const QString lowName = lowerSameLength(name);
+
+    for (const QChar quote : {u'"', u'\''}) {
+        const QString pattern = lowName + u'=' + quote;
+        const qsizetype at = lowTag.indexOf(pattern);
+        if (at < 0)
+            continue;
+        const qsizetype from = at + pattern.size();
+        const qsizetype close = FindStringFrom(QString(quote), tag, from);
+        if (close >= 0)
+            return tag.mid(from, close - from);
+    }
+
+    const QString pattern = lowName + u'=';
+    const qsizetype at = lowTag.indexOf(pattern);
+    if (at < 0)
+        return {};
+    const qsizetype from = at + pattern.size();
+    // Each terminator is tried on its own, in this order: a tab before a later
+    // space does not end the value, the space does.
+    for (const QChar stop : {u' ', u'\t', u'\n'}) {
+        const qsizetype close = FindStringFrom(QString(stop), tag, from);
+        if (close >= 0)
+            return tag.mid(from, close - from);
+    }
+    return {};
+}
+
+} // namespace MUtils
