@@ -1,0 +1,48 @@
+#pragma once
+
+#include "board/MNameValue.h"
+
+#include <QString>
+
+#include <optional>
+
+namespace platform {
+class XmlNode;
+}
+
+// "&" is masked before the page is parsed, so the XML parser meets no entity or
+// character reference: "&nbsp;" and friends reach the element text as written and
+// are decoded by the board's own, smaller rule set.
+QString MaskAmpersands(const QString &text);
+QString UnmaskAmpersands(const QString &text);
+
+// Turns the board page's HTML (well-formed XML) into tabs and items. Each h1 opens a
+// tab, the paragraphs that follow it at the same level become items, one br keeps
+// the next paragraph in the item after a blank line, two br close the item.
+class BoardBuilder
+{
+public:
+    // `currSelTabName` is the label selected before the rebuild, if any: the builder
+    // notes whether a tab of that label is created again.
+    explicit BoardBuilder(std::optional<QString> currSelTabName = std::nullopt);
+
+    // False, with an empty board, when the text is empty or not well-formed XML.
+    bool Build(const QString &html);
+
+    const Board &board() const { return m_Board; }
+    Board takeBoard() { return std::move(m_Board); }
+    bool foundTabName() const { return m_FoundTabName; }
+
+    // True for an element whose parent is a "ul" element: such an h1 opens no tab.
+    static bool MSBug(const platform::XmlNode &element);
+
+private:
+    void CreateTabs_Recurse_Recurse(const platform::XmlNode &node);
+
+    Board m_Board;
+    std::optional<QString> m_CurrSelTabName;
+    bool m_FoundTabName = false;
+};
+
+// The board the app would show for this page text.
+Board BuildBoard(const QString &html);
