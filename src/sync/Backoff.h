@@ -32,9 +32,6 @@ public:
         m_delay = m_first;
     }
 
-    // The wait that the last failure set.
-    qint64 currentWait() const { return m_waiting ? m_wait : 0; }
-
 private:
     qint64 m_first;
     qint64 m_max;

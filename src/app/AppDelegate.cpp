@@ -1,0 +1,259 @@
+#include "app/AppDelegate.h"
+
+#include "app/MGlobals.h"
+#include "app/WindowPlacement.h"
+#include "board/MSearchField.h"
+#include "board/MTabViewColumn.h"
+#include "ui_MainWindow.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QMenu>
+#include <QScreen>
+#include <QSystemTrayIcon>
+#include <QUrl>
+
+// The icons live in this static library's resources, which the linker would
+// otherwise leave out of the executable.
+static void initResources()
+{
+    Q_INIT_RESOURCE(pinlark);
+}
+
+AppDelegate::AppDelegate(Services services, QObject *parent)
+    : QObject(parent), m_Services(std::move(services)), m_Window(std::make_unique<QWidget>()),
+      ui(std::make_unique<Ui::MainWindow>())
+{
+    initResources();
+    ui->setupUi(m_Window.get());
+    m_Window->installEventFilter(this);
+}
+
+AppDelegate::~AppDelegate() = default;
+
+QTabWidget *AppDelegate::tabView() const { return ui->tabView; }
+QWidget *AppDelegate::searchView() const { return ui->searchView; }
+MSearchField *AppDelegate::searchField() const { return ui->searchField; }
+QLabel *AppDelegate::labelCopied() const { return ui->labelCopied; }
+QProgressBar *AppDelegate::progressInd() const { return ui->progressInd; }
+
+void AppDelegate::awakeFromNib()
+{
+    buildStatusMenu();
+    statusImage = QIcon(QStringLiteral(":/Pinlark24.png"));
+    statusHighlightImage = QIcon(QStringLiteral(":/Pinlark24.png"));
+    statusImageError = QIcon(QStringLiteral(":/Pinlark24err.png"));
+
+    m_StatusItem = new QSystemTrayIcon(statusImage, this);
+    m_StatusItem->setContextMenu(m_StatusMenu.get());
+    m_StatusToolTip = QStringLiteral("Connected");
+    m_StatusItem->setToolTip(m_StatusToolTip);
+    // Linux desktops keep the menu on the right button; the left one opens the board.
+    connect(m_StatusItem, &QSystemTrayIcon::activated, this,
+            [this](QSystemTrayIcon::ActivationReason reason) {
+                if (reason == QSystemTrayIcon::Trigger)
+                    MenuItemPinlarkClick();
+            });
+    m_StatusItem->show();
+    m_Window->setWindowIcon(QIcon(QStringLiteral(":/pinlark-256.png")));
+}
+
+void AppDelegate::buildStatusMenu()
+{
+    m_StatusMenu = std::make_unique<QMenu>();
+    QMenu *menu = m_StatusMenu.get();
+    menu->setObjectName(QStringLiteral("statusMenu"));
+    const auto add = [menu, this](const QString &title, void (AppDelegate::*command)()) {
+        QAction *action = menu->addAction(title);
+        connect(action, &QAction::triggered, this, command);
+        return action;
+    };
+    add(tr("Show Pinlark"), &AppDelegate::MenuItemPinlarkClick);
+    add(tr("Open Page in OneNote"), &AppDelegate::MenuItemOpenOneNotePinlarkPageClick);
+    add(tr("Refresh"), &AppDelegate::MenuItemRefreshClick);
+    if (m_Services.convertClipboardLink) {
+        menu->addSeparator();
+        add(tr("Convert Link on Clipboard to Text"),
+            &AppDelegate::MenuItemDecompositionClipboardLinkClick);
+    }
+    menu->addSeparator();
+    if (m_Services.showStateWindow)
+        add(tr("Status…"), &AppDelegate::MenuItemStateWindowClick);
+    if (m_Services.runSignIn) {
+        add(tr("Sign In…"), &AppDelegate::MenuItemLoginClick);
+        add(tr("Sign Out…"), &AppDelegate::MenuItemLogoutClick);
+    }
+    if (m_Services.openHelp || m_Services.showAboutWindow) {
+        menu->addSeparator();
+        if (m_Services.openHelp)
+            add(tr("Help"), &AppDelegate::MenuItemHelpClick);
+        if (m_Services.showAboutWindow)
+            add(tr("About Pinlark"), &AppDelegate::MenuItemAboutClick);
+    }
+    menu->addSeparator();
+    QAction *quit = menu->addAction(tr("Quit Pinlark"));
+    connect(quit, &QAction::triggered, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+
+    // Without a tray (GNOME without its extension) the same menu stays reachable
+    // from the window, which then shows at start.
+    ui->menuButton->setMenu(menu);
+}
+
+void AppDelegate::applicationDidFinishLaunching()
+{
+    m_PinlarkHtml.clear();
+
+    m_TabViewColumnSearch = new MTabViewColumn(ui->searchView);
+    m_TabViewColumnSearch->setObjectName(QStringLiteral("searchColumn"));
+    ui->searchView->layout()->addWidget(m_TabViewColumnSearch);
+    connect(m_TabViewColumnSearch, &MTabViewColumn::copied, this,
+            &AppDelegate::showCopied2Clipboard);
+    connect(ui->searchField, &MSearchField::textDidChange, this,
+            &AppDelegate::searchField_textDidChange);
+    connect(ui->searchField, &MSearchField::moveSelectionRequested, this,
+            &AppDelegate::moveSelection);
+    connect(ui->searchField, &MSearchField::copySelectionRequested, this,
+            &AppDelegate::copySelection);
+    connect(ui->searchField, &MSearchField::dismissRequested, this, &AppDelegate::hideWindow);
+
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    const QRect primary = screen ? screen->geometry() : QRect();
+    const QRect available = screen ? screen->availableGeometry() : QRect();
+    const QPointF origin = WindowPlacement::DefaultPosition(primary, available, m_Window->size());
+    g_WindowX.store(origin.x());
+    g_WindowY.store(origin.y());
+
+    MGlobals::InitDataFolder();
+
+    const QSize size(qRound(g_WindowWidth.load()), qRound(g_WindowHeight.load()));
+    if (screen) {
+        const QRect placed =
+            WindowPlacement::Place(g_WindowX.load(), g_WindowY.load(), size, primary, available);
+        m_Window->resize(placed.size());
+        m_Window->move(placed.topLeft());
+    } else {
+        m_Window->resize(size);
+    }
+
+    CreateTabs();
+
+    if (g_OnlineOneNoteAccessToken.load().isEmpty() || g_OnlineOneNoteUserId.load().isEmpty()) {
+        if (m_Services.runSignIn) {
+            m_Services.runSignIn(0);
+            ui->progressInd->show();
+        }
+    }
+
+    if (m_Services.startWorker)
+        m_Services.startWorker();
+
+    CreateTimer();
+
+    if (!QSystemTrayIcon::isSystemTrayAvailable())
+        MenuItemPinlarkClick();
+}
+
+void AppDelegate::applicationWillTerminate()
+{
+    if (m_Services.stopWorker)
+        m_Services.stopWorker();
+
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    const QRect primary = screen ? screen->geometry() : QRect();
+    const QRect frame = m_Window->frameGeometry();
+    const double x = frame.x();
+    const double top = WindowPlacement::TopUp(frame.y(), primary);
+    const double width = m_Window->width();
+    const double height = m_Window->height();
+    // Exact comparison is intended: only a real move or resize rewrites the file.
+    if (g_WindowX.load() == x && g_WindowY.load() == top && g_WindowWidth.load() == width &&
+        g_WindowHeight.load() == height)
+        return;
+    g_WindowX.store(x);
+    g_WindowY.store(top);
+    g_WindowWidth.store(width);
+    g_WindowHeight.store(height);
+    MGlobals::SaveConfig();
+}
+
+void AppDelegate::MenuItemPinlarkClick()
+{
+    m_Window->show();
+    m_Window->raise();
+    m_Window->activateWindow();
+    ui->searchField->setFocus();
+    ui->searchField->selectAll();
+}
+
+void AppDelegate::hideWindow()
+{
+    // Without a tray a hidden window could not be brought back.
+    if (QSystemTrayIcon::isSystemTrayAvailable())
+        m_Window->hide();
+    else
+        m_Window->showMinimized();
+}
+
+void AppDelegate::MenuItemLoginClick()
+{
+    if (m_Services.runSignIn)
+        m_Services.runSignIn(0);
+}
+
+void AppDelegate::MenuItemLogoutClick()
+{
+    if (m_Services.runSignIn)
+        m_Services.runSignIn(1);
+}
+
+void AppDelegate::MenuItemRefreshClick()
+{
+    g_Ticks.store(0);
+}
+
+void AppDelegate::MenuItemStateWindowClick()
+{
+    if (m_Services.showStateWindow)
+        m_Services.showStateWindow();
+}
+
+void AppDelegate::MenuItemAboutClick()
+{
+    if (m_Services.showAboutWindow)
+        m_Services.showAboutWindow();
+}
+
+void AppDelegate::MenuItemOpenOneNotePinlarkPageClick()
+{
+    const QUrl url(g_PinlarkPageClientUrl.load(), QUrl::StrictMode);
+    if (url.isValid() && !url.scheme().isEmpty())
+        QDesktopServices::openUrl(url);
+}
+
+void AppDelegate::MenuItemHelpClick()
+{
+    if (m_Services.openHelp)
+        m_Services.openHelp();
+}
+
+void AppDelegate::MenuItemDecompositionClipboardLinkClick()
+{
+    if (m_Services.convertClipboardLink)
+        m_Services.convertClipboardLink();
+}
+
+bool AppDelegate::eventFilter(QObject *watched, QEvent *event)
+{
+    // Closing the board only hides it: the app lives on in the tray. Without a
+    // tray, closing the window is how the user quits.
+    if (watched == m_Window.get() && event->type() == QEvent::Close) {
+        if (QSystemTrayIcon::isSystemTrayAvailable()) {
+            event->ignore();
+            m_Window->hide();
+            return true;
+        }
+        QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+    }
+    return QObject::eventFilter(watched, event);
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "board/MNameValue.h"
+
+#include <QWidget>
+
+#include <memory>
+
+namespace Ui {
+class MTabViewColumn;
+}
+class ItemListModel;
+class MTableView;
+
+// Controller of one list of board items: a tab of the board, or the search list.
+// A click on a row puts that item's value on the clipboard.
+class MTabViewColumn : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit MTabViewColumn(QWidget *parent = nullptr);
+    ~MTabViewColumn() override;
+
+    MTableView *tableView() const;
+    const QList<MNameValue> &m_ArrayItems() const { return m_Items; }
+    // Replaces the list; the table shows it after reloadData().
+    void setItems(QList<MNameValue> items);
+    void clearItems() { m_Items.clear(); }
+    void reloadData();
+
+    // The tab's label as written in the page (the tab bar shows it escaped).
+    QString label() const { return m_Label; }
+    void setLabel(const QString &label) { m_Label = label; }
+
+    // Copies the selected row's value; nothing happens when no row is selected.
+    void onAction();
+
+signals:
+    // An item's value was put on the clipboard.
+    void copied();
+
+private:
+    std::unique_ptr<Ui::MTabViewColumn> ui;
+    QList<MNameValue> m_Items;
+    ItemListModel *m_Model;
+    QString m_Label;
+};

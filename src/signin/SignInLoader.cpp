@@ -1,0 +1,64 @@
+#include "signin/SignInLoader.h"
+
+#include "app/MGlobals.h"
+#include "signin/SignInEntry.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QLibrary>
+#include <QStringList>
+
+namespace {
+
+const QString kLibraryName = QStringLiteral("pinlark_signin");
+
+// Beside the executable first (a build tree, a relocated bundle), then where the
+// install puts it. QLibrary adds the platform's prefix and suffix.
+QStringList libraryCandidates()
+{
+    return {QDir(QCoreApplication::applicationDirPath()).filePath(kLibraryName),
+            QDir(QStringLiteral(PINLARK_SIGNIN_LIBDIR)).filePath(kLibraryName)};
+}
+
+} // namespace
+
+SignInState SignInStateFromGlobals()
+{
+    SignInState state;
+    state.identityRoot = &g_IdentityRoot;
+    state.redirectAddress = &g_RedirectAddress;
+    state.clientId = &g_OnlineOneNoteClientId;
+    state.code = &g_OnlineOneNoteCode;
+    state.accessToken = &g_OnlineOneNoteAccessToken;
+    state.refreshToken = &g_OnlineOneNoteRefreshToken;
+    state.accountId = &g_OnlineOneNoteAccountId;
+    state.userId = &g_OnlineOneNoteUserId;
+    state.pageId = &g_PinlarkPageId;
+    state.saveConfig = &MGlobals::SaveConfig;
+    return state;
+}
+
+bool RunSignInLibrary(const QString &libraryPath, int logInOrOut)
+{
+    // Never unloaded: the browser engine cannot start twice in one process, so a
+    // second sign-in reuses the library that is already mapped.
+    QLibrary library(libraryPath);
+    const auto run = reinterpret_cast<PinlarkRunSignIn>(library.resolve(kRunSignInSymbol));
+    if (!run) {
+        qWarning().noquote() << "Sign-in window unavailable:" << library.errorString();
+        return false;
+    }
+    const SignInState state = SignInStateFromGlobals();
+    return run(&state, logInOrOut) >= 0;
+}
+
+bool RunSignInWindow(int logInOrOut)
+{
+    for (const QString &candidate : libraryCandidates()) {
+        QLibrary library(candidate);
+        if (library.load())
+            return RunSignInLibrary(candidate, logInOrOut);
+    }
+    qWarning() << "Sign-in window unavailable: library" << kLibraryName << "not found";
+    return false;
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "signin/SignInState.h"
+
+#include <QString>
+
+// Opening the sign-in window from the app without linking Qt WebEngine into it.
+
+// This process's shared variables and settings save, as the sign-in window needs
+// them.
+SignInState SignInStateFromGlobals();
+
+// Opens the sign-in window modally and returns when it has closed. `logInOrOut` 0
+// signs in; any other value signs out first, then signs in. The window's library
+// is loaded on first use, from beside the executable or else from the installed
+// library folder, and stays loaded. Returns false when it cannot be loaded or
+// refuses to run (a library of another version): then nothing was shown and the
+// stored sign-in is untouched.
+bool RunSignInWindow(int logInOrOut);
+
+// The same with the library at an explicit path.
+bool RunSignInLibrary(const QString &libraryPath, int logInOrOut);

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "app/MShared.h"
+
+#include <QString>
+
+// Raised whenever SignInState changes shape, so that an app never drives a sign-in
+// library that was built for another layout (a stale install, say).
+inline constexpr int kSignInStateVersion = 1;
+
+// The shared variables the sign-in window reads and writes, lent by the process
+// that opens it. The window lives in a library loaded only when it must open; if
+// that library carried its own copy of the settings module, the code it reads
+// would land in a variable the worker never looks at. Working on the host's
+// variables through these pointers keeps one copy per process.
+struct SignInState
+{
+    int version = kSignInStateVersion;
+
+    // Read: where the identity platform is and who the app is.
+    MShared<QString> *identityRoot = nullptr;
+    MShared<QString> *redirectAddress = nullptr;
+    MShared<QString> *clientId = nullptr;
+
+    // Cleared when the window opens (sign-in and sign-out alike).
+    MShared<QString> *code = nullptr;
+    MShared<QString> *accessToken = nullptr;
+    MShared<QString> *refreshToken = nullptr;
+    MShared<QString> *accountId = nullptr;
+    MShared<QString> *userId = nullptr;
+
+    // Emptied when a new code arrives, so the worker looks the board page up again
+    // for the account now signed in.
+    MShared<QString> *pageId = nullptr;
+
+    // Writes the settings file from the host's current values.
+    void (*saveConfig)() = nullptr;
+
+    bool isComplete() const
+    {
+        return version == kSignInStateVersion && identityRoot && redirectAddress && clientId &&
+               code && accessToken && refreshToken && accountId && userId && pageId &&
+               saveConfig;
+    }
+};

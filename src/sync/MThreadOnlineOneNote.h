@@ -1,0 +1,92 @@
+#pragma once
+
+#include "platform/HttpTransport.h"
+#include "sync/Backoff.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <atomic>
+#include <condition_variable>
+#include <functional>
+#include <memory>
+#include <mutex>
+
+class QThread;
+
+// The sync worker: one background thread that turns an authorization code into
+// tokens, completes the account with the user id and, at most every 120 seconds,
+// downloads the board page. It meets the main thread only in the MGlobals
+// variables: it reads the credentials and the code there and leaves the page text,
+// the page's identity and the access and change times for the main thread to poll.
+//
+// Every request goes through the transport, one at a time, on the worker thread.
+// The operations are public so that tests can drive them without the thread.
+class MThreadOnlineOneNote
+{
+public:
+    // Whole seconds since 1970-01-01 UTC; tests pass their own to move time.
+    using Clock = std::function<qint64()>;
+    static qint64 SystemClock();
+
+    // A page step runs when this many seconds have passed since the last one began.
+    static constexpr qint64 kPageStepInterval = 120;
+    // A section's page list is followed through at most this many answers.
+    static constexpr int kMaxPageListAnswers = 10;
+    // Retries of a refresh that got no answer: 10 s, doubling, at most 5 min.
+    static constexpr qint64 kRefreshRetryFirst = 10;
+    static constexpr qint64 kRefreshRetryMax = 300;
+
+    explicit MThreadOnlineOneNote(std::shared_ptr<platform::HttpTransport> transport,
+                                  Clock clock = &SystemClock);
+    // Stops the thread: a worker still running while statics are destroyed would
+    // crash the exit.
+    ~MThreadOnlineOneNote();
+    MThreadOnlineOneNote(const MThreadOnlineOneNote &) = delete;
+    MThreadOnlineOneNote &operator=(const MThreadOnlineOneNote &) = delete;
+
+    // Starts the worker thread, which runs one cycle a second until Stop(). Returns
+    // at once; later calls do nothing.
+    void Run();
+    // Asks the worker to stop, aborts the request under way and waits for the
+    // thread. Safe to call more than once, and before Run(); a stopped worker stays
+    // stopped.
+    void Stop();
+    // One cycle of the worker without its pause: exchange a waiting code, retry a
+    // refresh that is due, fetch a missing user id, then the page step.
+    void RunCycle();
+
+    // Token client. Results are left in the MGlobals credentials and saved.
+    void RetrieveTokensByCode();
+    void RefreshTokens();
+    void RetrieveUserIdByToken();
+
+    // Page step: paced by g_Ticks, looks the page up when its id is unknown and
+    // hands the downloaded content over in g_PinlarkPageHtml.
+    void GetPinlarkPageHtml();
+    void SectionPageFilter(const QString &sectionName, const QString &pageName);
+    // `pageName` is in lower case from here on.
+    void SectionPageLoopSections(const QByteArray &bytes, const QString &pageName);
+    bool SectionPageGetSectionAllPages(const QString &sectionId, const QString &pageName);
+    // True when a page of that title is in the answer; its values are then stored.
+    // `nextLink`, when given, receives the answer's continuation address (or "").
+    bool SectionPageLoopFindPage(const QByteArray &bytes, const QString &pageName,
+                                 QString *nextLink = nullptr);
+
+private:
+    void ThreadRun();
+    bool StopRequested() const { return m_stopRequested.load(); }
+    bool RefreshRetryDue() const;
+    // Nothing is sent once a stop has been asked for.
+    platform::HttpResponse Send(const platform::HttpRequest &request);
+    void StoreTokenAnswer(const QByteArray &body);
+
+    std::shared_ptr<platform::HttpTransport> m_transport;
+    Clock m_clock;
+    Backoff m_refreshRetry{kRefreshRetryFirst, kRefreshRetryMax};
+
+    std::unique_ptr<QThread> thread;
+    std::atomic<bool> m_stopRequested{false};
+    std::mutex m_pauseMutex;
+    std::condition_variable m_pauseWake;
+};

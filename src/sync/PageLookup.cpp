@@ -1,0 +1,127 @@
+#include "sync/MThreadOnlineOneNote.h"
+
+#include "app/MGlobals.h"
+#include "sync/DateText.h"
+#include "sync/MOLONUtils.h"
+#include "sync/Requests.h"
+#include "text/Encoding.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+namespace {
+
+// The top-level object of a Graph list answer, or an empty object when the
+// answer is not one.
+QJsonObject ListAnswer(const QByteArray &bytes)
+{
+    if (bytes.isEmpty())
+        return {};
+    return QJsonDocument::fromJson(bytes).object();
+}
+
+// The access token travels with a continuation address, so only addresses on the
+// Graph service itself are followed.
+bool IsGraphAddress(const QString &address)
+{
+    return !address.isEmpty() && address.startsWith(g_GraphRoot.load() + u'/');
+}
+
+void StorePageValues(const QJsonObject &page)
+{
+    g_PinlarkPageId.store(page.value(QLatin1String("id")).toString());
+    g_PinlarkPageClientUrl.store(page.value(QLatin1String("links"))
+                                     .toObject()
+                                     .value(QLatin1String("oneNoteClientUrl"))
+                                     .toObject()
+                                     .value(QLatin1String("href"))
+                                     .toString());
+    const QString modified = page.value(QLatin1String("lastModifiedDateTime")).toString();
+    // Text too short or malformed to read as a date leaves the value empty.
+    g_PinlarkPageLastModified.store(
+        modified.isEmpty() ? QString()
+                           : MUtils::DateText(MUtils::DateFromDateTimeText(modified)));
+}
+
+} // namespace
+
+void MThreadOnlineOneNote::SectionPageFilter(const QString &sectionName, const QString &pageName)
+{
+    const QString userId = g_OnlineOneNoteUserId.load();
+    const QString accessToken = g_OnlineOneNoteAccessToken.load();
+    if (accessToken.isEmpty() || userId.isEmpty())
+        return;
+
+    // The service compares lower-cased section names with the lower-cased name.
+    const QString address = MUtils::EscapeUrl(
+        MOLONUtils::GetGraphBaseURL(userId) +
+        QStringLiteral("/onenote/sections?filter=tolower(name) eq '") + sectionName.toLower() +
+        u'\'');
+    const platform::HttpResponse response = Send(SyncRequests::GraphGet(address, accessToken));
+    if (response.transportError) {
+        RefreshTokens();
+        return;
+    }
+    SectionPageLoopSections(response.body, pageName.toLower());
+}
+
+void MThreadOnlineOneNote::SectionPageLoopSections(const QByteArray &bytes,
+                                                   const QString &pageName)
+{
+    const QJsonArray sections = ListAnswer(bytes).value(QLatin1String("value")).toArray();
+    for (const QJsonValue &section : sections) {
+        if (!section.isObject())
+            continue;
+        const QString sectionId = section.toObject().value(QLatin1String("id")).toString();
+        // A section without an id has no page list to ask for.
+        if (sectionId.isEmpty())
+            continue;
+        if (SectionPageGetSectionAllPages(sectionId, pageName))
+            return;
+    }
+}
+
+bool MThreadOnlineOneNote::SectionPageGetSectionAllPages(const QString &sectionId,
+                                                         const QString &pageName)
+{
+    const QString userId = g_OnlineOneNoteUserId.load();
+    const QString accessToken = g_OnlineOneNoteAccessToken.load();
+    if (accessToken.isEmpty() || userId.isEmpty())
+        return false;
+
+    QString address = MUtils::EscapeUrl(MOLONUtils::GetGraphBaseURL(userId) +
+                                        QStringLiteral("/onenote/sections/") + sectionId +
+                                        QStringLiteral("/Pages"));
+    // The service hands a long list out in pieces; the board page may be in any.
+    for (int answers = 0; answers < kMaxPageListAnswers && !address.isEmpty(); ++answers) {
+        const platform::HttpResponse response = Send(SyncRequests::GraphGet(address, accessToken));
+        // No refresh here: the walk goes on with the next section.
+        if (response.transportError)
+            return false;
+        QString nextLink;
+        if (SectionPageLoopFindPage(response.body, pageName, &nextLink))
+            return true;
+        // The continuation address is ready for the wire: it is not escaped again.
+        address = IsGraphAddress(nextLink) ? nextLink : QString();
+    }
+    return false;
+}
+
+bool MThreadOnlineOneNote::SectionPageLoopFindPage(const QByteArray &bytes,
+                                                   const QString &pageName, QString *nextLink)
+{
+    const QJsonObject answer = ListAnswer(bytes);
+    if (nextLink)
+        *nextLink = answer.value(QLatin1String("@odata.nextLink")).toString();
+    const QJsonArray pages = answer.value(QLatin1String("value")).toArray();
+    for (const QJsonValue &entry : pages) {
+        const QJsonObject page = entry.toObject();
+        const QJsonValue title = page.value(QLatin1String("title"));
+        if (!title.isString() || title.toString().toLower() != pageName)
+            continue;
+        StorePageValues(page);
+        return true;
+    }
+    return false;
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "platform/HttpTransport.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+#include <chrono>
+#include <utility>
+
+// The shapes of the worker's requests and the readings of their answers, in one
+// place so that the token client and the page step agree.
+namespace SyncRequests {
+
+inline constexpr std::chrono::seconds kTokenTimeout{10};
+inline constexpr std::chrono::seconds kGraphTimeout{30};
+
+using FormFields = QList<std::pair<QByteArray, QString>>;
+
+// A POST to the identity platform's token endpoint with the fields form-encoded,
+// so that a "+", "&", "=" or "%" inside a code or token arrives unchanged.
+platform::HttpRequest TokenRequest(const FormFields &fields);
+
+// A GET to Microsoft Graph carrying the access token.
+platform::HttpRequest GraphGet(const QString &address, const QString &accessToken);
+
+// No answer worth reading from the token endpoint: the request failed on the way,
+// or the service is passing through trouble (5xx, 429). Such an answer says
+// nothing about the tokens and must not sign the user out.
+bool IsPassingFailure(const platform::HttpResponse &response);
+
+bool IsSuccess(const platform::HttpResponse &response);
+
+} // namespace SyncRequests

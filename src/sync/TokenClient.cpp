@@ -1,0 +1,112 @@
+#include "sync/MThreadOnlineOneNote.h"
+
+#include "app/MGlobals.h"
+#include "sync/Requests.h"
+#include "text/Encoding.h"
+#include "text/MUtils.h"
+
+// Token values are taken as they stand between the quotes of their fields: the
+// service writes them without escapes. None of them is ever logged.
+
+namespace {
+
+const QString kAccessTokenMarker = QStringLiteral("\"access_token\":\"");
+const QString kRefreshTokenMarker = QStringLiteral("\"refresh_token\":\"");
+const QString kIdMarker = QStringLiteral("\"id\":\"");
+const QString kQuote = QStringLiteral("\"");
+
+} // namespace
+
+void MThreadOnlineOneNote::StoreTokenAnswer(const QByteArray &body)
+{
+    const QString text = MUtils::DecodeUtf8Strict(body);
+    const QString accessToken = MUtils::GetStringBetween(text, kAccessTokenMarker, kQuote);
+    g_OnlineOneNoteAccessToken.store(accessToken);
+    g_OnlineOneNoteRefreshToken.store(MUtils::GetStringBetween(text, kRefreshTokenMarker, kQuote));
+    if (accessToken.isEmpty())
+        m_refreshRetry.failed(m_clock());
+    else
+        m_refreshRetry.succeeded();
+}
+
+void MThreadOnlineOneNote::RetrieveTokensByCode()
+{
+    const QString code = g_OnlineOneNoteCode.load();
+    if (code.isEmpty())
+        return;
+
+    const platform::HttpResponse response = Send(SyncRequests::TokenRequest({
+        {"grant_type", QStringLiteral("authorization_code")},
+        {"client_id", g_OnlineOneNoteClientId.load()},
+        {"code", code},
+        {"redirect_uri", g_RedirectAddress.load()},
+    }));
+    if (SyncRequests::IsPassingFailure(response)) {
+        // The code may still be good: it is tried again in the next cycle.
+        RefreshTokens();
+        return;
+    }
+
+    StoreTokenAnswer(response.body);
+    // A code is single-use: whatever the answer, it is spent. Trying it again would
+    // only be refused, and an old code left behind would be exchanged (and refused,
+    // signing the user out) the next time a refresh leaves the access token empty.
+    // A code the sign-in window has put in its place meanwhile stays.
+    if (g_OnlineOneNoteCode.load() == code)
+        g_OnlineOneNoteCode.store(QString());
+    MGlobals::SaveConfig();
+}
+
+void MThreadOnlineOneNote::RefreshTokens()
+{
+    // A request cut short by shut-down says nothing about the tokens.
+    if (StopRequested())
+        return;
+    const QString refreshToken = g_OnlineOneNoteRefreshToken.load();
+    if (refreshToken.isEmpty())
+        return;
+
+    // Until a new access token arrives the account reads as not connected.
+    const QString previousAccessToken = g_OnlineOneNoteAccessToken.exchange(QString());
+    const platform::HttpResponse response = Send(SyncRequests::TokenRequest({
+        {"grant_type", QStringLiteral("refresh_token")},
+        {"client_id", g_OnlineOneNoteClientId.load()},
+        {"refresh_token", refreshToken},
+        {"redirect_uri", g_RedirectAddress.load()},
+    }));
+    if (SyncRequests::IsPassingFailure(response)) {
+        if (StopRequested()) {
+            // Leave the credentials as they were for whoever saves them at exit.
+            if (g_OnlineOneNoteAccessToken.load().isEmpty())
+                g_OnlineOneNoteAccessToken.store(previousAccessToken);
+            return;
+        }
+        // The refresh token is still good: keep it, and let the worker's cycle try
+        // again once the back-off allows.
+        m_refreshRetry.failed(m_clock());
+        return;
+    }
+
+    // An answer without tokens (a revoked refresh token) signs the user out.
+    StoreTokenAnswer(response.body);
+    MGlobals::SaveConfig();
+}
+
+void MThreadOnlineOneNote::RetrieveUserIdByToken()
+{
+    const QString accessToken = g_OnlineOneNoteAccessToken.load();
+    if (accessToken.isEmpty())
+        return;
+
+    // Always the signed-in user's own address, whatever user id is stored.
+    const platform::HttpResponse response = Send(
+        SyncRequests::GraphGet(g_GraphRoot.load() + QStringLiteral("/v1.0/me"), accessToken));
+    if (response.transportError) {
+        RefreshTokens();
+        return;
+    }
+
+    const QString text = MUtils::DecodeUtf8Strict(response.body);
+    g_OnlineOneNoteUserId.store(MUtils::GetStringBetween(text, kIdMarker, kQuote));
+    MGlobals::SaveConfig();
+}

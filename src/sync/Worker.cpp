@@ -1,0 +1,89 @@
+#include "sync/MThreadOnlineOneNote.h"
+
+#include "app/MGlobals.h"
+
+#include <QDateTime>
+#include <QThread>
+
+#include <chrono>
+
+qint64 MThreadOnlineOneNote::SystemClock()
+{
+    return QDateTime::currentSecsSinceEpoch();
+}
+
+MThreadOnlineOneNote::MThreadOnlineOneNote(std::shared_ptr<platform::HttpTransport> transport,
+                                           Clock clock)
+    : m_transport(std::move(transport)), m_clock(std::move(clock))
+{
+}
+
+MThreadOnlineOneNote::~MThreadOnlineOneNote()
+{
+    Stop();
+}
+
+void MThreadOnlineOneNote::Run()
+{
+    if (thread || StopRequested())
+        return;
+    thread.reset(QThread::create([this] { ThreadRun(); }));
+    thread->setObjectName(QStringLiteral("PinlarkSync"));
+    thread->start();
+}
+
+void MThreadOnlineOneNote::Stop()
+{
+    {
+        // Under the pause's lock, so that the worker cannot miss the wake-up
+        // between testing the flag and starting to wait.
+        std::lock_guard lock(m_pauseMutex);
+        m_stopRequested = true;
+    }
+    m_pauseWake.notify_all();
+    m_transport->abort();
+    if (thread)
+        thread->wait();
+}
+
+void MThreadOnlineOneNote::ThreadRun()
+{
+    using namespace std::chrono_literals;
+    while (!StopRequested()) {
+        RunCycle();
+        std::unique_lock lock(m_pauseMutex);
+        m_pauseWake.wait_for(lock, 1s, [this] { return StopRequested(); });
+    }
+}
+
+void MThreadOnlineOneNote::RunCycle()
+{
+    // Each test reads the variables afresh, so that what an earlier step has just
+    // obtained is used in the same cycle: a code exchange is followed at once by the
+    // user id, and the user id by the page.
+    if (g_OnlineOneNoteAccessToken.load().isEmpty() && !g_OnlineOneNoteCode.load().isEmpty())
+        RetrieveTokensByCode();
+    if (RefreshRetryDue())
+        RefreshTokens();
+    if (g_OnlineOneNoteUserId.load().isEmpty()) {
+        RetrieveUserIdByToken();
+        g_Ticks = 0;
+    }
+    GetPinlarkPageHtml();
+}
+
+bool MThreadOnlineOneNote::RefreshRetryDue() const
+{
+    // A refresh that got no answer left the refresh token in place and the access
+    // token empty. Nothing else would ever refresh again, because only a failing
+    // Graph request does so and none is sent without an access token.
+    return g_OnlineOneNoteAccessToken.load().isEmpty() && g_OnlineOneNoteCode.load().isEmpty() &&
+           !g_OnlineOneNoteRefreshToken.load().isEmpty() && m_refreshRetry.due(m_clock());
+}
+
+platform::HttpResponse MThreadOnlineOneNote::Send(const platform::HttpRequest &request)
+{
+    if (StopRequested())
+        return {};
+    return m_transport->send(request);
+}

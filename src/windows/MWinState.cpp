@@ -1,0 +1,89 @@
+#include "windows/MWinState.h"
+
+#include "app/MGlobals.h"
+#include "ui_MWinState.h"
+#include "windows/TickPause.h"
+
+#include <QCoreApplication>
+#include <QTimer>
+
+std::unique_ptr<MWinState, MWinStateDeleter> g_WinState;
+
+void MWinStateDeleter::operator()(MWinState *window) const
+{
+    if (QCoreApplication::instance())
+        delete window;
+}
+
+void MWinState::ShowWindow(bool flag)
+{
+    Q_UNUSED(flag);
+    if (!g_WinState) {
+        g_WinState.reset(new MWinState);
+        // Goes with the event loop, while the widgets' world is still whole.
+        QObject::connect(qApp, &QCoreApplication::aboutToQuit, qApp, [] { g_WinState.reset(); });
+    }
+    MWinState *window = g_WinState.get();
+    window->loadWindow();
+    window->show();
+    // A tray app is rarely the active one: bring the window to the front.
+    window->raise();
+    window->activateWindow();
+}
+
+MWinState::MWinState(QWidget *parent) : QWidget(parent) {}
+
+MWinState::~MWinState() = default;
+
+void MWinState::loadWindow()
+{
+    if (m_Ui)
+        return;
+    m_Ui = std::make_unique<Ui::MWinState>();
+    m_Ui->setupUi(this);
+    windowDidLoad();
+}
+
+void MWinState::windowDidLoad()
+{
+    // Filled before the window is first shown.
+    TimerRun();
+    CreateTimer();
+}
+
+void MWinState::CreateTimer()
+{
+    // Replaces any timer made before: one window, one timer. Never stopped.
+    m_Timer = std::make_unique<QTimer>();
+    m_Timer->setInterval(1000);
+    connect(m_Timer.get(), &QTimer::timeout, this, &MWinState::TimerTick);
+    m_Timer->start();
+}
+
+void MWinState::TimerTick()
+{
+    if (TickPaused())
+        return;
+    TimerRun();
+}
+
+void MWinState::TimerRun()
+{
+    if (!m_Ui)
+        return;
+    const bool signedIn =
+        !g_OnlineOneNoteAccessToken.load().isEmpty() && !g_OnlineOneNoteUserId.load().isEmpty();
+    if (signedIn) {
+        //% "Signed in"
+        m_Ui->m_LabelLoginStatusValue->setText(qtTrId("strLogin"));
+    } else {
+        //% "Signed out"
+        m_Ui->m_LabelLoginStatusValue->setText(qtTrId("strLogout"));
+    }
+    // Shown as the worker stored them, also when empty.
+    m_Ui->m_LabelLastAccessValue->setText(g_OnlineOneNoteLastAccess.load());
+    // Until the worker has found the page, the window's own text stays.
+    const QString lastModified = g_PinlarkPageLastModified.load();
+    if (!lastModified.isEmpty())
+        m_Ui->m_LabelLastModifiedValue->setText(lastModified);
+}

@@ -1,0 +1,57 @@
+#pragma once
+
+// The user's notebook as the stand-in shows it: sections named like the board
+// section (some possibly empty), filler pages, and the board page whose
+// content comes from a file on disk, re-read at every request so that editing
+// the file is the "edit in the notebook" step.
+
+#include "options.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace standin {
+
+struct NotebookPage
+{
+    std::string id;
+    std::string title;
+    std::string guid;
+    int number = 0; // 1.. for filler pages, 0 for the board page
+};
+
+struct NotebookSection
+{
+    std::string id;
+    std::string name;
+    std::string guid;
+    std::vector<NotebookPage> pages;
+};
+
+class Notebook
+{
+public:
+    explicit Notebook(const Options &options);
+
+    const std::vector<NotebookSection> &sections() const { return m_Sections; }
+    const NotebookSection *section(const std::string &id) const;
+    const NotebookPage *page(const std::string &id) const;
+
+    // Graph entries; base is the user root of the request ("http://.../v1.0/me").
+    std::string sectionJson(const NotebookSection &section, const std::string &base) const;
+    std::string pageJson(const NotebookPage &page, const std::string &base) const;
+
+    // The page's HTML, or nothing when the board page file cannot be read.
+    std::optional<std::string> content(const NotebookPage &page, bool includeIds) const;
+
+private:
+    const NotebookSection &owner(const NotebookPage &page) const;
+    std::string lastModified(const NotebookPage &page) const;
+
+    std::vector<NotebookSection> m_Sections;
+    std::string m_PageFile;
+    std::string m_StartTime; // last-modified time of built-in content
+};
+
+} // namespace standin

@@ -1,0 +1,143 @@
+#include "tokens.h"
+
+#include <array>
+#include <random>
+
+namespace standin {
+
+namespace {
+
+std::string base64(const unsigned char *data, size_t size)
+{
+    static const char alphabet[] =
+        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+    std::string out;
+    for (size_t i = 0; i < size; i += 3) {
+        const unsigned b0 = data[i];
+        const unsigned b1 = i + 1 < size ? data[i + 1] : 0;
+        const unsigned b2 = i + 2 < size ? data[i + 2] : 0;
+        const unsigned triple = (b0 << 16) | (b1 << 8) | b2;
+        out.push_back(alphabet[(triple >> 18) & 63]);
+        out.push_back(alphabet[(triple >> 12) & 63]);
+        out.push_back(i + 1 < size ? alphabet[(triple >> 6) & 63] : '=');
+        out.push_back(i + 2 < size ? alphabet[triple & 63] : '=');
+    }
+    return out;
+}
+
+} // namespace
+
+std::string randomToken(const std::string &prefix)
+{
+    static std::mutex mutex;
+    static std::random_device device;
+    std::array<unsigned char, 32> bytes{};
+    {
+        std::lock_guard lock(mutex);
+        for (auto &byte : bytes)
+            byte = static_cast<unsigned char>(device());
+    }
+    // 32 bytes give 43 digits and one '='; pin two digits to '+' and '/'.
+    bytes[15] = static_cast<unsigned char>(0xF8 | (bytes[15] & 0x03)); // digit 20 is '+'
+    bytes[18] = static_cast<unsigned char>(0xFC | (bytes[18] & 0x03)); // digit 24 is '/'
+    return prefix + base64(bytes.data(), bytes.size());
+}
+
+TokenStore::TokenStore(std::chrono::seconds accessLifetime) : m_Lifetime(accessLifetime) {}
+
+std::string TokenStore::issueCode(const std::string &clientId, const std::string &redirectUri,
+                                  const std::string &scope)
+{
+    std::string code = randomToken("M.C1_");
+    std::lock_guard lock(m_Mutex);
+    m_Codes[code] = Pending{clientId, redirectUri, scope};
+    return code;
+}
+
+Grant TokenStore::issueGrantLocked(const std::string &clientId, const std::string &scope)
+{
+    Grant grant;
+    grant.accessToken = randomToken("EwA1_");
+    grant.refreshToken = randomToken("M.R1_");
+    grant.scope = scope;
+    grant.expiresIn = static_cast<int>(m_Lifetime.count());
+    m_AccessTokens[grant.accessToken] = Clock::now() + m_Lifetime;
+    m_RefreshTokens[grant.refreshToken] = Pending{clientId, {}, scope};
+    ++m_GrantsIssued;
+    return grant;
+}
+
+GrantResult TokenStore::redeemCode(const std::string &code, const std::string &clientId,
+                                   const std::string &redirectUri)
+{
+    std::lock_guard lock(m_Mutex);
+    const auto it = m_Codes.find(code);
+    if (it == m_Codes.end())
+        return {std::nullopt, "invalid_grant",
+                "The provided authorization code is unknown, expired or already used."};
+    const Pending pending = it->second;
+    m_Codes.erase(it);
+    if (pending.clientId != clientId)
+        return {std::nullopt, "invalid_grant",
+                "The authorization code was issued to another client."};
+    if (pending.redirectUri != redirectUri)
+        return {std::nullopt, "invalid_grant",
+                "The redirect_uri does not match the one of the authorization request."};
+    return {issueGrantLocked(clientId, pending.scope), {}, {}};
+}
+
+GrantResult TokenStore::redeemRefresh(const std::string &refreshToken,
+                                      const std::string &clientId)
+{
+    std::lock_guard lock(m_Mutex);
+    const auto it = m_RefreshTokens.find(refreshToken);
+    if (it == m_RefreshTokens.end())
+        return {std::nullopt, "invalid_grant",
+                "The refresh token is unknown, revoked or already used."};
+    const Pending pending = it->second;
+    if (pending.clientId != clientId)
+        return {std::nullopt, "invalid_grant", "The refresh token was issued to another client."};
+    m_RefreshTokens.erase(it);
+    return {issueGrantLocked(clientId, pending.scope), {}, {}};
+}
+
+AccessCheck TokenStore::checkAccess(const std::string &accessToken) const
+{
+    std::lock_guard lock(m_Mutex);
+    const auto it = m_AccessTokens.find(accessToken);
+    if (it == m_AccessTokens.end())
+        return AccessCheck::Unknown;
+    return Clock::now() < it->second ? AccessCheck::Valid : AccessCheck::Expired;
+}
+
+void TokenStore::expireAccessTokens()
+{
+    std::lock_guard lock(m_Mutex);
+    const auto past = Clock::now() - std::chrono::seconds(1);
+    for (auto &entry : m_AccessTokens)
+        entry.second = past;
+}
+
+void TokenStore::revokeRefreshTokens()
+{
+    std::lock_guard lock(m_Mutex);
+    m_RefreshTokens.clear();
+}
+
+TokenCounts TokenStore::counts() const
+{
+    std::lock_guard lock(m_Mutex);
+    TokenCounts counts;
+    counts.codes = static_cast<int>(m_Codes.size());
+    counts.refreshTokens = static_cast<int>(m_RefreshTokens.size());
+    counts.accessTokens = static_cast<int>(m_AccessTokens.size());
+    const auto now = Clock::now();
+    for (const auto &entry : m_AccessTokens) {
+        if (now < entry.second)
+            ++counts.validAccessTokens;
+    }
+    counts.grantsIssued = m_GrantsIssued;
+    return counts;
+}
+
+} // namespace standin
