@@ -1,7 +1,6 @@
 #include "platform/HttpTransport.h"
 
 #include <curl/curl.h>
-
 #include <memory>
 #include <mutex>
 
@@ -64,8 +63,8 @@ HeaderList BuildHeaders(const HttpRequest &request)
     return HeaderList(list);
 }
 
-void SetOptions(CURL *easy, const HttpRequest &request, const QByteArray &url,
-                curl_slist *headers, Transfer *transfer)
+void SetOptions(CURL *easy, const HttpRequest &request, const QByteArray &url, curl_slist *headers,
+                Transfer *transfer)
 {
     curl_easy_setopt(easy, CURLOPT_URL, url.constData());
 #if LIBCURL_VERSION_NUM >= 0x075500

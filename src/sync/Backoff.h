@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QtGlobal>
-
 #include <algorithm>
 
 // Spacing of retries after a passing failure: the first retry waits `first`

@@ -5,7 +5,6 @@
 
 #include <QByteArray>
 #include <QString>
-
 #include <atomic>
 #include <condition_variable>
 #include <functional>

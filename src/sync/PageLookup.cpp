@@ -1,8 +1,7 @@
-#include "sync/MThreadOnlineOneNote.h"
-
 #include "app/MGlobals.h"
 #include "sync/DateText.h"
 #include "sync/MOLONUtils.h"
+#include "sync/MThreadOnlineOneNote.h"
 #include "sync/Requests.h"
 #include "text/Encoding.h"
 
@@ -40,8 +39,7 @@ void StorePageValues(const QJsonObject &page)
     const QString modified = page.value(QLatin1String("lastModifiedDateTime")).toString();
     // Text too short or malformed to read as a date leaves the value empty.
     g_PinlarkPageLastModified.store(
-        modified.isEmpty() ? QString()
-                           : MUtils::DateText(MUtils::DateFromDateTimeText(modified)));
+        modified.isEmpty() ? QString() : MUtils::DateText(MUtils::DateFromDateTimeText(modified)));
 }
 
 } // namespace
@@ -54,10 +52,10 @@ void MThreadOnlineOneNote::SectionPageFilter(const QString &sectionName, const Q
         return;
 
     // The service compares lower-cased section names with the lower-cased name.
-    const QString address = MUtils::EscapeUrl(
-        MOLONUtils::GetGraphBaseURL(userId) +
-        QStringLiteral("/onenote/sections?filter=tolower(name) eq '") + sectionName.toLower() +
-        u'\'');
+    const QString address =
+        MUtils::EscapeUrl(MOLONUtils::GetGraphBaseURL(userId) +
+                          QStringLiteral("/onenote/sections?filter=tolower(name) eq '") +
+                          sectionName.toLower() + u'\'');
     const platform::HttpResponse response = Send(SyncRequests::GraphGet(address, accessToken));
     if (response.transportError) {
         RefreshTokens();
@@ -66,8 +64,7 @@ void MThreadOnlineOneNote::SectionPageFilter(const QString &sectionName, const Q
     SectionPageLoopSections(response.body, pageName.toLower());
 }
 
-void MThreadOnlineOneNote::SectionPageLoopSections(const QByteArray &bytes,
-                                                   const QString &pageName)
+void MThreadOnlineOneNote::SectionPageLoopSections(const QByteArray &bytes, const QString &pageName)
 {
     const QJsonArray sections = ListAnswer(bytes).value(QLatin1String("value")).toArray();
     for (const QJsonValue &section : sections) {
@@ -108,8 +105,8 @@ bool MThreadOnlineOneNote::SectionPageGetSectionAllPages(const QString &sectionI
     return false;
 }
 
-bool MThreadOnlineOneNote::SectionPageLoopFindPage(const QByteArray &bytes,
-                                                   const QString &pageName, QString *nextLink)
+bool MThreadOnlineOneNote::SectionPageLoopFindPage(const QByteArray &bytes, const QString &pageName,
+                                                   QString *nextLink)
 {
     const QJsonObject answer = ListAnswer(bytes);
     if (nextLink)

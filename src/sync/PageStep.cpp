@@ -1,8 +1,7 @@
-#include "sync/MThreadOnlineOneNote.h"
-
 #include "app/MGlobals.h"
 #include "sync/DateText.h"
 #include "sync/MOLONUtils.h"
+#include "sync/MThreadOnlineOneNote.h"
 #include "sync/Requests.h"
 #include "text/Encoding.h"
 
@@ -52,5 +51,9 @@ void MThreadOnlineOneNote::GetPinlarkPageHtml()
     // An error body must never replace the board or the cached page file.
     if (!SyncRequests::IsSuccess(response))
         return;
-    g_PinlarkPageHtml.store(MUtils::DecodeUtf8Strict(response.body));
+    // Nor may an undecodable one wipe out a good page the main thread has not
+    // taken yet: empty text would read as "nothing new".
+    const QString html = MUtils::DecodeUtf8Strict(response.body);
+    if (!html.isEmpty())
+        g_PinlarkPageHtml.store(html);
 }

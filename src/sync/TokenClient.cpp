@@ -1,6 +1,5 @@
-#include "sync/MThreadOnlineOneNote.h"
-
 #include "app/MGlobals.h"
+#include "sync/MThreadOnlineOneNote.h"
 #include "sync/Requests.h"
 #include "text/Encoding.h"
 #include "text/MUtils.h"
@@ -99,8 +98,8 @@ void MThreadOnlineOneNote::RetrieveUserIdByToken()
         return;
 
     // Always the signed-in user's own address, whatever user id is stored.
-    const platform::HttpResponse response = Send(
-        SyncRequests::GraphGet(g_GraphRoot.load() + QStringLiteral("/v1.0/me"), accessToken));
+    const platform::HttpResponse response =
+        Send(SyncRequests::GraphGet(g_GraphRoot.load() + QStringLiteral("/v1.0/me"), accessToken));
     if (response.transportError) {
         RefreshTokens();
         return;

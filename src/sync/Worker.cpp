@@ -1,10 +1,8 @@
-#include "sync/MThreadOnlineOneNote.h"
-
 #include "app/MGlobals.h"
+#include "sync/MThreadOnlineOneNote.h"
 
 #include <QDateTime>
 #include <QThread>
-
 #include <chrono>
 
 qint64 MThreadOnlineOneNote::SystemClock()
@@ -15,8 +13,7 @@ qint64 MThreadOnlineOneNote::SystemClock()
 MThreadOnlineOneNote::MThreadOnlineOneNote(std::shared_ptr<platform::HttpTransport> transport,
                                            Clock clock)
     : m_transport(std::move(transport)), m_clock(std::move(clock))
-{
-}
+{}
 
 MThreadOnlineOneNote::~MThreadOnlineOneNote()
 {

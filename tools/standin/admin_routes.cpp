@@ -126,7 +126,8 @@ void installAdminRoutes(httplib::Server &server, Service &service)
         service.counts.reset();
         setJson(res, 200, kOk);
     });
-    server.Get("/_admin/state", [&service](Req, Res res) { setJson(res, 200, stateJson(service)); });
+    server.Get("/_admin/state",
+               [&service](Req, Res res) { setJson(res, 200, stateJson(service)); });
 }
 
 } // namespace standin

@@ -69,8 +69,9 @@ FormFields parseForm(std::string_view text)
         if (!pair.empty()) {
             const size_t eq = pair.find('=');
             const std::string name = percentDecode(pair.substr(0, eq), true);
-            const std::string value =
-                eq == std::string_view::npos ? std::string() : percentDecode(pair.substr(eq + 1), true);
+            const std::string value = eq == std::string_view::npos
+                                          ? std::string()
+                                          : percentDecode(pair.substr(eq + 1), true);
             fields.emplace(name, value);
         }
         start = end + 1;
@@ -90,12 +91,23 @@ std::string htmlEscape(std::string_view text)
     out.reserve(text.size());
     for (const char c : text) {
         switch (c) {
-        case '&': out += "&amp;"; break;
-        case '<': out += "&lt;"; break;
-        case '>': out += "&gt;"; break;
-        case '"': out += "&quot;"; break;
-        case '\'': out += "&#39;"; break;
-        default: out.push_back(c);
+        case '&':
+            out += "&amp;";
+            break;
+        case '<':
+            out += "&lt;";
+            break;
+        case '>':
+            out += "&gt;";
+            break;
+        case '"':
+            out += "&quot;";
+            break;
+        case '\'':
+            out += "&#39;";
+            break;
+        default:
+            out.push_back(c);
         }
     }
     return out;

@@ -2,8 +2,8 @@
 
 #include "json.h"
 
-#include <chrono>
 #include <charconv>
+#include <chrono>
 
 namespace standin {
 
@@ -67,7 +67,8 @@ std::string defaultFaultBody(int status)
 {
     JsonObject error;
     error.add("code", "injectedFault")
-        .add("message", "Fault switched on at the stand-in (status " + std::to_string(status) + ")");
+        .add("message",
+             "Fault switched on at the stand-in (status " + std::to_string(status) + ")");
     return JsonObject().addRaw("error", error.str()).str();
 }
 

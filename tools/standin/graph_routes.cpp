@@ -47,9 +47,14 @@ bool authorized(Service &service, const httplib::Request &req, httplib::Response
         message = "Access token is empty.";
     } else {
         switch (service.tokens.checkAccess(header.substr(7))) {
-        case AccessCheck::Valid: return true;
-        case AccessCheck::Expired: message = "Access token has expired or is not yet valid."; break;
-        case AccessCheck::Unknown: message = "Access token validation failure."; break;
+        case AccessCheck::Valid:
+            return true;
+        case AccessCheck::Expired:
+            message = "Access token has expired or is not yet valid.";
+            break;
+        case AccessCheck::Unknown:
+            message = "Access token validation failure.";
+            break;
         }
     }
     res.set_header("WWW-Authenticate", "Bearer error=\"invalid_token\"");
@@ -80,8 +85,9 @@ SectionFilter parseFilter(const FormFields &fields)
     SectionFilter filter;
     if (it == fields.end())
         return filter;
-    static const std::regex pattern(R"(^\s*(tolower\(\s*(?:display)?name\s*\)|(?:display)?name)\s+eq\s+'((?:[^']|'')*)'\s*$)",
-                                    std::regex::icase);
+    static const std::regex pattern(
+        R"(^\s*(tolower\(\s*(?:display)?name\s*\)|(?:display)?name)\s+eq\s+'((?:[^']|'')*)'\s*$)",
+        std::regex::icase);
     std::smatch match;
     filter.any = false;
     if (!std::regex_match(it->second, match, pattern)) {
@@ -141,9 +147,9 @@ void pages(Service &service, const std::string &base, const std::string &section
     for (size_t i = static_cast<size_t>(skip); i < all.size() && entries.size() < size_t(top); ++i)
         entries.push_back(service.notebook.pageJson(all[i], base));
     JsonObject answer;
-    answer.add("@odata.context", service.root + "/v1.0/$metadata#users('" +
-                                     service.options.userId + "')/onenote/sections('" +
-                                     sectionId + "')/pages")
+    answer
+        .add("@odata.context", service.root + "/v1.0/$metadata#users('" + service.options.userId +
+                                   "')/onenote/sections('" + sectionId + "')/pages")
         .addRaw("value", jsonArray(entries));
     if (static_cast<size_t>(skip) + static_cast<size_t>(top) < all.size()) {
         answer.add("@odata.nextLink", base + "/onenote/sections/" + sectionId +

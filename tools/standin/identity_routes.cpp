@@ -18,14 +18,13 @@ std::string page(const std::string &title, const std::string &bodyHtml)
 void refusePage(httplib::Response &res, const std::string &message)
 {
     setHtml(res, 400,
-            page("Sign-in error", "<h1>Sign-in error</h1>\n<p id=\"error\">" +
-                                      htmlEscape(message) + "</p>"));
+            page("Sign-in error",
+                 "<h1>Sign-in error</h1>\n<p id=\"error\">" + htmlEscape(message) + "</p>"));
 }
 
 void tokenError(httplib::Response &res, const std::string &error, const std::string &description)
 {
-    setJson(res, 400,
-            JsonObject().add("error", error).add("error_description", description).str());
+    setJson(res, 400, JsonObject().add("error", error).add("error_description", description).str());
 }
 
 void authorize(Service &service, const httplib::Request &req, httplib::Response &res)
@@ -41,7 +40,8 @@ void authorize(Service &service, const httplib::Request &req, httplib::Response 
         return refusePage(res, "The request has no redirect_uri.");
     // Only web addresses: the address ends up as a navigation target, and a
     // "javascript:" address would run script in this page.
-    if (!startsWith(asciiLower(redirect), "http://") && !startsWith(asciiLower(redirect), "https://"))
+    if (!startsWith(asciiLower(redirect), "http://") &&
+        !startsWith(asciiLower(redirect), "https://"))
         return refusePage(res, "The redirect_uri is not an http or https address.");
     if (field("response_type") != "code")
         return refusePage(res, "The response_type must be code.");
@@ -122,7 +122,8 @@ void installIdentityRoutes(httplib::Server &server, Service &service)
                 guarded(service, [&service](const httplib::Request &req, httplib::Response &res) {
                     token(service, req, res);
                 }));
-    server.Get("/logout.srf", guarded(service, [](const httplib::Request &, httplib::Response &res) {
+    server.Get("/logout.srf",
+               guarded(service, [](const httplib::Request &, httplib::Response &res) {
                    setHtml(res, 200,
                            page("Signed out", "<h1>Signed out</h1>\n<p>You have signed out.</p>"));
                }));

@@ -20,8 +20,14 @@ class JsonObject
 {
 public:
     JsonObject &add(std::string_view name, std::string_view text);
-    JsonObject &add(std::string_view name, const char *text) { return add(name, std::string_view(text)); }
-    JsonObject &add(std::string_view name, const std::string &text) { return add(name, std::string_view(text)); }
+    JsonObject &add(std::string_view name, const char *text)
+    {
+        return add(name, std::string_view(text));
+    }
+    JsonObject &add(std::string_view name, const std::string &text)
+    {
+        return add(name, std::string_view(text));
+    }
     JsonObject &addNumber(std::string_view name, long long value);
     JsonObject &addBool(std::string_view name, bool value);
     // Adds already written JSON (an object or array) as the member's value.

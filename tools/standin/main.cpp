@@ -35,7 +35,7 @@ int main(int argc, char **argv)
         return 0;
     }
     if (!parsed.ok) {
-        std::fprintf(stderr, "pinlark-standin: %s\n%s", parsed.error.c_str(), usageText().c_str());
+        std::fprintf(stderr, "pinlark-standin: %s (see --help)\n", parsed.error.c_str());
         return 2;
     }
 

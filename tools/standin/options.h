@@ -11,19 +11,19 @@ namespace standin {
 
 struct Options
 {
-    int port = 0;                     // 0: the system picks a free port
-    std::string pageFile;             // empty: a built-in demo board
-    int tokenLifetime = 3600;         // seconds an access token stays valid
-    std::string clientId;             // empty: any client id is accepted
+    int port = 0;             // 0: the system picks a free port
+    std::string pageFile;     // empty: a built-in demo board
+    int tokenLifetime = 3600; // seconds an access token stays valid
+    std::string clientId;     // empty: any client id is accepted
     std::string userId = "5c1f3e8a9b2d4f60";
     std::string sectionName = "Pinlark";
     std::string pageTitle = "Pinlark";
-    int fillerPages = 0;              // other pages listed before the board page
-    int emptySections = 0;            // same-named sections without the board page, listed first
-    bool noPage = false;              // the board section holds no board page
-    bool exitOnStdinEof = false;      // stop when the parent closes our stdin (or dies)
-    bool quiet = false;               // no request log
-    std::vector<FaultRule> faults;    // switched on at start
+    int fillerPages = 0;           // other pages listed before the board page
+    int emptySections = 0;         // same-named sections without the board page, listed first
+    bool noPage = false;           // the board section holds no board page
+    bool exitOnStdinEof = false;   // stop when the parent closes our stdin (or dies)
+    bool quiet = false;            // no request log
+    std::vector<FaultRule> faults; // switched on at start
 };
 
 struct ParsedOptions

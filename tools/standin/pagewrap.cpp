@@ -17,8 +17,8 @@ bool isBlank(char c)
 
 bool isNameChar(char c)
 {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
-           c == ':' || c == '_' || c == '-' || c == '.';
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == ':' ||
+           c == '_' || c == '-' || c == '.';
 }
 
 bool isLetter(char c)
@@ -29,7 +29,7 @@ bool isLetter(char c)
 // HTML elements that never have content, so "<br>" does not open a level.
 bool isVoidElement(std::string_view lowerName)
 {
-    static constexpr std::array<std::string_view, 8> names = {"br",   "hr",    "img",  "input",
+    static constexpr std::array<std::string_view, 8> names = {"br",   "hr",   "img", "input",
                                                               "meta", "link", "col", "wbr"};
     for (const auto name : names) {
         if (name == lowerName)
@@ -206,7 +206,8 @@ std::string wrapFragment(std::string_view fragment, const PageFrame &frame, bool
     page += "\t\t<meta http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\" />\n";
     page += "\t\t<meta name=\"created\" content=\"" + htmlEscape(frame.created) + "\" />\n";
     page += "\t</head>\n";
-    page += "\t<body data-absolute-enabled=\"true\" style=\"font-family:Calibri;font-size:11pt\">\n";
+    page +=
+        "\t<body data-absolute-enabled=\"true\" style=\"font-family:Calibri;font-size:11pt\">\n";
     page += "\t\t<div" + divId +
             " data-id=\"_default\" style=\"position:absolute;left:48px;top:115px;width:624px\">\n";
     if (!body.empty())

@@ -69,9 +69,8 @@ httplib::Server::Handler guarded(Service &service, httplib::Server::Handler hand
         case FaultRule::Kind::Drop:
             // Headers promise a body that never comes: the connection closes
             // mid-answer, which clients report as a transport error.
-            res.set_content_provider(
-                64, "application/json",
-                [](size_t, size_t, httplib::DataSink &) { return false; });
+            res.set_content_provider(64, "application/json",
+                                     [](size_t, size_t, httplib::DataSink &) { return false; });
             return;
         }
     };
@@ -94,9 +93,8 @@ void installRoutes(httplib::Server &server, Service &service)
     if (!service.options.quiet) {
         // Path only: the query and the headers may carry codes and tokens.
         server.set_logger([](const httplib::Request &req, const httplib::Response &res) {
-            const std::string line =
-                "standin: " + req.method + " " + printable(req.path) + " " +
-                std::to_string(res.status) + "\n";
+            const std::string line = "standin: " + req.method + " " + printable(req.path) + " " +
+                                     std::to_string(res.status) + "\n";
             std::fputs(line.c_str(), stderr);
         });
     }

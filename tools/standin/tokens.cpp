@@ -86,8 +86,7 @@ GrantResult TokenStore::redeemCode(const std::string &code, const std::string &c
     return {issueGrantLocked(clientId, pending.scope), {}, {}};
 }
 
-GrantResult TokenStore::redeemRefresh(const std::string &refreshToken,
-                                      const std::string &clientId)
+GrantResult TokenStore::redeemRefresh(const std::string &refreshToken, const std::string &clientId)
 {
     std::lock_guard lock(m_Mutex);
     const auto it = m_RefreshTokens.find(refreshToken);

@@ -1,0 +1,206 @@
+#include "app/MConfig.h"
+#include "app/MGlobals.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <thread>
+
+namespace {
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+const QByteArray kPlistHead = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                              "<!DOCTYPE plist PUBLIC \"-//Apple//DTD PLIST 1.0//EN\" "
+                              "\"http://www.apple.com/DTDs/PropertyList-1.0.dtd\">\n"
+                              "<plist version=\"1.0\">\n";
+
+// Nobody but the owner may read the tokens.
+const QFileDevice::Permissions kOthersMask = QFile::ReadGroup | QFile::WriteGroup |
+                                             QFile::ExeGroup | QFile::ReadOther |
+                                             QFile::WriteOther | QFile::ExeOther;
+
+} // namespace
+
+class TestMConfig : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void reads_data();
+    void reads();
+    void realsAreSinglePrecision();
+    void notADictionaryIsLeftAlone_data();
+    void notADictionaryIsLeftAlone();
+    void binaryPlistReadsLikeXml();
+    void firstLaunchCreatesPrivateFolder();
+    void saveKeepsOtherKeysAndTightensMode();
+    void savesFromTwoThreadsStayWhole();
+
+private:
+    QTemporaryDir m_dir;
+};
+
+void TestMConfig::init()
+{
+    QVERIFY(m_dir.isValid());
+    qputenv("XDG_DATA_HOME", m_dir.filePath(QStringLiteral("data")).toUtf8());
+}
+
+void TestMConfig::reads_data()
+{
+    QTest::addColumn<QByteArray>("value");
+    QTest::addColumn<QString>("asString");
+    QTest::addColumn<double>("asFloat");
+    QTest::addColumn<qint64>("asInt");
+    QTest::addColumn<bool>("asBool");
+    // Defaults: "def", -1.0, -1, false.
+    QTest::newRow("string") << QByteArray("<string>abc</string>") << "abc" << -1.0 << qint64(-1)
+                            << false;
+    QTest::newRow("numeric string") << QByteArray("<string>42</string>") << "42" << 42.0
+                                    << qint64(42) << true;
+    QTest::newRow("real") << QByteArray("<real>2.5</real>") << "def" << 2.5 << qint64(2) << true;
+    QTest::newRow("integer") << QByteArray("<integer>7</integer>") << "def" << 7.0 << qint64(7)
+                             << true;
+    QTest::newRow("boolean") << QByteArray("<true/>") << "def" << 1.0 << qint64(1) << true;
+    QTest::newRow("array is of no known type") << QByteArray("<array/>") << "def" << -1.0
+                                               << qint64(-1) << false;
+}
+
+void TestMConfig::reads()
+{
+    QFETCH(QByteArray, value);
+    const QString path = m_dir.filePath(QStringLiteral("reads.plist"));
+    writeFile(path, kPlistHead + "<dict><key>K</key>" + value + "</dict></plist>");
+    const MConfig config(path);
+    QTEST(config.ReadValueDefStr(QStringLiteral("K"), QStringLiteral("def")), "asString");
+    QTEST(config.ReadValueDefFloat(QStringLiteral("K"), -1.0), "asFloat");
+    QTEST(config.ReadValueDefInt(QStringLiteral("K"), -1), "asInt");
+    QTEST(config.ReadValueDefBool(QStringLiteral("K"), false), "asBool");
+    QCOMPARE(config.ReadValueDefStr(QStringLiteral("missing"), QStringLiteral("d")), u"d");
+}
+
+void TestMConfig::realsAreSinglePrecision()
+{
+    const QString path = m_dir.filePath(QStringLiteral("real.plist"));
+    QFile::remove(path);
+    MConfig config(path);
+    config.WriteValueFloat(QStringLiteral("WindowX"), 123.456);
+    config.WriteValueDate(QStringLiteral("Day"), QDate(2024, 1, 31).startOfDay());
+    config.Save();
+    const MConfig reread(path);
+    QCOMPARE(reread.ReadValueDefFloat(QStringLiteral("WindowX"), 0), 123.45600128173828);
+    QCOMPARE(reread.ReadValueDefFloat(QStringLiteral("missing"), 0.1), 0.1);
+    QCOMPARE(reread.ReadValueDefDate(QStringLiteral("Day"), std::nullopt),
+             std::optional(QDate(2024, 1, 31).startOfDay()));
+}
+
+void TestMConfig::notADictionaryIsLeftAlone_data()
+{
+    QTest::addColumn<QByteArray>("contents");
+    QTest::newRow("not a property list") << QByteArray("hello, world");
+    QTest::newRow("array at the root") << kPlistHead + "<array><string>x</string></array></plist>";
+    QTest::newRow("empty file") << QByteArray();
+}
+
+void TestMConfig::notADictionaryIsLeftAlone()
+{
+    QFETCH(QByteArray, contents);
+    const QString path = m_dir.filePath(QStringLiteral("odd.plist"));
+    writeFile(path, contents);
+    MConfig config(path);
+    QVERIFY(!config.hasDictionary());
+    QCOMPARE(config.ReadValueDefFloat(QStringLiteral("WindowWidth"), 360), 360.0);
+    config.WriteValueStr(QStringLiteral("K"), QStringLiteral("v"));
+    config.Save();
+    QCOMPARE(readFile(path), contents);
+}
+
+void TestMConfig::binaryPlistReadsLikeXml()
+{
+    // bplist00 holding the dictionary {"K": "v"}.
+    const QString path = m_dir.filePath(QStringLiteral("binary.plist"));
+    writeFile(path, QByteArray::fromHex("62706c6973743030d10102514b5176080b0d00000000000001010000"
+                                        "0000000000030000000000000000000000000000000f"));
+    const MConfig config(path);
+    QVERIFY(config.hasDictionary());
+    QCOMPARE(config.ReadValueDefStr(QStringLiteral("K"), QString()), u"v");
+}
+
+void TestMConfig::firstLaunchCreatesPrivateFolder()
+{
+    g_WindowX.store(10);
+    g_WindowY.store(20);
+    MGlobals::InitDataFolder();
+    const QString folder = g_DataFolder.load();
+    QVERIFY(folder.endsWith(QStringLiteral("/data/Marrowfield/") +
+                            QCoreApplication::applicationName()));
+    QCOMPARE(QFile::permissions(folder) & kOthersMask, QFileDevice::Permissions());
+    QCOMPARE(g_CacheFilePath.load(), folder + QStringLiteral("/pinlark.html"));
+    QCOMPARE(g_WindowWidth.load(), 360.0);
+    QCOMPARE(g_WindowX.load(), 10.0);
+    QVERIFY(g_OnlineOneNoteAccessToken.load().isEmpty());
+}
+
+void TestMConfig::saveKeepsOtherKeysAndTightensMode()
+{
+    MGlobals::InitDataFolder();
+    const QString path = g_ConfigFilePath.load();
+    writeFile(path, kPlistHead +
+                        "<dict><key>GraphRoot</key><string>http://127.0.0.1:1</string>"
+                        "<key>Extra</key><dict><key>a</key><integer>1</integer></dict></dict>"
+                        "</plist>");
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther);
+    MGlobals::LoadConfig();
+    QCOMPARE(g_GraphRoot.load(), u"http://127.0.0.1:1");
+    g_OnlineOneNoteAccessToken.store(QStringLiteral("a+b&c"));
+    MGlobals::SaveConfig();
+
+    const QByteArray saved = readFile(path);
+    QVERIFY(saved.contains("<key>Extra</key>"));
+    QVERIFY(saved.contains("<key>GraphRoot</key>"));
+    QVERIFY(saved.contains("a+b&amp;c"));
+    QCOMPARE(QFile::permissions(path) & kOthersMask, QFileDevice::Permissions());
+    QVERIFY(QFile::permissions(path) & QFile::ReadOwner);
+    g_OnlineOneNoteAccessToken.store({});
+}
+
+void TestMConfig::savesFromTwoThreadsStayWhole()
+{
+    MGlobals::InitDataFolder();
+    std::thread worker([] {
+        for (int i = 0; i < 200; ++i) {
+            g_OnlineOneNoteRefreshToken.store(QStringLiteral("worker-%1").arg(i));
+            MGlobals::SaveConfig();
+        }
+    });
+    for (int i = 0; i < 200; ++i) {
+        g_WindowX.store(i);
+        MGlobals::SaveConfig();
+    }
+    worker.join();
+    MGlobals::SaveConfig();
+    const MConfig config(g_ConfigFilePath.load());
+    QVERIFY(config.hasDictionary());
+    QCOMPARE(config.ReadValueDefStr(QStringLiteral("OnlineOneNoteRefreshToken"), QString()),
+             u"worker-199");
+    QCOMPARE(config.ReadValueDefFloat(QStringLiteral("WindowX"), 0), 199.0);
+}
+
+QTEST_GUILESS_MAIN(TestMConfig)
+#include "tst_mconfig.moc"

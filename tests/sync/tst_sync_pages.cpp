@@ -1,0 +1,191 @@
+// The page step: finding the board page through its section, following long page
+// lists, and which content answers reach the board.
+
+#include "SyncFixture.h"
+#include "app/MGlobals.h"
+
+#include <QTest>
+
+// Declared before the helpers: moc cannot see past their raw strings.
+class TestSyncPages : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { m_fx.reset(); }
+
+    void lookup_data();
+    void lookup();
+    void content_data();
+    void content();
+
+private:
+    SyncFixture m_fx;
+};
+
+namespace {
+
+const QString kOneNote = QStringLiteral("https://graph.test/v1.0/me/onenote/");
+
+QByteArray Sections(const QByteArrayList &ids)
+{
+    QByteArrayList entries;
+    for (const QByteArray &id : ids)
+        entries << R"({"id":")" + id + R"(","displayName":"PINLARK"})";
+    return R"({"value":[)" + entries.join(',') + "]}";
+}
+
+QByteArray Page(const QByteArray &title, const QByteArray &id,
+                const QByteArray &modified = "2024-05-01T08:30:15.123Z")
+{
+    return R"({"title":")" + title + R"(","id":")" + id + R"(","lastModifiedDateTime":")" +
+           modified + R"(","links":{"oneNoteClientUrl":{"href":"onenote:)" + id + R"("}}})";
+}
+
+QByteArray Pages(const QByteArrayList &pages, const QByteArray &nextLink = {})
+{
+    QByteArray answer = R"({"value":[)" + pages.join(',') + "]";
+    if (!nextLink.isEmpty())
+        answer += R"(,"@odata.nextLink":")" + nextLink + '"';
+    return answer + '}';
+}
+
+ScriptedAnswer Ok(const QByteArray &body)
+{
+    return ScriptedAnswer::reply(200, body);
+}
+
+} // namespace
+
+void TestSyncPages::lookup_data()
+{
+    QTest::addColumn<ScriptedAnswers>("answers");
+    QTest::addColumn<QStringList>("asked");
+    QTest::addColumn<QString>("pageId");
+
+    const QString query = QStringLiteral("sections?filter=tolower(name)%20eq%20'pinlark'");
+    const QByteArray fillers = [] {
+        QByteArrayList twenty;
+        for (int i = 0; i < 20; ++i)
+            twenty << Page("Notes " + QByteArray::number(i), "F" + QByteArray::number(i));
+        return twenty.join(',');
+    }();
+
+    QTest::newRow("a title in lower case in a section in capitals is found")
+        << ScriptedAnswers{Ok(Sections({"S1"})), Ok(Pages({Page("pinlark", "P1")}))}
+        << QStringList{query, "sections/S1/Pages"} << "P1";
+    QTest::newRow("a title with a trailing blank is not the board page")
+        << ScriptedAnswers{Ok(Sections({"S1"})), Ok(Pages({Page("Pinlark ", "P1")}))}
+        << QStringList{query, "sections/S1/Pages"} << "";
+    QTest::newRow("the second section is asked only when the first lacks the page")
+        << ScriptedAnswers{Ok(Sections({"S1", "S2"})), Ok(Pages({Page("Other", "P1")})),
+                           Ok(Pages({Page("Pinlark", "P2")}))}
+        << QStringList{query, "sections/S1/Pages", "sections/S2/Pages"} << "P2";
+    QTest::newRow("the first section holding the page wins")
+        << ScriptedAnswers{Ok(Sections({"S1", "S2"})), Ok(Pages({Page("Pinlark", "P1")}))}
+        << QStringList{query, "sections/S1/Pages"} << "P1";
+    QTest::newRow("a page list lost on the way skips to the next section without a refresh")
+        << ScriptedAnswers{Ok(Sections({"S1", "S2"})), ScriptedAnswer::noAnswer(),
+                           Ok(Pages({Page("Pinlark", "P2")}))}
+        << QStringList{query, "sections/S1/Pages", "sections/S2/Pages"} << "P2";
+    QTest::newRow("a section answer that is not JSON ends the lookup")
+        << ScriptedAnswers{Ok("<html>busy</html>")} << QStringList{query} << "";
+    QTest::newRow("a page past the first twenty is found through the continuation")
+        << ScriptedAnswers{Ok(Sections({"S1"})),
+                           Ok(Pages({fillers}, kOneNote.toUtf8() + "sections/S1/Pages?$skip=20")),
+                           Ok(Pages({Page("Pinlark", "P21")}))}
+        << QStringList{query, "sections/S1/Pages", "sections/S1/Pages?$skip=20"} << "P21";
+    QTest::newRow("a continuation away from the Graph service is not followed")
+        << ScriptedAnswers{Ok(Sections({"S1"})),
+                           Ok(Pages({fillers}, "https://elsewhere.test/v1.0/me/onenote/x")),
+                           Ok(Pages({Page("Pinlark", "P21")}))}
+        << QStringList{query, "sections/S1/Pages"} << "";
+
+    ScriptedAnswers endless{Ok(Sections({"S1"}))};
+    QStringList asked{query};
+    for (int i = 0; i < 11; ++i) {
+        const QByteArray next = "sections/S1/Pages?$skip=" + QByteArray::number(20 * (i + 1));
+        endless << Ok(Pages({i == 10 ? Page("Pinlark", "P9") : fillers}, kOneNote.toUtf8() + next));
+        if (i < 10)
+            asked << (i == 0 ? QStringLiteral("sections/S1/Pages")
+                             : QStringLiteral("sections/S1/Pages?$skip=%1").arg(20 * i));
+    }
+    QTest::newRow("a section's list is followed through ten answers at most")
+        << endless << asked << "";
+}
+
+void TestSyncPages::lookup()
+{
+    QFETCH(ScriptedAnswers, answers);
+    QFETCH(QStringList, asked);
+    QFETCH(QString, pageId);
+
+    m_fx.signIn(QStringLiteral("A1"), QStringLiteral("R1"), QStringLiteral("U1"));
+    m_fx.transport->script(answers);
+
+    m_fx.worker->SectionPageFilter(QStringLiteral("Pinlark"), QStringLiteral("Pinlark"));
+
+    QStringList urls;
+    for (const platform::HttpRequest &request : m_fx.transport->requests())
+        urls << QString(request.url).remove(kOneNote);
+    QCOMPARE(urls, asked);
+    QCOMPARE(g_PinlarkPageId.load(), pageId);
+    QCOMPARE(g_PinlarkPageClientUrl.load(),
+             pageId.isEmpty() ? QString() : QStringLiteral("onenote:") + pageId);
+    QCOMPARE(g_PinlarkPageLastModified.load(),
+             pageId.isEmpty() ? QString() : QStringLiteral("2024-05-01 08:30:15 +0000"));
+    QCOMPARE(g_OnlineOneNoteAccessToken.load(), QStringLiteral("A1"));
+}
+
+void TestSyncPages::content_data()
+{
+    QTest::addColumn<ScriptedAnswer>("answer");
+    QTest::addColumn<QString>("html");
+    QTest::addColumn<QString>("pageId");
+    QTest::addColumn<QString>("accessToken");
+
+    const QString untaken = QStringLiteral("untaken");
+    const QString fresh = QStringLiteral("<html>new</html>");
+    const QString p1 = QStringLiteral("P1");
+    const QString a1 = QStringLiteral("A1");
+    const QString a2 = QStringLiteral("A2");
+    QTest::newRow("a 200 answer is handed over") << Ok(fresh.toUtf8()) << fresh << p1 << a1;
+    QTest::newRow("any 2xx answer is handed over")
+        << ScriptedAnswer::reply(203, fresh.toUtf8()) << fresh << p1 << a1;
+    QTest::newRow("content that is not UTF-8 does not replace a page not yet taken")
+        << Ok("<html>\xff</html>") << untaken << p1 << a1;
+    QTest::newRow("a deleted page's 404 is kept from the board and the page looked up again")
+        << ScriptedAnswer::reply(404, R"({"error":{"code":"20102"}})") << untaken << QString()
+        << a1;
+    QTest::newRow("a server failure is kept from the board")
+        << ScriptedAnswer::reply(503, "Service Unavailable") << untaken << p1 << a1;
+    QTest::newRow("throttling is kept from the board")
+        << ScriptedAnswer::reply(429, R"({"error":{"code":"20166"}})") << untaken << p1 << a1;
+    QTest::newRow("a refused access token is refreshed, nothing handed over")
+        << ScriptedAnswer::reply(401) << untaken << p1 << a2;
+    QTest::newRow("no answer is treated like a refused token")
+        << ScriptedAnswer::noAnswer() << untaken << p1 << a2;
+}
+
+void TestSyncPages::content()
+{
+    QFETCH(ScriptedAnswer, answer);
+    QFETCH(QString, html);
+    QFETCH(QString, pageId);
+    QFETCH(QString, accessToken);
+
+    m_fx.signIn(QStringLiteral("A1"), QStringLiteral("R1"), QStringLiteral("U1"),
+                QStringLiteral("P1"));
+    g_PinlarkPageHtml.store(QStringLiteral("untaken"));
+    m_fx.transport->script({answer});
+    m_fx.transport->fallback = &SyncFixture::HealthyService;
+
+    m_fx.worker->GetPinlarkPageHtml();
+
+    QCOMPARE(g_PinlarkPageHtml.load(), html);
+    QCOMPARE(g_PinlarkPageId.load(), pageId);
+    QCOMPARE(g_OnlineOneNoteAccessToken.load(), accessToken);
+}
+
+QTEST_GUILESS_MAIN(TestSyncPages)
+#include "tst_sync_pages.moc"

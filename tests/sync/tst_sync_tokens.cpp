@@ -1,0 +1,226 @@
+// The token client: how each answer of the token endpoint and of the user query
+// changes the credentials, and the worker's own retries of a refresh that got no
+// answer.
+
+#include "SyncFixture.h"
+#include "app/MGlobals.h"
+
+#include <QTest>
+
+namespace {
+
+const QByteArray kBoth = R"({"token_type":"Bearer","access_token":"A2","refresh_token":"R2"})";
+
+} // namespace
+
+class TestSyncTokens : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { m_fx.reset(); }
+
+    void refreshAnswers_data();
+    void refreshAnswers();
+    void codeExchangeAnswers_data();
+    void codeExchangeAnswers();
+    void nothingToSendChangesNothing();
+    void refreshEmptiesTheAccessTokenBeforeSending();
+    void unansweredRefreshIsRetriedWithBackoff();
+    void backoffStartsOverAfterASuccess();
+    void userIdAnswers_data();
+    void userIdAnswers();
+
+private:
+    SyncFixture m_fx;
+};
+
+void TestSyncTokens::refreshAnswers_data()
+{
+    QTest::addColumn<ScriptedAnswer>("answer");
+    QTest::addColumn<QString>("accessToken");
+    QTest::addColumn<QString>("refreshToken");
+    QTest::addColumn<bool>("saved");
+
+    QTest::newRow("an answer with both tokens replaces both")
+        << ScriptedAnswer::reply(200, kBoth) << "A2"
+        << "R2" << true;
+    QTest::newRow("an answer with the access token only empties the refresh token")
+        << ScriptedAnswer::reply(200, R"({"access_token":"A2"})") << "A2"
+        << "" << true;
+    QTest::newRow("a refused refresh token signs the user out")
+        << ScriptedAnswer::reply(400, R"({"error":"invalid_grant"})") << ""
+        << "" << true;
+    QTest::newRow("a body that is not UTF-8 reads as no tokens")
+        << ScriptedAnswer::reply(200, "\xff\xfe{\"access_token\":\"A2\"}") << ""
+        << "" << true;
+    QTest::newRow("no answer keeps the refresh token") << ScriptedAnswer::noAnswer() << ""
+                                                       << "R1" << false;
+    QTest::newRow("a server failure is no answer, not a refusal")
+        << ScriptedAnswer::reply(503, R"({"error":"temporarily_unavailable"})") << ""
+        << "R1" << false;
+    QTest::newRow("throttling is no answer, not a refusal")
+        << ScriptedAnswer::reply(429, R"({"error":"too_many"})") << ""
+        << "R1" << false;
+    QTest::newRow("a 401 from the token endpoint is no answer")
+        << ScriptedAnswer::reply(401, R"({"error":"invalid_client"})") << ""
+        << "R1" << false;
+}
+
+void TestSyncTokens::refreshAnswers()
+{
+    QFETCH(ScriptedAnswer, answer);
+    QFETCH(QString, accessToken);
+    QFETCH(QString, refreshToken);
+    QFETCH(bool, saved);
+
+    m_fx.signIn(QStringLiteral("A1"), QStringLiteral("R1"), QStringLiteral("U1"));
+    m_fx.transport->script({answer});
+
+    m_fx.worker->RefreshTokens();
+
+    QCOMPARE(g_OnlineOneNoteAccessToken.load(), accessToken);
+    QCOMPARE(g_OnlineOneNoteRefreshToken.load(), refreshToken);
+    QCOMPARE(m_fx.saved("OnlineOneNoteAccessToken"), saved ? accessToken : QString());
+    QCOMPARE(m_fx.saved("OnlineOneNoteRefreshToken"), saved ? refreshToken : QString());
+}
+
+void TestSyncTokens::codeExchangeAnswers_data()
+{
+    QTest::addColumn<ScriptedAnswer>("answer");
+    QTest::addColumn<QString>("accessToken");
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<int>("requestsInNextCycle");
+
+    // The next cycle also fetches the user id, and the page when signed in.
+    QTest::newRow("an answer with tokens spends the code")
+        << ScriptedAnswer::reply(200, kBoth) << "A2"
+        << "" << 0;
+    QTest::newRow("a refused code is spent: no retry every second")
+        << ScriptedAnswer::reply(400, R"({"error":"invalid_grant"})") << ""
+        << "" << 0;
+    QTest::newRow("no answer keeps the code for the next cycle") << ScriptedAnswer::noAnswer() << ""
+                                                                 << "C1" << 1;
+    QTest::newRow("a server failure keeps the code for the next cycle")
+        << ScriptedAnswer::reply(500, "oops") << ""
+        << "C1" << 1;
+}
+
+void TestSyncTokens::codeExchangeAnswers()
+{
+    QFETCH(ScriptedAnswer, answer);
+    QFETCH(QString, accessToken);
+    QFETCH(QString, code);
+    QFETCH(int, requestsInNextCycle);
+
+    g_OnlineOneNoteCode.store(QStringLiteral("C1"));
+    g_OnlineOneNoteUserId.store(QStringLiteral("U1"));
+    g_Ticks = m_fx.now;
+    m_fx.transport->script({answer});
+
+    m_fx.worker->RetrieveTokensByCode();
+    QCOMPARE(g_OnlineOneNoteAccessToken.load(), accessToken);
+    QCOMPARE(g_OnlineOneNoteCode.load(), code);
+
+    m_fx.transport->clearRequests();
+    m_fx.now += 1;
+    m_fx.worker->RunCycle();
+    QCOMPARE(m_fx.transport->requests().size(), requestsInNextCycle);
+}
+
+void TestSyncTokens::nothingToSendChangesNothing()
+{
+    g_OnlineOneNoteAccessToken.store(QStringLiteral("A1"));
+    m_fx.worker->RetrieveTokensByCode(); // no code
+    m_fx.worker->RefreshTokens();        // no refresh token
+    QVERIFY(m_fx.transport->requests().isEmpty());
+    QCOMPARE(g_OnlineOneNoteAccessToken.load(), QStringLiteral("A1"));
+}
+
+void TestSyncTokens::refreshEmptiesTheAccessTokenBeforeSending()
+{
+    m_fx.signIn(QStringLiteral("A1"), QStringLiteral("R1"), QStringLiteral("U1"));
+    QString seenDuringRequest = QStringLiteral("unset");
+    m_fx.transport->onSend = [&](const platform::HttpRequest &) {
+        seenDuringRequest = g_OnlineOneNoteAccessToken.load();
+    };
+    m_fx.worker->RefreshTokens();
+    QCOMPARE(seenDuringRequest, QString());
+}
+
+void TestSyncTokens::unansweredRefreshIsRetriedWithBackoff()
+{
+    // Signed in, the network gone: the page download fails, its refresh gets no
+    // answer, and from then on the worker alone retries the refresh.
+    m_fx.signIn(QStringLiteral("A1"), QStringLiteral("R1"), QStringLiteral("U1"),
+                QStringLiteral("P1"));
+    QList<qint64> refreshAt;
+    m_fx.transport->onSend = [&](const platform::HttpRequest &request) {
+        if (ScriptedTransport::Label(request) == QLatin1String("token:refresh_token"))
+            refreshAt << m_fx.now - SyncFixture::kStart;
+    };
+
+    for (; m_fx.now <= SyncFixture::kStart + 1000; ++m_fx.now)
+        m_fx.worker->RunCycle();
+
+    QCOMPARE(refreshAt, (QList<qint64>{0, 10, 30, 70, 150, 310, 610, 910}));
+    QCOMPARE(g_OnlineOneNoteRefreshToken.load(), QStringLiteral("R1"));
+}
+
+void TestSyncTokens::backoffStartsOverAfterASuccess()
+{
+    m_fx.signIn(QString(), QStringLiteral("R1"), QStringLiteral("U1"), QStringLiteral("P1"));
+    g_Ticks = m_fx.now;
+    m_fx.transport->script({ScriptedAnswer::noAnswer(), ScriptedAnswer::noAnswer(),
+                            ScriptedAnswer::reply(200, kBoth)});
+    for (const qint64 at : {0, 10, 30}) {
+        m_fx.now = SyncFixture::kStart + at;
+        m_fx.worker->RunCycle();
+    }
+    QCOMPARE(g_OnlineOneNoteAccessToken.load(), QStringLiteral("A2"));
+
+    // The new access token is refused and the refresh gets no answer: the first
+    // retry comes after 10 seconds again.
+    m_fx.transport->script({ScriptedAnswer::reply(401), ScriptedAnswer::noAnswer()});
+    m_fx.now = SyncFixture::kStart + 120;
+    m_fx.worker->RunCycle();
+    m_fx.transport->clearRequests();
+    m_fx.now += 9;
+    m_fx.worker->RunCycle();
+    QVERIFY(m_fx.transport->requests().isEmpty());
+    m_fx.now += 1;
+    m_fx.worker->RunCycle();
+    QCOMPARE(m_fx.transport->labels(), QStringList{"token:refresh_token"});
+}
+
+void TestSyncTokens::userIdAnswers_data()
+{
+    QTest::addColumn<ScriptedAnswer>("answer");
+    QTest::addColumn<QString>("userId");
+    QTest::addColumn<QString>("accessToken");
+
+    QTest::newRow("the first id field of the answer is the user's")
+        << ScriptedAnswer::reply(200, R"({"manager":{"id":"M9"},"id":"U1"})") << "M9"
+        << "A1";
+    QTest::newRow("an answer without an id leaves the user id empty")
+        << ScriptedAnswer::reply(200, R"({"displayName":"Ann"})") << ""
+        << "A1";
+    QTest::newRow("a refused access token refreshes the tokens") << ScriptedAnswer::reply(401) << ""
+                                                                 << "A2";
+}
+
+void TestSyncTokens::userIdAnswers()
+{
+    QFETCH(ScriptedAnswer, answer);
+    QFETCH(QString, userId);
+    QFETCH(QString, accessToken);
+
+    m_fx.signIn(QStringLiteral("A1"), QStringLiteral("R1"), QString());
+    m_fx.transport->script({answer, ScriptedAnswer::reply(200, kBoth)});
+    m_fx.worker->RetrieveUserIdByToken();
+    QCOMPARE(g_OnlineOneNoteUserId.load(), userId);
+    QCOMPARE(g_OnlineOneNoteAccessToken.load(), accessToken);
+}
+
+QTEST_GUILESS_MAIN(TestSyncTokens)
+#include "tst_sync_tokens.moc"

@@ -1,0 +1,198 @@
+// The worker's cycle: which requests each state sends, the 120-second pace on an
+// injected clock, and the thread's start and stop.
+
+#include "SyncFixture.h"
+#include "app/MGlobals.h"
+
+#include <QTest>
+
+class TestSyncWorker : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        m_fx.reset();
+        m_fx.transport->fallback = &SyncFixture::HealthyService;
+    }
+
+    void cycle_data();
+    void cycle();
+    void pace_data();
+    void pace();
+    void paceHoldsWithoutCredentials();
+    void refreshCommandForcesTheNextDownload();
+    void refusedAccessTokenIsRefreshedAndTheNextStepDownloads();
+    void threadRunsCyclesUntilStopped();
+    void stopAbortsAStalledRequestAndKeepsTheCredentials();
+    void stoppedWorkerDoesNotStartAgain();
+
+private:
+    SyncFixture m_fx;
+};
+
+// Access token, authorization code, refresh token, user id, page id.
+static QStringList State(const char *access, const char *code, const char *refresh,
+                         const char *user, const char *page)
+{
+    return {QLatin1String(access), QLatin1String(code), QLatin1String(refresh), QLatin1String(user),
+            QLatin1String(page)};
+}
+
+void TestSyncWorker::cycle_data()
+{
+    QTest::addColumn<QStringList>("state");
+    QTest::addColumn<qint64>("secondsSinceLastStep");
+    QTest::addColumn<QStringList>("requests");
+
+    const qint64 due = SyncFixture::kStart; // g_Ticks = 0
+    const qint64 recent = 5;
+    QTest::newRow("signed out without a code sends nothing")
+        << State("", "", "", "", "") << due << QStringList{};
+    QTest::newRow("a waiting code is exchanged and the user id and page follow at once")
+        << State("", "C1", "", "", "") << recent
+        << QStringList{"token:authorization_code", "me", "sections", "pages", "content"};
+    QTest::newRow("a waiting code goes before a stored refresh token")
+        << State("", "C1", "R1", "U1", "P1") << recent << QStringList{"token:authorization_code"};
+    QTest::newRow("a token without a user id fetches it and downloads in the same cycle")
+        << State("A1", "", "R1", "", "P1") << recent << QStringList{"me", "content"};
+    QTest::newRow("signed in with a known page only downloads")
+        << State("A1", "", "R1", "U1", "P1") << due << QStringList{"content"};
+    QTest::newRow("signed in without a page id looks the page up first")
+        << State("A1", "", "R1", "U1", "") << due << QStringList{"sections", "pages", "content"};
+    QTest::newRow("signed in within the pace sends nothing")
+        << State("A1", "", "R1", "U1", "P1") << qint64(60) << QStringList{};
+    QTest::newRow("a refresh token without an access token is refreshed by the worker")
+        << State("", "", "R1", "U1", "P1") << due << QStringList{"token:refresh_token", "content"};
+}
+
+void TestSyncWorker::cycle()
+{
+    QFETCH(QStringList, state);
+    QFETCH(qint64, secondsSinceLastStep);
+    QFETCH(QStringList, requests);
+
+    m_fx.signIn(state[0], state[2], state[3], state[4]);
+    g_OnlineOneNoteCode.store(state[1]);
+    g_Ticks = m_fx.now - secondsSinceLastStep;
+
+    m_fx.worker->RunCycle();
+
+    QCOMPARE(m_fx.transport->labels(), requests);
+    if (requests.endsWith(QStringLiteral("content")))
+        QCOMPARE(g_PinlarkPageHtml.load().toUtf8(), SyncFixture::kPageHtml);
+}
+
+void TestSyncWorker::pace_data()
+{
+    QTest::addColumn<qint64>("ticks");
+    QTest::addColumn<bool>("runs");
+
+    const qint64 now = SyncFixture::kStart;
+    QTest::newRow("the Refresh command's zero runs the step at once") << qint64(0) << true;
+    QTest::newRow("120 seconds after the last step it runs") << now - 120 << true;
+    QTest::newRow("119 seconds after the last step nothing happens") << now - 119 << false;
+    QTest::newRow("a clock set back before the last step waits") << now + 500 << false;
+}
+
+void TestSyncWorker::pace()
+{
+    QFETCH(qint64, ticks);
+    QFETCH(bool, runs);
+
+    m_fx.signIn(QStringLiteral("A1"), QStringLiteral("R1"), QStringLiteral("U1"),
+                QStringLiteral("P1"));
+    g_Ticks = ticks;
+
+    m_fx.worker->GetPinlarkPageHtml();
+
+    QCOMPARE(m_fx.transport->labels(), runs ? QStringList{"content"} : QStringList{});
+    QCOMPARE(g_Ticks.load(), runs ? m_fx.now : ticks);
+    QCOMPARE(g_OnlineOneNoteLastAccess.load(),
+             runs ? QStringLiteral("2024-05-01 08:30:15 +0000") : QString());
+}
+
+void TestSyncWorker::paceHoldsWithoutCredentials()
+{
+    g_OnlineOneNoteAccessToken.store(QStringLiteral("A1"));
+    m_fx.worker->GetPinlarkPageHtml();
+    QCOMPARE(g_Ticks.load(), m_fx.now);
+    QVERIFY(g_OnlineOneNoteLastAccess.load().isEmpty());
+    QVERIFY(m_fx.transport->requests().isEmpty());
+}
+
+void TestSyncWorker::refreshCommandForcesTheNextDownload()
+{
+    m_fx.signIn(QStringLiteral("A1"), QStringLiteral("R1"), QStringLiteral("U1"),
+                QStringLiteral("P1"));
+    m_fx.worker->RunCycle();
+    m_fx.now += 5;
+    m_fx.worker->RunCycle();
+    QCOMPARE(m_fx.transport->labels(), QStringList{"content"});
+
+    g_Ticks = 0; // the Refresh command
+    m_fx.now += 1;
+    m_fx.worker->RunCycle();
+    QCOMPARE(m_fx.transport->labels(), (QStringList{"content", "content"}));
+}
+
+void TestSyncWorker::refusedAccessTokenIsRefreshedAndTheNextStepDownloads()
+{
+    m_fx.signIn(QStringLiteral("A1"), QStringLiteral("R1"), QStringLiteral("U1"),
+                QStringLiteral("P1"));
+    g_PinlarkPageHtml.store(QStringLiteral("untaken"));
+    m_fx.transport->script({ScriptedAnswer::reply(401, "expired")});
+
+    m_fx.worker->RunCycle();
+    QCOMPARE(m_fx.transport->labels(), (QStringList{"content", "token:refresh_token"}));
+    QCOMPARE(g_OnlineOneNoteAccessToken.load(), QStringLiteral("A2"));
+    QCOMPARE(g_PinlarkPageHtml.load(), QStringLiteral("untaken"));
+
+    // No immediate retry: the next step comes with the pace.
+    for (m_fx.now += 1; m_fx.now < SyncFixture::kStart + 120; m_fx.now += 1)
+        m_fx.worker->RunCycle();
+    QCOMPARE(m_fx.transport->requests().size(), 2);
+    m_fx.worker->RunCycle();
+    QCOMPARE(m_fx.transport->requests().size(), 3);
+    QCOMPARE(m_fx.transport->requests().last().headers.first().second, QByteArray("Bearer A2"));
+    QCOMPARE(g_PinlarkPageHtml.load().toUtf8(), SyncFixture::kPageHtml);
+}
+
+void TestSyncWorker::threadRunsCyclesUntilStopped()
+{
+    g_OnlineOneNoteCode.store(QStringLiteral("C1"));
+    m_fx.worker->Run();
+    QTRY_COMPARE_WITH_TIMEOUT(g_PinlarkPageHtml.load().toUtf8(), SyncFixture::kPageHtml, 10000);
+    // Stop wakes the one-second pause, and a second Stop is harmless.
+    m_fx.worker->Stop();
+    m_fx.worker->Stop();
+}
+
+void TestSyncWorker::stopAbortsAStalledRequestAndKeepsTheCredentials()
+{
+    m_fx.signIn(QStringLiteral("A1"), QStringLiteral("R1"), QStringLiteral("U1"),
+                QStringLiteral("P1"));
+    m_fx.transport->script({ScriptedAnswer::stall()});
+    m_fx.worker->Run();
+    QVERIFY(m_fx.transport->waitUntilStalled());
+
+    m_fx.worker->Stop();
+
+    // The aborted download was not taken for a refused token.
+    QCOMPARE(m_fx.transport->labels(), QStringList{"content"});
+    QCOMPARE(g_OnlineOneNoteAccessToken.load(), QStringLiteral("A1"));
+    QCOMPARE(g_OnlineOneNoteRefreshToken.load(), QStringLiteral("R1"));
+}
+
+void TestSyncWorker::stoppedWorkerDoesNotStartAgain()
+{
+    g_OnlineOneNoteCode.store(QStringLiteral("C1"));
+    m_fx.worker->Stop();
+    m_fx.worker->Run();
+    m_fx.worker->Stop();
+    QCOMPARE(m_fx.transport->requests().size(), 0);
+}
+
+QTEST_GUILESS_MAIN(TestSyncWorker)
+#include "tst_sync_worker.moc"
