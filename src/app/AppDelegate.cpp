@@ -32,11 +32,26 @@ AppDelegate::AppDelegate(Services services, QObject *parent)
 
 AppDelegate::~AppDelegate() = default;
 
-QTabWidget *AppDelegate::tabView() const { return ui->tabView; }
-QWidget *AppDelegate::searchView() const { return ui->searchView; }
-MSearchField *AppDelegate::searchField() const { return ui->searchField; }
-QLabel *AppDelegate::labelCopied() const { return ui->labelCopied; }
-QProgressBar *AppDelegate::progressInd() const { return ui->progressInd; }
+QTabWidget *AppDelegate::tabView() const
+{
+    return ui->tabView;
+}
+QWidget *AppDelegate::searchView() const
+{
+    return ui->searchView;
+}
+MSearchField *AppDelegate::searchField() const
+{
+    return ui->searchField;
+}
+QLabel *AppDelegate::labelCopied() const
+{
+    return ui->labelCopied;
+}
+QProgressBar *AppDelegate::progressInd() const
+{
+    return ui->progressInd;
+}
 
 void AppDelegate::awakeFromNib()
 {

@@ -4,7 +4,6 @@
 #include <QObject>
 #include <QString>
 #include <QTimer>
-
 #include <functional>
 #include <memory>
 #include <optional>
@@ -30,7 +29,8 @@ class AppDelegate : public QObject
 
 public:
     // What the shell starts but does not own the workings of; tests leave them out.
-    struct Services {
+    struct Services
+    {
         std::function<void()> startWorker;
         std::function<void()> stopWorker;
         // Runs the sign-in window modally; `logInOrOut` non-zero signs out first.

@@ -2,7 +2,6 @@
 // refresh timer that feeds them.
 
 #include "app/AppDelegate.h"
-
 #include "app/MGlobals.h"
 #include "board/BoardBuilder.h"
 #include "board/BoardSearch.h"
@@ -19,9 +18,10 @@ void AppDelegate::CreateTabs()
 {
     QTabWidget *tabs = ui->tabView;
     const int selected = tabs->currentIndex();
-    m_CurrSelTabName = selected >= 0 ? std::optional(static_cast<MTabViewColumn *>(
-                                                         tabs->widget(selected))->label())
-                                     : std::nullopt;
+    m_CurrSelTabName =
+        selected >= 0
+            ? std::optional(static_cast<MTabViewColumn *>(tabs->widget(selected))->label())
+            : std::nullopt;
     ClearTabs();
 
     if (m_PinlarkHtml.isEmpty())
@@ -98,11 +98,13 @@ void AppDelegate::searchField_textDidChange(const QString &text)
     ui->searchView->show();
     ui->tabView->hide();
 
-    QList<const QList<MNameValue> *> lists;
+    QList<SearchList> lists;
     const int count = ui->tabView->count();
     lists.reserve(count);
-    for (int i = 0; i < count; ++i)
-        lists.append(&static_cast<MTabViewColumn *>(ui->tabView->widget(i))->m_ArrayItems());
+    for (int i = 0; i < count; ++i) {
+        const auto *column = static_cast<MTabViewColumn *>(ui->tabView->widget(i));
+        lists.append({&column->m_ArrayItems(), &column->lowerValues()});
+    }
     m_TabViewColumnSearch->setItems(SearchItems(lists, text));
     m_TabViewColumnSearch->reloadData();
 }

@@ -4,7 +4,6 @@
 
 #include <QDateTime>
 #include <QString>
-
 #include <optional>
 
 // A small typed settings store over one property-list file. A store belongs to the

@@ -6,7 +6,6 @@
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
-
 #include <mutex>
 
 MShared<QString> g_DataFolder;
@@ -44,7 +43,8 @@ namespace {
 const QString kConfigFileName = QStringLiteral("zanapp.plist");
 const QString kCacheFileName = QStringLiteral("pinlark.html");
 
-struct StringSetting {
+struct StringSetting
+{
     const char *key;
     MShared<QString> &variable;
 };
@@ -65,7 +65,8 @@ const StringSetting kRemoteRoots[] = {
     {"ClientId", g_OnlineOneNoteClientId},
 };
 
-struct RealSetting {
+struct RealSetting
+{
     const char *key;
     MShared<double> &variable;
 };

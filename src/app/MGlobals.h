@@ -3,7 +3,6 @@
 #include "app/MShared.h"
 
 #include <QString>
-
 #include <atomic>
 
 // Process-wide state through which the main thread and the sync worker meet. Each

@@ -7,8 +7,7 @@
 // replaced whole: a reader gets a copy that stays valid however the other thread
 // changes the variable meanwhile. Qt's implicitly shared strings make the copy a
 // reference-count increment.
-template <typename T>
-class MShared
+template <typename T> class MShared
 {
 public:
     MShared() = default;

@@ -14,8 +14,7 @@ SingleInstance::SingleInstance(const QString &key, QObject *parent)
       m_name(QStringLiteral("pinlark-") +
              QString::fromLatin1(
                  QCryptographicHash::hash(key.toUtf8(), QCryptographicHash::Sha1).toHex().left(16)))
-{
-}
+{}
 
 bool SingleInstance::handOverToRunning()
 {

@@ -22,7 +22,8 @@ QRect Place(double x, double topUp, const QSize &size, const QRect &primaryGeome
     const int width = std::min(size.width(), available.width());
     const int height = std::min(size.height(), available.height());
     const int left = static_cast<int>(std::lround(x));
-    const int top = primaryGeometry.y() + primaryGeometry.height() - static_cast<int>(std::lround(topUp));
+    const int top =
+        primaryGeometry.y() + primaryGeometry.height() - static_cast<int>(std::lround(topUp));
     const int clampedLeft =
         std::clamp(left, available.left(), available.left() + available.width() - width);
     const int clampedTop =

@@ -1,24 +1,60 @@
+#include "PinlarkTranslations.h"
 #include "app/AppDelegate.h"
 #include "app/MGlobals.h"
 #include "app/SingleInstance.h"
 #include "app/UnixSignals.h"
+#include "platform/HttpTransport.h"
+#include "signin/SignInLoader.h"
+#include "sync/MThreadOnlineOneNote.h"
+#include "windows/ClipboardLink.h"
+#include "windows/HelpPage.h"
+#include "windows/MWinAbout.h"
+#include "windows/MWinState.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QDesktopServices>
 
 int main(int argc, char *argv[])
 {
+    // The sign-in window's web engine shares GL contexts with the app; this must be
+    // set before the application object exists.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Pinlark"));
     QApplication::setApplicationVersion(QStringLiteral(PINLARK_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("pinlark"));
     QApplication::setQuitOnLastWindowClosed(false);
 
+    InstallPinlarkTranslations(app);
+
     SingleInstance instance(MGlobals::DataFolderPath());
     if (instance.handOverToRunning())
         return 0;
     instance.listen();
 
+    // The one sync worker; it lives until shut-down, where it is stopped and
+    // joined before anything it uses is destroyed.
+    std::unique_ptr<MThreadOnlineOneNote> worker;
     AppDelegate::Services services;
+    services.startWorker = [&worker] {
+        worker =
+            std::make_unique<MThreadOnlineOneNote>(std::make_shared<platform::CurlTransport>());
+        worker->Run();
+    };
+    services.stopWorker = [&worker] {
+        if (worker)
+            worker->Stop();
+    };
+    // The web engine is loaded only when the sign-in window opens.
+    services.runSignIn = [](int logInOrOut) { RunSignInWindow(logInOrOut); };
+    services.showStateWindow = [] { MWinState::ShowWindow(false); };
+    services.showAboutWindow = [] {
+        MWinAbout about;
+        about.showWindow();
+    };
+    services.openHelp = [] { QDesktopServices::openUrl(HelpPageUrl()); };
+    services.convertClipboardLink = [] { DecomposeClipboardLink(QGuiApplication::clipboard()); };
     AppDelegate delegate(std::move(services));
     QObject::connect(&instance, &SingleInstance::showRequested, &delegate,
                      &AppDelegate::MenuItemPinlarkClick);

@@ -49,8 +49,7 @@ QString UnmaskAmpersands(const QString &text)
 
 BoardBuilder::BoardBuilder(std::optional<QString> currSelTabName)
     : m_CurrSelTabName(std::move(currSelTabName))
-{
-}
+{}
 
 bool BoardBuilder::Build(const QString &html)
 {

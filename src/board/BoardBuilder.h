@@ -3,7 +3,6 @@
 #include "board/MNameValue.h"
 
 #include <QString>
-
 #include <optional>
 
 namespace platform {

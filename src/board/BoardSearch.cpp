@@ -1,15 +1,24 @@
 #include "board/BoardSearch.h"
 
-QList<MNameValue> SearchItems(const QList<const QList<MNameValue> *> &lists, const QString &text)
+QStringList LowerValues(const QList<MNameValue> &items)
+{
+    QStringList lower;
+    lower.reserve(items.size());
+    for (const MNameValue &item : items)
+        lower.append(item.value.toLower());
+    return lower;
+}
+
+QList<MNameValue> SearchItems(const QList<SearchList> &lists, const QString &text)
 {
     QList<MNameValue> found;
     if (text.isEmpty())
         return found;
     const QString needle = text.toLower();
-    for (const QList<MNameValue> *items : lists) {
-        for (const MNameValue &item : *items) {
-            if (item.value.toLower().contains(needle))
-                found.append(item);
+    for (const SearchList &list : lists) {
+        for (qsizetype i = 0; i < list.items->size(); ++i) {
+            if (list.lowerValues->at(i).contains(needle))
+                found.append(list.items->at(i));
         }
     }
     return found;

@@ -4,8 +4,19 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
-// Items of all lists whose value contains `text`, letter case ignored, in list
-// order. The text is one substring: spaces count, nothing is split into words.
-// An empty text finds nothing.
-QList<MNameValue> SearchItems(const QList<const QList<MNameValue> *> &lists, const QString &text);
+// One list to search: its items and their values in lower case, in the same order.
+struct SearchList
+{
+    const QList<MNameValue> *items;
+    const QStringList *lowerValues;
+};
+
+// Lower-cased values for SearchList; computed once per board, not per keystroke.
+QStringList LowerValues(const QList<MNameValue> &items);
+
+// Items of all lists whose value contains `text`, letter case ignored by lower-casing
+// both sides, in list order. The text is one substring: spaces count, nothing is
+// split into words. An empty text finds nothing.
+QList<MNameValue> SearchItems(const QList<SearchList> &lists, const QString &text);

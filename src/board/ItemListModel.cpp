@@ -2,8 +2,7 @@
 
 ItemListModel::ItemListModel(const QList<MNameValue> *items, QObject *parent)
     : QAbstractListModel(parent), m_items(items)
-{
-}
+{}
 
 int ItemListModel::rowCount(const QModelIndex &parent) const
 {

@@ -4,7 +4,8 @@
 #include <QString>
 
 // One board item: the name shown in a list and the value a click copies.
-struct MNameValue {
+struct MNameValue
+{
     QString name;
     QString value;
 
@@ -12,7 +13,8 @@ struct MNameValue {
 };
 
 // One tab of the board: its label and items in page order.
-struct BoardTab {
+struct BoardTab
+{
     QString label;
     QList<MNameValue> items;
 };

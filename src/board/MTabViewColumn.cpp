@@ -1,5 +1,6 @@
 #include "board/MTabViewColumn.h"
 
+#include "board/BoardSearch.h"
 #include "board/ItemListModel.h"
 #include "board/MTableView.h"
 #include "ui_MTabViewColumn.h"
@@ -27,6 +28,14 @@ MTableView *MTabViewColumn::tableView() const
 void MTabViewColumn::setItems(QList<MNameValue> items)
 {
     m_Items = std::move(items);
+    m_LowerValues.reset();
+}
+
+const QStringList &MTabViewColumn::lowerValues() const
+{
+    if (!m_LowerValues)
+        m_LowerValues = LowerValues(m_Items);
+    return *m_LowerValues;
 }
 
 void MTabViewColumn::reloadData()

@@ -3,8 +3,8 @@
 #include "board/MNameValue.h"
 
 #include <QWidget>
-
 #include <memory>
+#include <optional>
 
 namespace Ui {
 class MTabViewColumn;
@@ -26,7 +26,13 @@ public:
     const QList<MNameValue> &m_ArrayItems() const { return m_Items; }
     // Replaces the list; the table shows it after reloadData().
     void setItems(QList<MNameValue> items);
-    void clearItems() { m_Items.clear(); }
+    void clearItems()
+    {
+        m_Items.clear();
+        m_LowerValues.reset();
+    }
+    // The values in lower case, for search; made on first use after a change.
+    const QStringList &lowerValues() const;
     void reloadData();
 
     // The tab's label as written in the page (the tab bar shows it escaped).
@@ -43,6 +49,7 @@ signals:
 private:
     std::unique_ptr<Ui::MTabViewColumn> ui;
     QList<MNameValue> m_Items;
+    mutable std::optional<QStringList> m_LowerValues;
     ItemListModel *m_Model;
     QString m_Label;
 };

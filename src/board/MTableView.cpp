@@ -1,6 +1,30 @@
 #include "board/MTableView.h"
 
 #include <QKeyEvent>
+#include <QStyledItemDelegate>
+
+namespace {
+
+// A little air around each name, without the cost of a style sheet per list.
+class RoomyRowDelegate : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        return QStyledItemDelegate::sizeHint(option, index) + QSize(0, 6);
+    }
+
+protected:
+    void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        option->rect.adjust(4, 0, -4, 0);
+    }
+};
+
+} // namespace
 
 MTableView::MTableView(QWidget *parent) : QListView(parent)
 {
@@ -9,7 +33,7 @@ MTableView::MTableView(QWidget *parent) : QListView(parent)
     setUniformItemSizes(true); // keeps long lists cheap to lay out
     setTextElideMode(Qt::ElideRight);
     setAlternatingRowColors(true);
-    setStyleSheet(QStringLiteral("QListView::item { padding: 3px 4px; }"));
+    setItemDelegate(new RoomyRowDelegate(this));
 }
 
 int MTableView::selectedRow() const

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-
 #include <optional>
 
 // The cached page file: the board page's HTML as last shown, UTF-8.

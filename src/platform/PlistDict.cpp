@@ -1,8 +1,7 @@
 #include "platform/PlistDict.h"
 
-#include <plist/plist.h>
-
 #include <limits>
+#include <plist/plist.h>
 
 namespace platform {
 

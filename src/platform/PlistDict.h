@@ -3,7 +3,6 @@
 #include <QByteArray>
 #include <QString>
 #include <QVariant>
-
 #include <memory>
 #include <optional>
 
@@ -36,7 +35,8 @@ public:
     QByteArray toXml() const;
 
 private:
-    struct Deleter {
+    struct Deleter
+    {
         void operator()(void *node) const;
     };
     explicit PlistDict(void *node);

@@ -2,7 +2,6 @@
 
 #include <libxml/parser.h>
 #include <libxml/tree.h>
-
 #include <limits>
 #include <mutex>
 
@@ -78,8 +77,8 @@ std::unique_ptr<XmlDocument> XmlDocument::parse(QByteArrayView utf8)
     // No NOENT (entity substitution), no DTDLOAD/DTDATTR (outside DTDs), no NOBLANKS
     // and no NOCDATA: the board keeps white space and CDATA text as written.
     constexpr int options = XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING;
-    xmlDocPtr doc = xmlReadMemory(utf8.data(), static_cast<int>(utf8.size()), nullptr, "UTF-8",
-                                  options);
+    xmlDocPtr doc =
+        xmlReadMemory(utf8.data(), static_cast<int>(utf8.size()), nullptr, "UTF-8", options);
     if (!doc)
         return nullptr;
     return std::unique_ptr<XmlDocument>(new XmlDocument(doc));

@@ -20,9 +20,7 @@ const QString kCodeMarker = QStringLiteral("?code=");
 
 } // namespace
 
-MWinLogin::MWinLogin(const SignInState &state, QWidget *parent) : QDialog(parent), m_State(state)
-{
-}
+MWinLogin::MWinLogin(const SignInState &state, QWidget *parent) : QDialog(parent), m_State(state) {}
 
 MWinLogin::~MWinLogin()
 {
@@ -87,10 +85,9 @@ QString MWinLogin::AuthorizationAddress() const
 {
     // Client id and redirect address go in as they are; only the scope list,
     // which holds blanks, is escaped.
-    return m_State.identityRoot->load() + kAuthorizePath +
-           u"?prompt=login&client_id=" + m_State.clientId->load() +
-           u"&response_type=code&response_mode=query&scope=" + MUtils::EscapeUrl(kScope) +
-           u"&redirect_uri=" + m_State.redirectAddress->load();
+    return m_State.identityRoot->load() + kAuthorizePath + u"?prompt=login&client_id=" +
+           m_State.clientId->load() + u"&response_type=code&response_mode=query&scope=" +
+           MUtils::EscapeUrl(kScope) + u"&redirect_uri=" + m_State.redirectAddress->load();
 }
 
 void MWinLogin::Login()

@@ -39,7 +39,6 @@ struct SignInState
     bool isComplete() const
     {
         return version == kSignInStateVersion && identityRoot && redirectAddress && clientId &&
-               code && accessToken && refreshToken && accountId && userId && pageId &&
-               saveConfig;
+               code && accessToken && refreshToken && accountId && userId && pageId && saveConfig;
     }
 };

@@ -1,7 +1,6 @@
 #include "text/Encoding.h"
 
 #include <QStringDecoder>
-
 #include <cstring>
 
 namespace MUtils {

@@ -27,7 +27,10 @@ void DecomposeClipboardLink(QClipboard *clipboard)
     if (attributes.isEmpty())
         return;
 
-    const QString address = MUtils::GetTagAttributeValue(attributes, QStringLiteral("href"));
+    // An attribute value is HTML text: "&" in an address is written "&amp;" by
+    // every browser, and pasting that would give a broken address.
+    const QString address = MUtils::DecodeHtmlEntities(
+        MUtils::GetTagAttributeValue(attributes, QStringLiteral("href")));
     // Taken as written: markup and character references inside stay.
     const QString text = MUtils::GetStringBetween(inner, QStringLiteral(">"), QString());
 

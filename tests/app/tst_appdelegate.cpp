@@ -24,9 +24,9 @@ QString page(const QString &body)
     return QStringLiteral("<html><body><div>") + body + QStringLiteral("</div></body></html>");
 }
 
-const QString kTwoTabs = page(QStringLiteral(
-    "<h1>Mail</h1><p>Hello</p><p>there</p><br/><br/><p>Bye</p><br/><br/>"
-    "<h1>Code</h1><p>git</p><p>git log hello</p>"));
+const QString kTwoTabs =
+    page(QStringLiteral("<h1>Mail</h1><p>Hello</p><p>there</p><br/><br/><p>Bye</p><br/><br/>"
+                        "<h1>Code</h1><p>git</p><p>git log hello</p>"));
 
 QStringList tabLabels(const QTabWidget *tabs)
 {
@@ -140,8 +140,7 @@ void TestAppDelegate::newPageRebuildsAndKeepsTab()
 
 void TestAppDelegate::samePageOnlyStopsProgress()
 {
-    const QString cache =
-        QDir(MGlobals::DataFolderPath()).filePath(QStringLiteral("pinlark.html"));
+    const QString cache = QDir(MGlobals::DataFolderPath()).filePath(QStringLiteral("pinlark.html"));
     QVERIFY(WritePageFile(cache, kTwoTabs));
     launch();
     m_app->progressInd()->show();
@@ -160,10 +159,18 @@ void TestAppDelegate::statusLookFollowsSignIn_data()
     QTest::addColumn<QString>("token");
     QTest::addColumn<QString>("userId");
     QTest::addColumn<QString>("look");
-    QTest::newRow("signed out") << "" << "" << "Disconnected";
-    QTest::newRow("token without user id") << "t" << "" << "Disconnected";
-    QTest::newRow("refresh under way (token emptied)") << "" << "u" << "Disconnected";
-    QTest::newRow("signed in") << "t" << "u" << "Connected";
+    QTest::newRow("signed out") << ""
+                                << ""
+                                << "Disconnected";
+    QTest::newRow("token without user id") << "t"
+                                           << ""
+                                           << "Disconnected";
+    QTest::newRow("refresh under way (token emptied)") << ""
+                                                       << "u"
+                                                       << "Disconnected";
+    QTest::newRow("signed in") << "t"
+                               << "u"
+                               << "Connected";
 }
 
 void TestAppDelegate::statusLookFollowsSignIn()

@@ -6,7 +6,6 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
-
 #include <thread>
 
 namespace {
@@ -72,14 +71,14 @@ void TestMConfig::reads_data()
     // Defaults: "def", -1.0, -1, false.
     QTest::newRow("string") << QByteArray("<string>abc</string>") << "abc" << -1.0 << qint64(-1)
                             << false;
-    QTest::newRow("numeric string") << QByteArray("<string>42</string>") << "42" << 42.0
-                                    << qint64(42) << true;
+    QTest::newRow("numeric string")
+        << QByteArray("<string>42</string>") << "42" << 42.0 << qint64(42) << true;
     QTest::newRow("real") << QByteArray("<real>2.5</real>") << "def" << 2.5 << qint64(2) << true;
     QTest::newRow("integer") << QByteArray("<integer>7</integer>") << "def" << 7.0 << qint64(7)
                              << true;
     QTest::newRow("boolean") << QByteArray("<true/>") << "def" << 1.0 << qint64(1) << true;
-    QTest::newRow("array is of no known type") << QByteArray("<array/>") << "def" << -1.0
-                                               << qint64(-1) << false;
+    QTest::newRow("array is of no known type")
+        << QByteArray("<array/>") << "def" << -1.0 << qint64(-1) << false;
 }
 
 void TestMConfig::reads()

@@ -19,16 +19,16 @@ void TestWindowPlacement::place_data()
     QTest::addColumn<double>("topUp");
     QTest::addColumn<QSize>("size");
     QTest::addColumn<QRect>("expected");
-    QTest::newRow("inside stays put") << 100.0 << 700.0 << QSize(360, 600)
-                                      << QRect(100, 100, 360, 600);
-    QTest::newRow("below the bottom moves up") << 100.0 << 200.0 << QSize(360, 600)
-                                               << QRect(100, 170, 360, 600);
-    QTest::newRow("off the right edge moves left") << 1200.0 << 800.0 << QSize(360, 600)
-                                                   << QRect(920, 0, 360, 600);
-    QTest::newRow("negative position comes back") << -500.0 << 5000.0 << QSize(360, 600)
-                                                  << QRect(0, 0, 360, 600);
-    QTest::newRow("larger than the screen shrinks") << 0.0 << 800.0 << QSize(2000, 2000)
-                                                    << QRect(0, 0, 1280, 770);
+    QTest::newRow("inside stays put")
+        << 100.0 << 700.0 << QSize(360, 600) << QRect(100, 100, 360, 600);
+    QTest::newRow("below the bottom moves up")
+        << 100.0 << 200.0 << QSize(360, 600) << QRect(100, 170, 360, 600);
+    QTest::newRow("off the right edge moves left")
+        << 1200.0 << 800.0 << QSize(360, 600) << QRect(920, 0, 360, 600);
+    QTest::newRow("negative position comes back")
+        << -500.0 << 5000.0 << QSize(360, 600) << QRect(0, 0, 360, 600);
+    QTest::newRow("larger than the screen shrinks")
+        << 0.0 << 800.0 << QSize(2000, 2000) << QRect(0, 0, 1280, 770);
 }
 
 void TestWindowPlacement::place()

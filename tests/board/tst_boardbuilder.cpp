@@ -50,44 +50,57 @@ void TestBoardBuilder::conversion_data()
         << "<h1>Greetings</h1><p>Hello</p><p>How are you?</p><br/><br/><p>Bye</p><br/>"
            "<p>See you</p>"
         << "Greetings|Hello=Hello\nHow are you?|Bye=Bye\n\nSee you";
-    QTest::newRow("no heading, no tabs") << "<p>a</p><p>b</p>" << "";
+    QTest::newRow("no heading, no tabs") << "<p>a</p><p>b</p>"
+                                         << "";
     QTest::newRow("paragraphs before the first heading are dropped")
-        << "<p>lost</p><h1>T</h1><p>kept</p>" << "T|kept=kept";
+        << "<p>lost</p><h1>T</h1><p>kept</p>"
+        << "T|kept=kept";
     QTest::newRow("item followed directly by a heading is dropped")
-        << "<h1>A</h1><p>x</p><h1>B</h1><p>y</p>" << "A;B|y=y";
-    QTest::newRow("single br before any name: first text lost")
-        << "<h1>T</h1><br/><p>A</p><p>B</p>" << "T|B=B";
+        << "<h1>A</h1><p>x</p><h1>B</h1><p>y</p>"
+        << "A;B|y=y";
+    QTest::newRow("single br before any name: first text lost") << "<h1>T</h1><br/><p>A</p><p>B</p>"
+                                                                << "T|B=B";
     QTest::newRow("three br: the third makes the next text nameless")
-        << "<h1>T</h1><p>a</p><br/><br/><br/><p>b</p><p>c</p>" << "T|a=a|c=c";
+        << "<h1>T</h1><p>a</p><br/><br/><br/><p>b</p><p>c</p>"
+        << "T|a=a|c=c";
     QTest::newRow("blank first paragraph gives way to the next")
-        << "<h1>T</h1><p>   </p><p>name</p>" << "T|name=name";
+        << "<h1>T</h1><p>   </p><p>name</p>"
+        << "T|name=name";
     QTest::newRow("empty paragraphs inside an item add line feeds")
-        << "<h1>T</h1><p>a</p><p></p><br/><p></p>" << "T|a=a\n\n\n";
-    QTest::newRow("name trimmed, value and label untrimmed")
-        << "<h1> Tab </h1><p>\t x </p>" << " Tab |x=\t x ";
-    QTest::newRow("line feeds are not trimmed from the name")
-        << "<h1>T</h1><p>\nx </p>" << "T|\nx=\nx ";
-    QTest::newRow("br inside a paragraph joins its text")
-        << "<h1>T</h1><p>a<br/>b</p>" << "T|ab=ab";
+        << "<h1>T</h1><p>a</p><p></p><br/><p></p>"
+        << "T|a=a\n\n\n";
+    QTest::newRow("name trimmed, value and label untrimmed") << "<h1> Tab </h1><p>\t x </p>"
+                                                             << " Tab |x=\t x ";
+    QTest::newRow("line feeds are not trimmed from the name") << "<h1>T</h1><p>\nx </p>"
+                                                              << "T|\nx=\nx ";
+    QTest::newRow("br inside a paragraph joins its text") << "<h1>T</h1><p>a<br/>b</p>"
+                                                          << "T|ab=ab";
     QTest::newRow("element names are case-sensitive")
-        << "<H1>T</H1><h1>U</h1><P>x</P><p>y</p><BR/><BR/><p>z</p>" << "U|y=y\nz";
+        << "<H1>T</H1><h1>U</h1><P>x</P><p>y</p><BR/><BR/><p>z</p>"
+        << "U|y=y\nz";
     QTest::newRow("h1 inside a list opens no tab")
-        << "<ul><h1>no</h1><p>x</p></ul><h1>T</h1><p>y</p>" << "T|y=y";
+        << "<ul><h1>no</h1><p>x</p></ul><h1>T</h1><p>y</p>"
+        << "T|y=y";
     QTest::newRow("heading in a container keeps its items there")
-        << "<div><h1>In</h1><p>a</p></div><div><p>b</p></div>" << "In|a=a";
+        << "<div><h1>In</h1><p>a</p></div><div><p>b</p></div>"
+        << "In|a=a";
     QTest::newRow("nested tabs come after their parent level's heading")
-        << "<h1>A</h1><div><h1>B</h1><p>b</p></div><p>a</p>" << "A|a=a;B|b=b";
-    QTest::newRow("entities decoded once, numeric kept")
-        << "<h1>T</h1><p>&amp;lt; &nbsp;&#39;</p>" << "T|&lt;  &#39;=&lt;  &#39;";
+        << "<h1>A</h1><div><h1>B</h1><p>b</p></div><p>a</p>"
+        << "A|a=a;B|b=b";
+    QTest::newRow("entities decoded once, numeric kept") << "<h1>T</h1><p>&amp;lt; &nbsp;&#39;</p>"
+                                                         << "T|&lt;  &#39;=&lt;  &#39;";
     QTest::newRow("literal no-break space comes out as ampersand")
         << QStringLiteral("<h1>T</h1><p>a\u00a0b</p>") << "T|a&b=a&b";
     QTest::newRow("CDATA text is kept, tags in it stripped")
-        << "<h1>T</h1><p><![CDATA[x <b>y</b>]]></p>" << "T|x y=x y";
+        << "<h1>T</h1><p><![CDATA[x <b>y</b>]]></p>"
+        << "T|x y=x y";
     QTest::newRow("span markup inside a paragraph")
         << "<h1 id=\"h1:{1}\">T</h1><p id=\"p:{2}\"><span style=\"b\">bo</span>ld</p>"
         << "T|bold=bold";
-    QTest::newRow("two tabs with the same label") << "<h1>S</h1><h1>S</h1>" << "S;S";
-    QTest::newRow("not well-formed gives no tabs") << "<h1>T</h1><p>open" << "";
+    QTest::newRow("two tabs with the same label") << "<h1>S</h1><h1>S</h1>"
+                                                  << "S;S";
+    QTest::newRow("not well-formed gives no tabs") << "<h1>T</h1><p>open"
+                                                   << "";
 }
 
 void TestBoardBuilder::conversion()

@@ -12,7 +12,8 @@
 
 namespace {
 
-struct Palette {
+struct Palette
+{
     QColor card, cardEdge, lines, pin, pinEdge;
 };
 

@@ -9,7 +9,6 @@
 #include "board/PageFile.h"
 
 #include <QCoreApplication>
-
 #include <cstdio>
 
 namespace {
@@ -20,11 +19,21 @@ void appendJsonString(QByteArray &out, const QString &text)
     for (const char ch : text.toUtf8()) {
         const auto byte = static_cast<unsigned char>(ch);
         switch (ch) {
-        case '"': out += "\\\""; break;
-        case '\\': out += "\\\\"; break;
-        case '\n': out += "\\n"; break;
-        case '\r': out += "\\r"; break;
-        case '\t': out += "\\t"; break;
+        case '"':
+            out += "\\\"";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
         default:
             if (byte < 0x20)
                 out += QByteArray("\\u00") + QByteArray::number(byte, 16).rightJustified(2, '0');

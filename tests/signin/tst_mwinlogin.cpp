@@ -1,0 +1,344 @@
+// The sign-in window in a real browser against the project's stand-in of the
+// identity platform on 127.0.0.1. tst_signinloader drives the same library the
+// way the app does.
+
+#include "StandIn.h"
+#include "app/MConfig.h"
+#include "app/MGlobals.h"
+#include "signin/MWinLogin.h"
+#include "signin/SignInLoader.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QUrlQuery>
+#include <QWebEnginePage>
+#include <QWebEngineView>
+#include <functional>
+
+namespace {
+
+const QString kAuthorizePath = QStringLiteral("/common/oauth2/v2.0/authorize");
+const QString kRedirectPath = QStringLiteral("/oauth20_desktop.srf");
+const QString kLogoutPath = QStringLiteral("/logout.srf");
+const QStringList kSavedKeys = {
+    QStringLiteral("OnlineOneNoteAccessToken"), QStringLiteral("OnlineOneNoteRefreshToken"),
+    QStringLiteral("OnlineOneNoteAccountId"), QStringLiteral("OnlineOneNoteUserId")};
+// Generous: the first window of a run starts the browser engine.
+constexpr int kWindowTimeoutMs = 40000;
+
+void storeSignedIn()
+{
+    g_OnlineOneNoteCode.store(QStringLiteral("old-code"));
+    g_OnlineOneNoteAccessToken.store(QStringLiteral("old-access"));
+    g_OnlineOneNoteRefreshToken.store(QStringLiteral("old-refresh"));
+    g_OnlineOneNoteAccountId.store(QStringLiteral("old-account"));
+    g_OnlineOneNoteUserId.store(QStringLiteral("old-user"));
+    g_PinlarkPageId.store(QStringLiteral("old-page"));
+    MGlobals::SaveConfig();
+}
+
+// Code, access token, refresh token, account id, user id, as held in memory.
+QStringList heldSignIn()
+{
+    return {g_OnlineOneNoteCode.load(), g_OnlineOneNoteAccessToken.load(),
+            g_OnlineOneNoteRefreshToken.load(), g_OnlineOneNoteAccountId.load(),
+            g_OnlineOneNoteUserId.load()};
+}
+
+QStringList savedSignIn()
+{
+    const MConfig config(g_ConfigFilePath.load());
+    QStringList values;
+    for (const QString &key : kSavedKeys)
+        values << config.ReadValueDefStr(key, QStringLiteral("(missing)"));
+    return values;
+}
+
+struct Run
+{
+    int result = -1;
+    bool timedOut = false;
+};
+
+// Runs the window modally; `onLoad` sees every finished load after the window's
+// own handling of it. A watchdog closes a window that never finishes.
+Run runWindow(MWinLogin &window, const std::function<void(const QUrl &)> &onLoad)
+{
+    Run run;
+    window.loadWindow();
+    QObject::connect(window.WebViewWin(), &QWebEngineView::loadFinished, &window,
+                     [&window, onLoad](bool) { onLoad(window.WebViewWin()->url()); });
+    QTimer::singleShot(kWindowTimeoutMs, &window, [&] {
+        run.timedOut = true;
+        window.reject();
+    });
+    run.result = window.showWindow();
+    return run;
+}
+
+void pressSignIn(QWebEngineView *view)
+{
+    view->page()->runJavaScript(QStringLiteral("document.getElementById('signin').click()"));
+}
+
+} // namespace
+
+class TestMWinLogin : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+
+    void getFieldValueFromURL_data();
+    void getFieldValueFromURL();
+    void openingClearsStoredSignInBeforeAnyPageLoads_data();
+    void openingClearsStoredSignInBeforeAnyPageLoads();
+    void signInHandsOverTheOfferedCode_data();
+    void signInHandsOverTheOfferedCode();
+    void redirectAddresses_data();
+    void redirectAddresses();
+    void codeOnlyAfterAmpersandKeepsWindowOpenUntilEscape();
+    void codeOnTheFirstLoadAfterSignOutIsKept();
+
+private:
+    QTemporaryDir m_Dir;
+    std::unique_ptr<StandIn> m_StandIn;
+};
+
+void TestMWinLogin::initTestCase()
+{
+    QVERIFY(m_Dir.isValid());
+    g_ConfigFilePath.store(m_Dir.filePath(QStringLiteral("zanapp.plist")));
+    // Only the app's own client id is accepted, as at the real platform.
+    m_StandIn = std::make_unique<StandIn>(
+        QString(), QStringList{QStringLiteral("--client-id"), g_OnlineOneNoteClientId.load()});
+    QVERIFY2(m_StandIn->isRunning(), qPrintable(m_StandIn->errorString()));
+}
+
+void TestMWinLogin::init()
+{
+    g_IdentityRoot.store(m_StandIn->root());
+    g_RedirectAddress.store(m_StandIn->redirectAddress());
+    QVERIFY(m_StandIn->resetCounts());
+    storeSignedIn();
+}
+
+void TestMWinLogin::getFieldValueFromURL_data()
+{
+    QTest::addColumn<QString>("url");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("expected");
+    const QString redirect = QStringLiteral("https://login.live.com/oauth20_desktop.srf");
+    QTest::newRow("value up to the next field") << redirect + "?code=M.C507_BAY.2.U.ab-c&lc=1033"
+                                                << "code"
+                                                << "M.C507_BAY.2.U.ab-c";
+    QTest::newRow("value that ends the address") << redirect + "?code=abc"
+                                                 << "code"
+                                                 << "abc";
+    QTest::newRow("percent escapes stay as they are") << redirect + "?code=a%2Bb%3D%20&lc=1033"
+                                                      << "code"
+                                                      << "a%2Bb%3D%20";
+    QTest::newRow("absent field") << redirect + "?lc=1033"
+                                  << "code"
+                                  << "";
+    QTest::newRow("empty value before a further field is empty, not the rest")
+        << redirect + "?code=&lc=1033"
+        << "code"
+        << "";
+    QTest::newRow("empty value at the end") << redirect + "?code="
+                                            << "code"
+                                            << "";
+    QTest::newRow("first occurrence wins, also inside a longer name")
+        << redirect + "?xcode=1&code=2"
+        << "code"
+        << "1";
+    QTest::newRow("field names are case-sensitive") << redirect + "?CODE=abc"
+                                                    << "code"
+                                                    << "";
+    QTest::newRow("a later field with an encoded at-sign")
+        << redirect + "?code=c1&username=ana%40example.com"
+        << "username"
+        << "ana%40example.com";
+}
+
+void TestMWinLogin::getFieldValueFromURL()
+{
+    QFETCH(QString, url);
+    QFETCH(QString, field);
+    QTEST(MWinLogin::GetFieldValueFromURL(url, field), "expected");
+}
+
+void TestMWinLogin::openingClearsStoredSignInBeforeAnyPageLoads_data()
+{
+    QTest::addColumn<int>("logInOrOut");
+    QTest::newRow("sign-in mode") << 0;
+    QTest::newRow("sign-out mode") << 1;
+}
+
+void TestMWinLogin::openingClearsStoredSignInBeforeAnyPageLoads()
+{
+    QFETCH(int, logInOrOut);
+    MWinLogin window(SignInStateFromGlobals());
+    window.setLogInOrOut(static_cast<quint8>(logInOrOut));
+    QCOMPARE(window.WebViewWin(), nullptr); // no browser until the window opens
+
+    // Loading starts the first page; no event has run since, so none has loaded.
+    window.loadWindow();
+    QVERIFY(window.WebViewWin());
+    QCOMPARE(heldSignIn(), QStringList(5, QString()));
+    QCOMPARE(savedSignIn(), QStringList(4, QString()));
+    // Only a new code sends the worker looking for the page again.
+    QCOMPARE(g_PinlarkPageId.load(), QStringLiteral("old-page"));
+}
+
+void TestMWinLogin::signInHandsOverTheOfferedCode_data()
+{
+    QTest::addColumn<int>("logInOrOut");
+    QTest::addColumn<QStringList>("expectedLoads");
+    QTest::newRow("sign-in") << 0 << QStringList{kAuthorizePath, kRedirectPath};
+    QTest::newRow("sign-out continues into one sign-in")
+        << 1 << QStringList{kLogoutPath, kAuthorizePath, kRedirectPath};
+}
+
+void TestMWinLogin::signInHandsOverTheOfferedCode()
+{
+    QFETCH(int, logInOrOut);
+    MWinLogin window(SignInStateFromGlobals());
+    window.setLogInOrOut(static_cast<quint8>(logInOrOut));
+
+    QStringList loads;
+    QUrlQuery request;
+    QString offeredCode;
+    const Run run = runWindow(window, [&](const QUrl &url) {
+        loads << url.path();
+        if (url.path() != kAuthorizePath)
+            return;
+        request = QUrlQuery(url);
+        QWebEngineView *view = window.WebViewWin();
+        view->page()->runJavaScript(
+            QStringLiteral("document.getElementById('signin').dataset.target"),
+            [&offeredCode, view](const QVariant &target) {
+                // As the page wrote it: "...?code=CODE&lc=1033".
+                offeredCode =
+                    target.toString().section(QStringLiteral("code="), 1).section(u'&', 0, 0);
+                pressSignIn(view);
+            });
+    });
+
+    QVERIFY(!run.timedOut);
+    QCOMPARE(run.result, int(QDialog::Accepted));
+    QVERIFY(!offeredCode.isEmpty());
+    QCOMPARE(g_OnlineOneNoteCode.load(), offeredCode);
+    QCOMPARE(g_PinlarkPageId.load(), QString());
+    // The worker gets the tokens and the user id itself.
+    QCOMPARE(g_OnlineOneNoteAccessToken.load(), QString());
+    QCOMPARE(g_OnlineOneNoteUserId.load(), QString());
+    QCOMPARE(savedSignIn(), QStringList(4, QString()));
+
+    QTEST(loads, "expectedLoads");
+    QCOMPARE(m_StandIn->counts().value(kAuthorizePath), 1);
+
+    const auto field = [&request](const char *name) {
+        return request.queryItemValue(QLatin1String(name), QUrl::FullyDecoded);
+    };
+    QCOMPARE(field("prompt"), QStringLiteral("login"));
+    QCOMPARE(field("client_id"), g_OnlineOneNoteClientId.load());
+    QCOMPARE(field("response_type"), QStringLiteral("code"));
+    QCOMPARE(field("response_mode"), QStringLiteral("query"));
+    QCOMPARE(field("scope"),
+             QStringLiteral(
+                 "offline_access User.Read Notes.Create Notes.ReadWrite Notes.ReadWrite.All"));
+    QCOMPARE(field("redirect_uri"), g_RedirectAddress.load());
+}
+
+void TestMWinLogin::redirectAddresses_data()
+{
+    QTest::addColumn<QString>("query");
+    QTest::addColumn<QString>("expectedCode");
+    QTest::addColumn<int>("expectedResult");
+    QTest::addColumn<QString>("expectedPageId");
+    QTest::newRow("code followed by a further field")
+        << "?code=M.C507_BAY.2.U.abc&lc=1033"
+        << "M.C507_BAY.2.U.abc" << int(QDialog::Accepted) << "";
+    QTest::newRow("code that ends the address") << "?code=M.C507.xyz"
+                                                << "M.C507.xyz" << int(QDialog::Accepted) << "";
+    QTest::newRow("code with percent escapes is handed over unchanged")
+        << "?code=a%2Bb%20c%2F&lc=1033"
+        << "a%2Bb%20c%2F" << int(QDialog::Accepted) << "";
+    QTest::newRow("empty code closes the window without a code")
+        << "?code=&lc=1033"
+        << "" << int(QDialog::Rejected) << "old-page";
+}
+
+void TestMWinLogin::redirectAddresses()
+{
+    QFETCH(QString, query);
+    MWinLogin window(SignInStateFromGlobals());
+    const QUrl redirect(g_RedirectAddress.load() + query);
+    const Run run = runWindow(window, [&](const QUrl &url) {
+        if (url.path() == kAuthorizePath)
+            window.WebViewWin()->load(redirect);
+    });
+
+    QVERIFY(!run.timedOut);
+    QTEST(run.result, "expectedResult");
+    QTEST(g_OnlineOneNoteCode.load(), "expectedCode");
+    QTEST(g_PinlarkPageId.load(), "expectedPageId");
+}
+
+void TestMWinLogin::codeOnlyAfterAmpersandKeepsWindowOpenUntilEscape()
+{
+    MWinLogin window(SignInStateFromGlobals());
+    const QUrl redirect(g_RedirectAddress.load() + "?lc=1033&code=not-a-redirect-code");
+    bool openAfterRedirect = false;
+    const Run run = runWindow(window, [&](const QUrl &url) {
+        if (url.path() == kAuthorizePath) {
+            window.WebViewWin()->load(redirect);
+        } else if (url.path() == kRedirectPath) {
+            openAfterRedirect = window.isVisible();
+            // Where a user would press it: on the browser, which holds the keyboard.
+            QWidget *target = window.WebViewWin()->focusProxy();
+            QTimer::singleShot(0, &window, [&window, target] {
+                QTest::keyClick(target ? target : &window, Qt::Key_Escape);
+            });
+        }
+    });
+
+    QVERIFY(!run.timedOut);
+    QVERIFY(openAfterRedirect);
+    QCOMPARE(run.result, int(QDialog::Rejected));
+    // Closed by hand: signed out, in memory and on disk.
+    QCOMPARE(heldSignIn(), QStringList(5, QString()));
+    QCOMPARE(savedSignIn(), QStringList(4, QString()));
+}
+
+void TestMWinLogin::codeOnTheFirstLoadAfterSignOutIsKept()
+{
+    // An identity root that puts the sign-out page's address on the redirect page
+    // with a code: the very first load after the sign-out carries it. The pending
+    // sign-out must not go on into a sign-in that clears it.
+    g_IdentityRoot.store(g_RedirectAddress.load() + "?code=after-sign-out&next=");
+    MWinLogin window(SignInStateFromGlobals());
+    window.setLogInOrOut(1);
+    const Run run = runWindow(window, [](const QUrl &) {});
+
+    QVERIFY(!run.timedOut);
+    QCOMPARE(run.result, int(QDialog::Accepted));
+    QCOMPARE(g_OnlineOneNoteCode.load(), QStringLiteral("after-sign-out"));
+    QCOMPARE(m_StandIn->counts().value(kAuthorizePath), 0);
+}
+
+int main(int argc, char **argv)
+{
+    // Qt WebEngine wants shared GL contexts before the application object exists.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication app(argc, argv);
+    TestMWinLogin test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_mwinlogin.moc"

@@ -1,0 +1,145 @@
+// The sign-in library as the app uses it: this test links neither the library nor
+// Qt WebEngine, and reaches the window only through RunSignInLibrary and the
+// window's object names and properties.
+
+#include "StandIn.h"
+#include "app/MConfig.h"
+#include "app/MGlobals.h"
+#include "signin/SignInEntry.h"
+#include "signin/SignInLoader.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QFile>
+#include <QLibrary>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+const QString kLibrary = QStringLiteral(PINLARK_SIGNIN_LIBRARY_FILE);
+const QString kAuthorizePath = QStringLiteral("/common/oauth2/v2.0/authorize");
+constexpr int kWindowTimeoutMs = 40000;
+
+bool webEngineMapped()
+{
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("libQt6WebEngineCore");
+}
+
+QString savedAccessToken()
+{
+    return MConfig(g_ConfigFilePath.load())
+        .ReadValueDefStr(QStringLiteral("OnlineOneNoteAccessToken"), QStringLiteral("(missing)"));
+}
+
+} // namespace
+
+class TestSignInLoader : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void runsWindowOnThisProcessState();
+    void refusesWithoutTouchingSignIn();
+
+private:
+    QTemporaryDir m_Dir;
+    std::unique_ptr<StandIn> m_StandIn;
+};
+
+void TestSignInLoader::initTestCase()
+{
+    QVERIFY(m_Dir.isValid());
+    g_ConfigFilePath.store(m_Dir.filePath(QStringLiteral("zanapp.plist")));
+    m_StandIn = std::make_unique<StandIn>();
+    QVERIFY2(m_StandIn->isRunning(), qPrintable(m_StandIn->errorString()));
+    g_IdentityRoot.store(m_StandIn->root());
+    g_RedirectAddress.store(m_StandIn->redirectAddress());
+}
+
+void TestSignInLoader::init()
+{
+    QVERIFY(m_StandIn->resetCounts());
+    g_OnlineOneNoteCode.store(QString());
+    g_OnlineOneNoteAccessToken.store(QStringLiteral("old-access"));
+    g_OnlineOneNoteUserId.store(QStringLiteral("old-user"));
+    g_PinlarkPageId.store(QStringLiteral("old-page"));
+    MGlobals::SaveConfig();
+}
+
+void TestSignInLoader::runsWindowOnThisProcessState()
+{
+    // Nothing of the browser engine before the window is asked for.
+    QVERIFY(!webEngineMapped());
+
+    // Once the authorization page has been asked for, go where the platform
+    // would send a signed-in user.
+    const QUrl redirect(g_RedirectAddress.load() + "?code=via-loader&lc=1033");
+    bool redirected = false;
+    QTimer driver;
+    connect(&driver, &QTimer::timeout, this, [&] {
+        QWidget *window = QApplication::activeModalWidget();
+        QObject *view =
+            window ? window->findChild<QObject *>(QStringLiteral("WebViewWin")) : nullptr;
+        if (!view || redirected || m_StandIn->counts().value(kAuthorizePath) < 1)
+            return;
+        redirected = true;
+        view->setProperty("url", redirect);
+    });
+    driver.start(50);
+    QTimer::singleShot(kWindowTimeoutMs, this, [] {
+        if (auto *window = qobject_cast<QDialog *>(QApplication::activeModalWidget()))
+            window->reject();
+    });
+
+    QVERIFY(RunSignInLibrary(kLibrary, 0));
+
+    QVERIFY(redirected);
+    QVERIFY(webEngineMapped());
+    // The library worked on this process's variables and saved through it.
+    QCOMPARE(g_OnlineOneNoteCode.load(), QStringLiteral("via-loader"));
+    QCOMPARE(g_PinlarkPageId.load(), QString());
+    QCOMPARE(g_OnlineOneNoteAccessToken.load(), QString());
+    QCOMPARE(savedAccessToken(), QString());
+    QCOMPARE(QApplication::activeModalWidget(), nullptr);
+}
+
+void TestSignInLoader::refusesWithoutTouchingSignIn()
+{
+    QVERIFY(!RunSignInLibrary(m_Dir.filePath(QStringLiteral("no-such-library")), 0));
+
+    QLibrary library(kLibrary);
+    const auto run = reinterpret_cast<PinlarkRunSignIn>(library.resolve(kRunSignInSymbol));
+    QVERIFY(run);
+    SignInState stale = SignInStateFromGlobals();
+    stale.version = kSignInStateVersion + 1;
+    QCOMPARE(run(&stale, 0), -1);
+    SignInState partial = SignInStateFromGlobals();
+    partial.saveConfig = nullptr;
+    QCOMPARE(run(&partial, 0), -1);
+    QCOMPARE(run(nullptr, 0), -1);
+    // Refused rather than crashing in the browser engine.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts, false);
+    const SignInState state = SignInStateFromGlobals();
+    QCOMPARE(run(&state, 0), -1);
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts, true);
+
+    QCOMPARE(g_OnlineOneNoteAccessToken.load(), QStringLiteral("old-access"));
+    QCOMPARE(savedAccessToken(), QStringLiteral("old-access"));
+    QCOMPARE(m_StandIn->counts().value(kAuthorizePath), 0);
+}
+
+int main(int argc, char **argv)
+{
+    // As the app's main() does: the browser engine needs it, and it can only be
+    // set before the application object exists.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication app(argc, argv);
+    TestSignInLoader test;
+    return QTest::qExec(&test, argc, argv);
+}
+#include "tst_signinloader.moc"

@@ -1,0 +1,209 @@
+#include "app/MGlobals.h"
+#include "windows/MWinState.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QLabel>
+#include <QMenu>
+#include <QTest>
+#include <QTimer>
+#include <QTranslator>
+
+namespace {
+
+QString labelText(const QWidget &window, const char *name)
+{
+    const auto *label = window.findChild<QLabel *>(QLatin1String(name));
+    return label ? label->text() : QStringLiteral("(no label %1)").arg(QLatin1String(name));
+}
+
+QString status(const QWidget &window)
+{
+    return labelText(window, "m_LabelLoginStatusValue");
+}
+
+void signIn(bool signedIn)
+{
+    g_OnlineOneNoteAccessToken.store(signedIn ? QStringLiteral("token") : QString());
+    g_OnlineOneNoteUserId.store(signedIn ? QStringLiteral("user") : QString());
+}
+
+} // namespace
+
+class TestMWinState : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void labels_data();
+    void labels();
+    void lastModifiedKeepsItsLastValue();
+    void ticksWaitWhileModalOrMenuIsUp_data();
+    void ticksWaitWhileModalOrMenuIsUp();
+    void timerRefreshesOnItsOwn();
+    void secondShowWindowMakesNoSecondWindow();
+};
+
+void TestMWinState::init()
+{
+    signIn(false);
+    g_OnlineOneNoteLastAccess.store(QString());
+    g_PinlarkPageLastModified.store(QString());
+}
+
+void TestMWinState::labels_data()
+{
+    QTest::addColumn<QString>("accessToken");
+    QTest::addColumn<QString>("userId");
+    QTest::addColumn<bool>("withTable");
+    QTest::addColumn<QString>("lastAccess");
+    QTest::addColumn<QString>("lastModified");
+    QTest::addColumn<QString>("expectedStatus");
+    QTest::addColumn<QString>("expectedLastModified");
+    const QString at = QStringLiteral("2024-01-31 10:15:00 +0000");
+    const QString changed = QStringLiteral("2024-01-30 08:00:05 +0000");
+    const QString nibText = QStringLiteral("—");
+
+    QTest::newRow("token and user id without a table show the key")
+        << "token"
+        << "user" << false << at << changed << "strLogin" << changed;
+    QTest::newRow("token without user id shows signed out")
+        << "token"
+        << "" << false << at << changed << "strLogout" << changed;
+    QTest::newRow("user id without token shows signed out")
+        << ""
+        << "user" << false << at << changed << "strLogout" << changed;
+    QTest::newRow("signed in with the table reads Signed in")
+        << "token"
+        << "user" << true << at << changed << "Signed in" << changed;
+    QTest::newRow("signed out with the table reads Signed out")
+        << ""
+        << "" << true << at << changed << "Signed out" << changed;
+    QTest::newRow("before any download the times are the window's own") << ""
+                                                                        << "" << true << ""
+                                                                        << ""
+                                                                        << "Signed out" << nibText;
+}
+
+void TestMWinState::labels()
+{
+    QFETCH(QString, accessToken);
+    QFETCH(QString, userId);
+    QFETCH(bool, withTable);
+    QFETCH(QString, lastAccess);
+    QFETCH(QString, lastModified);
+
+    QTranslator table;
+    if (withTable) {
+        QVERIFY(table.load(QStringLiteral(":/i18n/pinlark_en.qm")));
+        QVERIFY(QCoreApplication::installTranslator(&table));
+    }
+    g_OnlineOneNoteAccessToken.store(accessToken);
+    g_OnlineOneNoteUserId.store(userId);
+    g_OnlineOneNoteLastAccess.store(lastAccess);
+    g_PinlarkPageLastModified.store(lastModified);
+
+    MWinState window;
+    window.loadWindow(); // filled before it is first shown
+
+    QTEST(status(window), "expectedStatus");
+    QCOMPARE(labelText(window, "m_LabelLastAccessValue"), lastAccess);
+    QTEST(labelText(window, "m_LabelLastModifiedValue"), "expectedLastModified");
+    QCoreApplication::removeTranslator(&table);
+}
+
+void TestMWinState::lastModifiedKeepsItsLastValue()
+{
+    MWinState window;
+    window.loadWindow();
+    g_OnlineOneNoteLastAccess.store(QStringLiteral("2024-01-31 10:15:00 +0000"));
+    g_PinlarkPageLastModified.store(QStringLiteral("2024-01-30 08:00:05 +0000"));
+    window.TimerRun();
+
+    // The worker emptied both: last access follows, last change keeps what it had.
+    g_OnlineOneNoteLastAccess.store(QString());
+    g_PinlarkPageLastModified.store(QString());
+    window.TimerRun();
+    QCOMPARE(labelText(window, "m_LabelLastAccessValue"), QString());
+    QCOMPARE(labelText(window, "m_LabelLastModifiedValue"),
+             QStringLiteral("2024-01-30 08:00:05 +0000"));
+}
+
+void TestMWinState::ticksWaitWhileModalOrMenuIsUp_data()
+{
+    QTest::addColumn<bool>("menu");
+    QTest::newRow("a modal window") << false;
+    QTest::newRow("an open menu") << true;
+}
+
+void TestMWinState::ticksWaitWhileModalOrMenuIsUp()
+{
+    QFETCH(bool, menu);
+    MWinState window;
+    window.loadWindow();
+    QCOMPARE(status(window), QStringLiteral("strLogout"));
+
+    QDialog modal;
+    modal.setModal(true);
+    QMenu popup;
+    popup.addAction(QStringLiteral("Refresh"));
+    if (menu) {
+        popup.popup(QPoint(10, 10));
+        QVERIFY(QApplication::activePopupWidget());
+    } else {
+        modal.show();
+        QVERIFY(QApplication::activeModalWidget());
+    }
+
+    signIn(true);
+    window.TimerTick();
+    QCOMPARE(status(window), QStringLiteral("strLogout"));
+
+    // The first tick after the window or menu has gone catches up.
+    popup.close();
+    modal.close();
+    window.TimerTick();
+    QCOMPARE(status(window), QStringLiteral("strLogin"));
+}
+
+void TestMWinState::timerRefreshesOnItsOwn()
+{
+    MWinState window;
+    window.loadWindow();
+    QVERIFY(window.timer());
+    QVERIFY(window.timer()->isActive());
+    QCOMPARE(window.timer()->interval(), 1000);
+
+    signIn(true);
+    QTRY_COMPARE_WITH_TIMEOUT(status(window), QStringLiteral("strLogin"), 5000);
+}
+
+void TestMWinState::secondShowWindowMakesNoSecondWindow()
+{
+    const auto statusWindows = [] {
+        int count = 0;
+        for (QWidget *widget : QApplication::topLevelWidgets())
+            count += qobject_cast<MWinState *>(widget) ? 1 : 0;
+        return count;
+    };
+    QCOMPARE(statusWindows(), 0);
+
+    signIn(true);
+    MWinState::ShowWindow(false);
+    MWinState *first = g_WinState.get();
+    QVERIFY(first);
+    QVERIFY(first->isVisible());
+    QCOMPARE(status(*first), QStringLiteral("strLogin"));
+    QTimer *firstTimer = first->timer();
+
+    first->hide();
+    MWinState::ShowWindow(false);
+    QCOMPARE(g_WinState.get(), first);
+    QCOMPARE(first->timer(), firstTimer);
+    QVERIFY(first->isVisible());
+    QCOMPARE(statusWindows(), 1);
+}
+
+QTEST_MAIN(TestMWinState)
+#include "tst_mwinstate.moc"
