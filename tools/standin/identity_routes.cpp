@@ -58,7 +58,7 @@ void authorize(Service &service, const httplib::Request &req, httplib::Response 
             page("Sign in to your account",
                  "<h1>Sign in</h1>\n"
                  "<p>Local stand-in of the identity platform: any account is accepted.</p>\n"
-                 "<button id=\"signin\" type=\"button\" data-target=\"" +
+                 "<button id=\"signin\" type=\"button\" autofocus data-target=\"" +
                      htmlEscape(target) +
                      "\" onclick=\"location.href = this.dataset.target\">Sign in</button>"));
 }
