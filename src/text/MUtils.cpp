@@ -17,43 +17,36 @@ QString lowerSameLength(const QString &text)
     return out;
 }
 
-} // namespace
-
-QString GetStringBetween(const QString &text, const QString &start, const QString &end)
+// Finds the markers in `haystack` and cuts the result from `text` at the same
+// positions; the two differ only in letter case.
+QString cutBetween(const QString &text, const QString &haystack, const QString &start,
+                   const QString &end)
 {
     qsizetype from = 0;
     if (!start.isEmpty()) {
-        const qsizetype at = text.indexOf(start);
+        const qsizetype at = haystack.indexOf(start);
         if (at < 0)
             return {};
         from = at + start.size();
     }
     if (end.isEmpty())
         return text.mid(from);
-    const qsizetype stop = text.indexOf(end, from);
+    const qsizetype stop = haystack.indexOf(end, from);
     if (stop < 0)
         return {};
     return text.mid(from, stop - from);
 }
 
+} // namespace
+
+QString GetStringBetween(const QString &text, const QString &start, const QString &end)
+{
+    return cutBetween(text, text, start, end);
+}
+
 QString GetStringBetweenIgnoreCase(const QString &text, const QString &start, const QString &end)
 {
-    const QString lowText = lowerSameLength(text);
-    const QString lowStart = lowerSameLength(start);
-    const QString lowEnd = lowerSameLength(end);
-    qsizetype from = 0;
-    if (!lowStart.isEmpty()) {
-        const qsizetype at = lowText.indexOf(lowStart);
-        if (at < 0)
-            return {};
-        from = at + lowStart.size();
-    }
-    if (lowEnd.isEmpty())
-        return text.mid(from);
-    const qsizetype stop = lowText.indexOf(lowEnd, from);
-    if (stop < 0)
-        return {};
-    return text.mid(from, stop - from);
+    return cutBetween(text, lowerSameLength(text), lowerSameLength(start), lowerSameLength(end));
 }
 
 QString RemoveHtmlTags(const QString &text)

@@ -9,39 +9,17 @@
 #include "board/PageFile.h"
 
 #include <QCoreApplication>
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <cstdio>
 
 namespace {
 
+// Qt's writer escapes exactly what JSON requires and writes the rest as UTF-8.
 void appendJsonString(QByteArray &out, const QString &text)
 {
-    out += '"';
-    for (const char ch : text.toUtf8()) {
-        const auto byte = static_cast<unsigned char>(ch);
-        switch (ch) {
-        case '"':
-            out += "\\\"";
-            break;
-        case '\\':
-            out += "\\\\";
-            break;
-        case '\n':
-            out += "\\n";
-            break;
-        case '\r':
-            out += "\\r";
-            break;
-        case '\t':
-            out += "\\t";
-            break;
-        default:
-            if (byte < 0x20)
-                out += QByteArray("\\u00") + QByteArray::number(byte, 16).rightJustified(2, '0');
-            else
-                out += ch;
-        }
-    }
-    out += '"';
+    const QByteArray array = QJsonDocument(QJsonArray{text}).toJson(QJsonDocument::Compact);
+    out += QByteArrayView(array).sliced(1, array.size() - 2);
 }
 
 QByteArray boardJson(const Board &board)
