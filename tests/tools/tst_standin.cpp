@@ -29,6 +29,17 @@ struct Answer
     QString contentType;
 
     QJsonObject json() const { return QJsonDocument::fromJson(body).object(); }
+    // The id of the first entry of a Graph list answer.
+    QString firstId() const
+    {
+        return json()
+            .value(QStringLiteral("value"))
+            .toArray()
+            .at(0)
+            .toObject()
+            .value(QStringLiteral("id"))
+            .toString();
+    }
 };
 
 Answer send(const StandIn &standIn, const QString &pathAndQuery, const QString &token = {},
@@ -435,25 +446,13 @@ void TestStandIn::content()
     StandIn standIn(writePage(dir, page), {QStringLiteral("--filler-pages"), QStringLiteral("0")});
     QVERIFY2(standIn.isRunning(), qPrintable(standIn.errorString()));
     const QString token = signIn(standIn).first;
-    const QString sectionId = send(standIn, QStringLiteral("/v1.0/me") + kSectionQuery, token)
-                                  .json()
-                                  .value(QStringLiteral("value"))
-                                  .toArray()
-                                  .at(0)
-                                  .toObject()
-                                  .value(QStringLiteral("id"))
-                                  .toString();
+    const QString sectionId =
+        send(standIn, QStringLiteral("/v1.0/me") + kSectionQuery, token).firstId();
     const QString pageId =
         send(standIn,
              QStringLiteral("/v1.0/me/onenote/sections/") + sectionId + QStringLiteral("/pages"),
              token)
-            .json()
-            .value(QStringLiteral("value"))
-            .toArray()
-            .at(0)
-            .toObject()
-            .value(QStringLiteral("id"))
-            .toString();
+            .firstId();
     const Answer answer = send(standIn,
                                QStringLiteral("/v1.0/me/onenote/pages/") + pageId +
                                    QStringLiteral("/content?includeIDs=true"),
@@ -483,24 +482,11 @@ void TestStandIn::contentFollowsTheFile()
     StandIn standIn(file);
     QVERIFY2(standIn.isRunning(), qPrintable(standIn.errorString()));
     const QString token = signIn(standIn).first;
-    const QString sectionId = send(standIn, QStringLiteral("/v1.0/me") + kSectionQuery, token)
-                                  .json()
-                                  .value(QStringLiteral("value"))
-                                  .toArray()
-                                  .at(0)
-                                  .toObject()
-                                  .value(QStringLiteral("id"))
-                                  .toString();
+    const QString sectionId =
+        send(standIn, QStringLiteral("/v1.0/me") + kSectionQuery, token).firstId();
     const QString pagesPath =
         QStringLiteral("/v1.0/me/onenote/sections/") + sectionId + QStringLiteral("/pages");
-    const QString pageId = send(standIn, pagesPath, token)
-                               .json()
-                               .value(QStringLiteral("value"))
-                               .toArray()
-                               .at(0)
-                               .toObject()
-                               .value(QStringLiteral("id"))
-                               .toString();
+    const QString pageId = send(standIn, pagesPath, token).firstId();
     const QString contentPath = QStringLiteral("/v1.0/me/onenote/pages/") + pageId +
                                 QStringLiteral("/content?includeIDs=true");
     QVERIFY(send(standIn, contentPath, token).body.contains(">before</p>"));
