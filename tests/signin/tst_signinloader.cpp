@@ -20,6 +20,7 @@ namespace {
 
 const QString kLibrary = QStringLiteral(PINLARK_SIGNIN_LIBRARY_FILE);
 const QString kAuthorizePath = QStringLiteral("/common/oauth2/v2.0/authorize");
+const QString kAuthorizeTitle = QStringLiteral("Sign in to your account");
 constexpr int kWindowTimeoutMs = 40000;
 
 bool webEngineMapped()
@@ -76,8 +77,9 @@ void TestSignInLoader::runsWindowOnThisProcessState()
     // Nothing of the browser engine before the window is asked for.
     QVERIFY(!webEngineMapped());
 
-    // Once the authorization page has been asked for, go where the platform
-    // would send a signed-in user.
+    // Once the authorization page is on screen, go where the platform would send
+    // a signed-in user. Its title is the sign that it has arrived: a navigation
+    // started while the page is still on its way can lose to it.
     const QUrl redirect(g_RedirectAddress.load() + "?code=via-loader&lc=1033");
     bool redirected = false;
     QTimer driver;
@@ -85,7 +87,7 @@ void TestSignInLoader::runsWindowOnThisProcessState()
         QWidget *window = QApplication::activeModalWidget();
         QObject *view =
             window ? window->findChild<QObject *>(QStringLiteral("WebViewWin")) : nullptr;
-        if (!view || redirected || m_StandIn->counts().value(kAuthorizePath) < 1)
+        if (!view || redirected || view->property("title").toString() != kAuthorizeTitle)
             return;
         redirected = true;
         view->setProperty("url", redirect);
