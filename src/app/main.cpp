@@ -17,9 +17,6 @@
 
 int main(int argc, char *argv[])
 {
-    // The sign-in window's web engine shares GL contexts with the app; this must be
-    // set before the application object exists.
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Pinlark"));
     QApplication::setApplicationVersion(QStringLiteral(PINLARK_VERSION));

@@ -2,17 +2,24 @@
 
 #include "signin/MWinLogin.h"
 
-#include <QCoreApplication>
+#include <QOpenGLContext>
+#include <QtWebEngineQuick/qtwebenginequickglobal.h>
 
 extern "C" int pinlark_run_signin(const SignInState *state, int logInOrOut)
 {
     if (!state || !state->isComplete())
         return -1;
-    // Qt WebEngine needs the shared GL context that only an application object made
-    // after this attribute has; without it, building the browser crashes the app.
-    if (!QCoreApplication::testAttribute(Qt::AA_ShareOpenGLContexts)) {
-        qWarning("Sign-in window unavailable: Qt::AA_ShareOpenGLContexts was not set "
-                 "before the application object was made");
+    // The browser engine draws through a GL context shared with the app's. Made
+    // here rather than by Qt::AA_ShareOpenGLContexts before the application object,
+    // it costs nothing until the window first opens: that attribute alone loads the
+    // GL driver at start-up, more than half of a signed-in app's memory. The app
+    // makes no GL context of its own, so none is left out of the sharing. Qt warns
+    // that this is late; later calls find the context made and do nothing.
+    QtWebEngineQuick::initialize();
+    const QOpenGLContext *shared = QOpenGLContext::globalShareContext();
+    if (!shared || !shared->isValid()) {
+        // The browser engine would crash without it.
+        qWarning("Sign-in window unavailable: no GL context to share with the browser");
         return -1;
     }
     MWinLogin window(*state);

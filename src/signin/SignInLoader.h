@@ -14,9 +14,8 @@ SignInState SignInStateFromGlobals();
 // signs in; any other value signs out first, then signs in. The window's library
 // is loaded on first use, from beside the executable or else from the installed
 // library folder, and stays loaded. Returns false when it cannot be loaded or
-// refuses to run (a library of another version, or an application object made
-// without Qt::AA_ShareOpenGLContexts): then nothing was shown and the stored
-// sign-in is untouched. main() must set that attribute before QApplication.
+// refuses to run (a library of another version): then nothing was shown and the
+// stored sign-in is untouched.
 bool RunSignInWindow(int logInOrOut);
 
 // The same with the library at an explicit path.
