@@ -7,7 +7,9 @@ using platform::XmlNode;
 
 namespace {
 
-constexpr QChar kMask = QChar(0x00A0);
+// A Unicode noncharacter, reserved for a program's internal use, so no page text
+// means it. A no-break space, common in notes, would come back as "&".
+constexpr QChar kMask = QChar(0xFDD0);
 
 // Text of a heading or paragraph: string value, "&" restored, tags stripped from
 // CDATA text, the six common entities decoded. Not trimmed.

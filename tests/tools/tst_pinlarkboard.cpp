@@ -1,0 +1,104 @@
+// pinlark-board as others use it: a page file in, the board as JSON out. Boards
+// are compared through it, so what it writes must be exact JSON of exactly the
+// board the app shows.
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+class TestPinlarkBoard : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void printsBoard_data();
+    void printsBoard();
+    void refusesWhatItCannotRead_data();
+    void refusesWhatItCannotRead();
+
+private:
+    struct Result
+    {
+        int exitCode = -1;
+        QByteArray out;
+        QByteArray err;
+    };
+    static Result run(const QStringList &arguments);
+
+    QTemporaryDir m_Dir;
+};
+
+TestPinlarkBoard::Result TestPinlarkBoard::run(const QStringList &arguments)
+{
+    QProcess process;
+    process.start(QStringLiteral(PINLARK_BOARD_TOOL), arguments);
+    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit)
+        return {};
+    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+}
+
+void TestPinlarkBoard::printsBoard_data()
+{
+    QTest::addColumn<QByteArray>("page");
+    QTest::addColumn<QByteArray>("json");
+
+    QTest::newRow("no headings: an empty board")
+        << QByteArray("<html><body><p>loose</p></body></html>") << QByteArray("{\"tabs\":[]}\n");
+    QTest::newRow("a heading with nothing under it keeps its empty tab")
+        << QByteArray("<html><body><h1>Empty</h1></body></html>")
+        << QByteArray("{\"tabs\":[{\"label\":\"Empty\",\"items\":[]}]}\n");
+    QTest::newRow("quotes, backslashes, tabs and line feeds escaped")
+        << QByteArray("<html><body><h1>Say \"hi\"</h1><p>C:\\temp</p><p>a\tb</p>"
+                      "<br/><br/></body></html>")
+        << QByteArray(
+               "{\"tabs\":[{\"label\":\"Say \\\"hi\\\"\",\"items\":[{\"name\":\"C:\\\\temp\","
+               "\"value\":\"C:\\\\temp\\na\\tb\"}]}]}\n");
+    QTest::newRow("non-ASCII text as UTF-8, not escaped")
+        << QByteArray("<html><body><h1>Caf\xc3\xa9</h1><p>10\xc2\xa0\xe2\x82\xac</p>"
+                      "<p>\xf0\x9f\x99\x82</p><br/><br/></body></html>")
+        << QByteArray("{\"tabs\":[{\"label\":\"Caf\xc3\xa9\",\"items\":[{\"name\":"
+                      "\"10\xc2\xa0\xe2\x82\xac\","
+                      "\"value\":\"10\xc2\xa0\xe2\x82\xac\\n\xf0\x9f\x99\x82\"}]}]}\n");
+    QTest::newRow("markup-like text stays text")
+        << QByteArray("<html><body><h1>&lt;b&gt;</h1><p>a &amp; b</p><br/><br/></body></html>")
+        << QByteArray("{\"tabs\":[{\"label\":\"<b>\",\"items\":[{\"name\":\"a & b\","
+                      "\"value\":\"a & b\"}]}]}\n");
+}
+
+void TestPinlarkBoard::printsBoard()
+{
+    QFETCH(QByteArray, page);
+    const QString path = m_Dir.filePath(QString::fromLatin1(QTest::currentDataTag()));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(page);
+    file.close();
+
+    const Result result = run({path});
+    QCOMPARE(result.exitCode, 0);
+    QTEST(result.out, "json");
+    QCOMPARE(result.err, QByteArray());
+}
+
+void TestPinlarkBoard::refusesWhatItCannotRead_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+
+    QTest::newRow("no page file") << QStringList{};
+    QTest::newRow("two page files") << QStringList{QStringLiteral("a"), QStringLiteral("b")};
+    QTest::newRow("missing page file") << QStringList{m_Dir.filePath(QStringLiteral("none"))};
+    QTest::newRow("a folder") << QStringList{m_Dir.path()};
+}
+
+void TestPinlarkBoard::refusesWhatItCannotRead()
+{
+    QFETCH(QStringList, arguments);
+    const Result result = run(arguments);
+    QCOMPARE(result.exitCode, 2);
+    QCOMPARE(result.out, QByteArray());
+    QVERIFY(!result.err.isEmpty());
+}
+
+QTEST_GUILESS_MAIN(TestPinlarkBoard)
+#include "tst_pinlarkboard.moc"
