@@ -97,10 +97,11 @@ void BoardBuilder::CreateTabs_Recurse_Recurse(const XmlNode &node)
             const QString label = elementText(child);
             if (m_CurrSelTabName && label == *m_CurrSelTabName)
                 m_FoundTabName = true;
+            // A heading ends the item above it just as the end of the level does;
+            // notes seldom leave blank lines before the next heading.
+            closePending();
             m_Board.append({label, {}});
             currentTab = m_Board.size() - 1;
-            pendingName.clear();
-            pendingValue.clear();
             breakCount = 0;
         } else if (name == "br") {
             if (breakCount == 1) {
@@ -111,7 +112,9 @@ void BoardBuilder::CreateTabs_Recurse_Recurse(const XmlNode &node)
             }
         } else if (name == "p") {
             const QString text = elementText(child);
-            if (breakCount == 1) {
+            // After one br a paragraph continues the item, if there is one; with
+            // no item open it starts one, rather than being overwritten by the next.
+            if (breakCount == 1 && !pendingName.isEmpty()) {
                 pendingValue = pendingValue + u"\n\n" + text;
             } else if (!pendingName.isEmpty()) {
                 pendingValue = pendingValue + u'\n' + text;
@@ -124,9 +127,7 @@ void BoardBuilder::CreateTabs_Recurse_Recurse(const XmlNode &node)
 
         CreateTabs_Recurse_Recurse(child);
     }
-
-    if (currentTab >= 0 && !pendingName.isEmpty())
-        m_Board[currentTab].items.append({pendingName, pendingValue});
+    closePending();
 }
 
 Board BuildBoard(const QString &html)

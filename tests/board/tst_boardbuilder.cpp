@@ -55,14 +55,21 @@ void TestBoardBuilder::conversion_data()
     QTest::newRow("paragraphs before the first heading are dropped")
         << "<p>lost</p><h1>T</h1><p>kept</p>"
         << "T|kept=kept";
-    QTest::newRow("item followed directly by a heading is dropped")
-        << "<h1>A</h1><p>x</p><h1>B</h1><p>y</p>"
-        << "A;B|y=y";
-    QTest::newRow("single br before any name: first text lost") << "<h1>T</h1><br/><p>A</p><p>B</p>"
-                                                                << "T|B=B";
-    QTest::newRow("three br: the third makes the next text nameless")
+    QTest::newRow("item followed directly by a heading is kept")
+        << "<h1>A</h1><p>x</p><p>x2</p><h1>B</h1><p>y</p>"
+        << "A|x=x\nx2;B|y=y";
+    QTest::newRow("item followed by one br and a heading is kept")
+        << "<h1>A</h1><p>x</p><br/><h1>B</h1>"
+        << "A|x=x;B";
+    QTest::newRow("single br before any name: the text starts the item")
+        << "<h1>T</h1><br/><p>A</p><p>B</p>"
+        << "T|A=A\nB";
+    QTest::newRow("three br: the third does not swallow the next text")
         << "<h1>T</h1><p>a</p><br/><br/><br/><p>b</p><p>c</p>"
-        << "T|a=a|c=c";
+        << "T|a=a|b=b\nc";
+    QTest::newRow("one br inside an item still leaves a blank line")
+        << "<h1>T</h1><p>a</p><br/><p>b</p><br/><br/><p>c</p>"
+        << "T|a=a\n\nb|c=c";
     QTest::newRow("blank first paragraph gives way to the next")
         << "<h1>T</h1><p>   </p><p>name</p>"
         << "T|name=name";
