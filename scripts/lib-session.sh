@@ -1,6 +1,7 @@
 # Shared by the demo and the memory benchmark: a throwaway Pinlark session on the
 # local service stand-in, with no account.
-# Usage: source scripts/lib-session.sh; start_session BUILD_DIR; ...
+# Usage: source scripts/lib-session.sh; start_session BUILD_DIR; ...; stop_session
+# The window helpers below drive the app under a private display (lib-display.sh).
 # Sets: work (scratch folder), data (the app's data folder), page (the notebook
 # page the stand-in serves), service (its address), app (the binary).
 
@@ -60,25 +61,23 @@ sign_in_by_keyboard() {
 }
 
 # The largest visible window of the app whose whole title matches this regular
-# expression (the tray icon shares the board's title), or of any title when it is
-# empty; none smaller than
-# MIN_SIDE pixels a side, if given.
+# expression (the tray icon shares the board's title, and is the smaller).
 largest_window() {
-    local id best= area=0 min=${2:-0}
+    local id best= area=0
     for id in $(xdotool search --onlyvisible --class '^pinlark$'); do
-        [ -z "$1" ] || [[ "$(xdotool getwindowname "$id")" =~ ^$1$ ]] || continue
+        [[ "$(xdotool getwindowname "$id")" =~ ^$1$ ]] || continue
         eval "$(xdotool getwindowgeometry --shell "$id")"
-        ((WIDTH >= min && HEIGHT >= min && WIDTH * HEIGHT > area)) || continue
+        ((WIDTH * HEIGHT > area)) || continue
         area=$((WIDTH * HEIGHT)) best=$id
     done
     echo "$best"
 }
 
-# Waits up to 20 s for largest_window TITLE MIN_SIDE to find a window.
+# Waits up to 20 s for largest_window TITLE to find a window.
 wait_window() {
     local id
     for _ in $(seq 100); do
-        id=$(largest_window "$@")
+        id=$(largest_window "$1")
         [ -n "$id" ] && { echo "$id"; return 0; }
         sleep 0.2
     done
