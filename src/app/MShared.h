@@ -37,6 +37,17 @@ public:
         return value;
     }
 
+    // Replaces the value only while it still equals `expected`, in one step; says
+    // whether it did. The other thread's newer value is never overwritten.
+    bool compareExchange(const T &expected, T desired)
+    {
+        std::lock_guard lock(m_mutex);
+        if (!(m_value == expected))
+            return false;
+        std::swap(m_value, desired);
+        return true;
+    }
+
 private:
     mutable std::mutex m_mutex;
     T m_value{};

@@ -51,8 +51,7 @@ void MThreadOnlineOneNote::RetrieveTokensByCode()
     // only be refused, and an old code left behind would be exchanged (and refused,
     // signing the user out) the next time a refresh leaves the access token empty.
     // A code the sign-in window has put in its place meanwhile stays.
-    if (g_OnlineOneNoteCode.load() == code)
-        g_OnlineOneNoteCode.store(QString());
+    g_OnlineOneNoteCode.compareExchange(code, QString());
     MGlobals::SaveConfig();
 }
 
