@@ -1,0 +1,59 @@
+#include "app/MProblems.h"
+
+#include <QCoreApplication>
+
+namespace {
+std::atomic<unsigned> g_Problems{0};
+
+unsigned bit(MProblem problem)
+{
+    return static_cast<unsigned>(problem);
+}
+} // namespace
+
+namespace MProblems {
+
+void Raise(MProblem problem)
+{
+    g_Problems.fetch_or(bit(problem));
+}
+
+void Clear(MProblem problem)
+{
+    g_Problems.fetch_and(~bit(problem));
+}
+
+bool Has(MProblem problem)
+{
+    return (g_Problems.load() & bit(problem)) != 0;
+}
+
+unsigned Current()
+{
+    return g_Problems.load();
+}
+
+QString Text(MProblem problem)
+{
+    switch (problem) {
+    case MProblem::SaveFailed:
+        return QCoreApplication::translate("MProblems",
+                                           "Pinlark could not save its files (is the disk full?). "
+                                           "The previous files were kept.");
+    case MProblem::PageUnreadable:
+        return QCoreApplication::translate(
+            "MProblems", "The last download of the Pinlark page could not be read. "
+                         "The board shows the page as it was before.");
+    case MProblem::SignInRefused:
+        return QCoreApplication::translate(
+            "MProblems", "Your sign-in has expired or was revoked. Please sign in again.");
+    case MProblem::ClientRejected:
+        return QCoreApplication::translate(
+            "MProblems", "The service does not accept Pinlark's account settings "
+                         "(ClientId). Check the settings file; Pinlark tries again when it "
+                         "changes.");
+    }
+    return {};
+}
+
+} // namespace MProblems

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+#include <atomic>
+
+// Things gone wrong that the user must hear of, since the app otherwise fails
+// quietly: either thread raises one, the main thread tells the user once (a tray
+// notification) and the status window names every problem still standing.
+enum class MProblem : unsigned {
+    // A settings or page file could not be written; the previous one was kept.
+    SaveFailed = 1u << 0,
+    // The last downloaded page could not be read as a board page; the board and the
+    // cached page were kept.
+    PageUnreadable = 1u << 1,
+    // The service refused the stored sign-in (revoked or expired): sign in again.
+    SignInRefused = 1u << 2,
+    // The service does not accept the app's client id: the account settings are
+    // wrong. Token requests wait until the settings file changes or the next start.
+    ClientRejected = 1u << 3,
+};
+
+namespace MProblems {
+
+inline constexpr MProblem kAll[] = {MProblem::SaveFailed, MProblem::PageUnreadable,
+                                    MProblem::SignInRefused, MProblem::ClientRejected};
+
+void Raise(MProblem problem);
+void Clear(MProblem problem);
+bool Has(MProblem problem);
+// The standing problems as a bit set of MProblem values.
+unsigned Current();
+
+// One sentence in plain words, for the status window and the notification.
+QString Text(MProblem problem);
+
+} // namespace MProblems
