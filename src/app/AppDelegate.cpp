@@ -108,7 +108,7 @@ void AppDelegate::buildStatusMenu()
     }
     menu->addSeparator();
     QAction *quit = menu->addAction(tr("Quit Pinlark"));
-    connect(quit, &QAction::triggered, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+    connect(quit, &QAction::triggered, this, &AppDelegate::Terminate, Qt::QueuedConnection);
 
     // Without a tray (GNOME without its extension) the same menu stays reachable
     // from the window, which then shows at start.
@@ -141,24 +141,43 @@ void AppDelegate::applicationDidFinishLaunching()
 
     MGlobals::InitDataFolder();
 
-    const QSize size(qRound(g_WindowWidth.load()), qRound(g_WindowHeight.load()));
     if (screen) {
+        QList<QRect> areas;
+        for (const QScreen *each : QGuiApplication::screens())
+            areas.append(each->availableGeometry());
         const QRect placed =
-            WindowPlacement::Place(g_WindowX.load(), g_WindowY.load(), size, primary, available);
+            WindowPlacement::Place(g_WindowX.load(), g_WindowY.load(), g_WindowWidth.load(),
+                                   g_WindowHeight.load(), primary, areas);
         m_Window->resize(placed.size());
         m_Window->move(placed.topLeft());
     } else {
-        m_Window->resize(size);
+        // No screen to fit: only keep a hand-edited size within reason.
+        const QRect anyScreen(0, 0, 8192, 8192);
+        m_Window->resize(WindowPlacement::Place(0, 0, g_WindowWidth.load(), g_WindowHeight.load(),
+                                                anyScreen, {anyScreen})
+                             .size());
     }
+    m_PlacedGeometry = QRect(m_Window->pos(), m_Window->size());
 
     CreateTabs();
 
-    if (g_OnlineOneNoteAccessToken.load().isEmpty() || g_OnlineOneNoteUserId.load().isEmpty()) {
+    // An empty access token beside a refresh token is a refresh that did not get
+    // through before the last exit: the worker renews it at once. Only a sign-in
+    // that cannot be renewed asks the user again.
+    const bool incomplete =
+        g_OnlineOneNoteAccessToken.load().isEmpty() || g_OnlineOneNoteUserId.load().isEmpty();
+    if (incomplete && g_OnlineOneNoteRefreshToken.load().isEmpty()) {
         if (m_Services.runSignIn) {
             m_Services.runSignIn(0);
             ui->progressInd->show();
         }
+    } else if (incomplete) {
+        ui->progressInd->show();
     }
+    // Quit during the start-up sign-in: the event loop has not started yet, so
+    // nothing more is started either.
+    if (m_Terminating)
+        return;
 
     if (m_Services.startWorker)
         m_Services.startWorker();
@@ -171,25 +190,33 @@ void AppDelegate::applicationDidFinishLaunching()
 
 void AppDelegate::applicationWillTerminate()
 {
+    if (m_Terminated)
+        return;
+    m_Terminated = true;
     if (m_Services.stopWorker)
         m_Services.stopWorker();
 
+    // Compared in whole pixels with where start-up put the window, not with the
+    // stored values: those may lie off every screen today, or between pixels.
+    if (QRect(m_Window->pos(), m_Window->size()) == m_PlacedGeometry)
+        return;
     const QScreen *screen = QGuiApplication::primaryScreen();
     const QRect primary = screen ? screen->geometry() : QRect();
-    const QRect frame = m_Window->frameGeometry();
-    const double x = frame.x();
-    const double top = WindowPlacement::TopUp(frame.y(), primary);
-    const double width = m_Window->width();
-    const double height = m_Window->height();
-    // Exact comparison is intended: only a real move or resize rewrites the file.
-    if (g_WindowX.load() == x && g_WindowY.load() == top && g_WindowWidth.load() == width &&
-        g_WindowHeight.load() == height)
-        return;
-    g_WindowX.store(x);
-    g_WindowY.store(top);
-    g_WindowWidth.store(width);
-    g_WindowHeight.store(height);
+    g_WindowX.store(m_Window->x());
+    g_WindowY.store(WindowPlacement::TopUp(m_Window->y(), primary));
+    g_WindowWidth.store(m_Window->width());
+    g_WindowHeight.store(m_Window->height());
     MGlobals::SaveConfig();
+}
+
+void AppDelegate::Terminate()
+{
+    // QCoreApplication::quit() would first ask every window to close and give up
+    // when one refuses, as the board does (it hides to the tray). exit() leaves
+    // every running event loop instead, a modal window's too, and a loop started
+    // after it returns at once.
+    m_Terminating = true;
+    QCoreApplication::exit(0);
 }
 
 void AppDelegate::MenuItemPinlarkClick()
@@ -262,13 +289,15 @@ bool AppDelegate::eventFilter(QObject *watched, QEvent *event)
 {
     // Closing the board only hides it: the app lives on in the tray. Without a
     // tray, closing the window is how the user quits.
-    if (watched == m_Window.get() && event->type() == QEvent::Close) {
+    // While the app ends, the window closes for real: the end of a desktop session
+    // is cancelled by a window that refuses.
+    if (watched == m_Window.get() && event->type() == QEvent::Close && !m_Terminating) {
         if (QSystemTrayIcon::isSystemTrayAvailable()) {
             event->ignore();
             m_Window->hide();
             return true;
         }
-        QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, &AppDelegate::Terminate, Qt::QueuedConnection);
     }
     return QObject::eventFilter(watched, event);
 }

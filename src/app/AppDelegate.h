@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QDateTime>
+#include <QHash>
 #include <QIcon>
 #include <QObject>
+#include <QRect>
 #include <QString>
 #include <QTimer>
 #include <functional>
@@ -39,6 +42,8 @@ public:
         std::function<void()> showAboutWindow;
         std::function<void()> openHelp;
         std::function<void()> convertClipboardLink;
+        // Tells the user of a problem; the tray's notification when left out.
+        std::function<void(const QString &title, const QString &text)> notify;
     };
 
     explicit AppDelegate(Services services = {}, QObject *parent = nullptr);
@@ -46,7 +51,12 @@ public:
 
     void awakeFromNib();
     void applicationDidFinishLaunching();
+    // Saves what changed and stops the worker; runs once, however the app ends.
     void applicationWillTerminate();
+    // Ends the app from any state: Quit, a termination signal, the end of the
+    // desktop session. Leaves every event loop, modal ones included.
+    void Terminate();
+    bool terminating() const { return m_Terminating; }
 
     // Status menu commands.
     void MenuItemPinlarkClick();
@@ -64,7 +74,9 @@ public:
     void TimerRun();
 
     // The board.
-    void CreateTabs();
+    // Rebuilds the board from m_PinlarkHtml (the cached page when empty). False,
+    // with the board left as it was, when the text is not a readable page.
+    bool CreateTabs();
     void ClearTabs();
     void SelectTab(const QString &label);
     void ReloadTableViewsData();
@@ -90,6 +102,9 @@ private:
     void moveSelection(int delta);
     void copySelection();
     void hideWindow();
+    void takePage();
+    void reportProblems();
+    void retryRejectedClient();
     bool eventFilter(QObject *watched, QEvent *event) override;
 
     Services m_Services;
@@ -106,6 +121,15 @@ private:
     bool m_FoundTabName = false;
     // Refresh-timer ticks since the copied notice was shown.
     int m_LabelCopiedTag = 0;
+    // Where start-up put the window: only a move or resize by the user is saved.
+    QRect m_PlacedGeometry;
+    bool m_Terminating = false;
+    bool m_Terminated = false;
+    // Problems already told, and when each kind was last told (ms since 1970).
+    unsigned m_ToldProblems = 0;
+    QHash<unsigned, qint64> m_ProblemToldAt;
+    // The settings file's time when the service rejected the client id.
+    QDateTime m_RejectedSettingsTime;
 
     std::unique_ptr<QWidget> m_Window;
     std::unique_ptr<Ui::MainWindow> ui;

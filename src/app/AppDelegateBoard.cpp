@@ -3,6 +3,7 @@
 
 #include "app/AppDelegate.h"
 #include "app/MGlobals.h"
+#include "app/MProblems.h"
 #include "board/BoardBuilder.h"
 #include "board/BoardSearch.h"
 #include "board/MSearchField.h"
@@ -10,11 +11,13 @@
 #include "board/MTableView.h"
 #include "board/PageFile.h"
 #include "ui_MainWindow.h"
+#include "windows/TickPause.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QSystemTrayIcon>
 
-void AppDelegate::CreateTabs()
+bool AppDelegate::CreateTabs()
 {
     QTabWidget *tabs = ui->tabView;
     const int selected = tabs->currentIndex();
@@ -22,20 +25,17 @@ void AppDelegate::CreateTabs()
         selected >= 0
             ? std::optional(static_cast<MTabViewColumn *>(tabs->widget(selected))->label())
             : std::nullopt;
-    ClearTabs();
 
     if (m_PinlarkHtml.isEmpty())
         m_PinlarkHtml = ReadPageFile(g_CacheFilePath.load()).value_or(QString());
-    if (m_PinlarkHtml.isEmpty())
-        return;
-
     BoardBuilder builder(m_CurrSelTabName);
     if (!builder.Build(m_PinlarkHtml))
-        return;
+        return false;
     m_FoundTabName = builder.foundTabName();
 
     // One repaint for the whole board instead of one per tab.
     tabs->setUpdatesEnabled(false);
+    ClearTabs();
     for (BoardTab &tab : builder.takeBoard()) {
         auto *column = new MTabViewColumn;
         column->setLabel(tab.label);
@@ -51,6 +51,7 @@ void AppDelegate::CreateTabs()
     tabs->setUpdatesEnabled(true);
 
     qInfo("-- Create tabs. --");
+    return true;
 }
 
 void AppDelegate::ClearTabs()
@@ -145,26 +146,94 @@ void AppDelegate::setStatusLook(bool connected)
     ui->imageView->setPixmap((connected ? statusImage : statusImageError).pixmap(16, 16));
 }
 
+void AppDelegate::takePage()
+{
+    const QString html = g_PinlarkPageHtml.exchange(QString());
+    if (html.isEmpty())
+        return;
+    if (html != m_PinlarkHtml) {
+        // Only a page that reads as a board replaces the board and the cached
+        // page: a download cut short must not wipe out the last good one, now or
+        // at the next start.
+        QString previous = std::exchange(m_PinlarkHtml, html);
+        if (CreateTabs()) {
+            MProblems::Clear(MProblem::PageUnreadable);
+            if (!WritePageFile(g_CacheFilePath.load(), m_PinlarkHtml))
+                MProblems::Raise(MProblem::SaveFailed);
+        } else {
+            m_PinlarkHtml = std::move(previous);
+            MProblems::Raise(MProblem::PageUnreadable);
+        }
+    }
+    if (!ui->progressInd->isHidden())
+        ui->progressInd->hide();
+}
+
+void AppDelegate::reportProblems()
+{
+    const unsigned current = MProblems::Current();
+    const qint64 now = QDateTime::currentMSecsSinceEpoch();
+    constexpr qint64 kRetellAfterMs = 60 * 60 * 1000;
+    for (const MProblem problem : MProblems::kAll) {
+        const auto bit = static_cast<unsigned>(problem);
+        if (!(current & bit)) {
+            m_ToldProblems &= ~bit;
+            continue;
+        }
+        if (m_ToldProblems & bit)
+            continue;
+        m_ToldProblems |= bit;
+        // A problem that comes and goes is told at most once an hour.
+        const auto told = m_ProblemToldAt.constFind(bit);
+        if (told != m_ProblemToldAt.cend() && now - *told < kRetellAfterMs)
+            continue;
+        m_ProblemToldAt.insert(bit, now);
+        const QString title = QStringLiteral("Pinlark");
+        if (m_Services.notify)
+            m_Services.notify(title, MProblems::Text(problem));
+        else if (m_StatusItem && m_StatusItem->isVisible())
+            m_StatusItem->showMessage(title, MProblems::Text(problem), QSystemTrayIcon::Warning);
+    }
+
+    // The service refused the stored sign-in and the worker has cleared it: ask
+    // again, once, after the tick.
+    if (current & static_cast<unsigned>(MProblem::SignInRefused)) {
+        MProblems::Clear(MProblem::SignInRefused);
+        QMetaObject::invokeMethod(this, &AppDelegate::MenuItemLoginClick, Qt::QueuedConnection);
+    }
+}
+
+void AppDelegate::retryRejectedClient()
+{
+    // A rejected client id is not tried again until the user has had a chance to
+    // correct it: the worker waits until the settings file changes.
+    if (!MProblems::Has(MProblem::ClientRejected)) {
+        m_RejectedSettingsTime = QDateTime();
+        return;
+    }
+    const QDateTime changed = QFileInfo(g_ConfigFilePath.load()).lastModified();
+    if (!m_RejectedSettingsTime.isValid()) {
+        m_RejectedSettingsTime = changed.isValid() ? changed : QDateTime::fromMSecsSinceEpoch(0);
+        return;
+    }
+    if (changed.isValid() && changed != m_RejectedSettingsTime) {
+        MGlobals::LoadServiceSettings();
+        MProblems::Clear(MProblem::ClientRejected);
+    }
+}
+
 void AppDelegate::TimerRun()
 {
     // The timer rests while a modal window or a menu is open, as the platform's
     // default run-loop mode would; a page that arrives meanwhile waits its turn.
-    if (QApplication::activeModalWidget() || QApplication::activePopupWidget())
+    if (TickPaused())
         return;
 
-    const QString html = g_PinlarkPageHtml.exchange(QString());
-    if (!html.isEmpty()) {
-        if (html != m_PinlarkHtml) {
-            m_PinlarkHtml = html;
-            WritePageFile(g_CacheFilePath.load(), m_PinlarkHtml);
-            CreateTabs();
-        }
-        if (!ui->progressInd->isHidden())
-            ui->progressInd->hide();
-    }
+    takePage();
+    reportProblems();
+    retryRejectedClient();
 
-    const bool signedIn =
-        !g_OnlineOneNoteAccessToken.load().isEmpty() && !g_OnlineOneNoteUserId.load().isEmpty();
+    const bool signedIn = MGlobals::SignedIn();
     const bool shownConnected = m_StatusToolTip == u"Connected";
     if (signedIn != shownConnected)
         setStatusLook(signedIn);

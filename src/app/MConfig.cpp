@@ -120,15 +120,15 @@ void MConfig::WriteValueDate(const QString &key, const QDateTime &value)
         m_Dict->setString(key, value.toLocalTime().toString(kDateFormat));
 }
 
-void MConfig::Save() const
+bool MConfig::Save() const
 {
     if (!m_Dict)
-        return;
+        return false;
     QSaveFile file(m_FileName);
     if (!file.open(QIODevice::WriteOnly))
-        return;
+        return false;
     file.write(m_Dict->toXml());
     // The file holds tokens; an older file made with a looser mode is tightened too.
     file.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
-    file.commit();
+    return file.commit();
 }

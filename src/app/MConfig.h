@@ -35,7 +35,7 @@ public:
 
     // Writes the dictionary as an XML property list, atomically and readable by its
     // owner only. Failures are not reported: the previous file stays whole.
-    void Save() const;
+    bool Save() const;
 
     bool hasDictionary() const { return m_Dict.has_value(); }
 

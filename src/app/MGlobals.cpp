@@ -1,11 +1,14 @@
 #include "app/MGlobals.h"
 
 #include "app/MConfig.h"
+#include "app/MProblems.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
+#include <cmath>
+#include <limits>
 #include <mutex>
 
 MShared<QString> g_DataFolder;
@@ -106,26 +109,73 @@ void InitDataFolder()
 void LoadConfig()
 {
     const MConfig config(g_ConfigFilePath.load());
-    for (const auto &[key, variable] : kGeometry)
-        variable.store(config.ReadValueDefFloat(QLatin1String(key), variable.load()));
-    for (const auto &[key, variable] : kCredentials)
-        variable.store(config.ReadValueDefStr(QLatin1String(key), variable.load()));
-    for (const auto &[key, variable] : kRemoteRoots) {
-        const QString value = config.ReadValueDefStr(QLatin1String(key), QString());
-        if (!value.isEmpty())
+    // A hand-edited file may hold anything: a position or size that is not a finite
+    // number keeps its default.
+    for (const auto &[key, variable] : kGeometry) {
+        const double value = config.ReadValueDefFloat(QLatin1String(key), variable.load());
+        if (std::isfinite(value))
             variable.store(value);
     }
+    for (const auto &[key, variable] : kCredentials)
+        variable.store(config.ReadValueDefStr(QLatin1String(key), variable.load()));
+    LoadServiceSettings();
 }
+
+void LoadServiceSettings()
+{
+    static const QString builtIn[] = {
+        QString::fromLatin1(kDefaultIdentityRoot), QString::fromLatin1(kDefaultRedirectAddress),
+        QString::fromLatin1(kDefaultGraphRoot), QString::fromLatin1(kDefaultClientId)};
+    const MConfig config(g_ConfigFilePath.load());
+    int i = 0;
+    for (const auto &[key, variable] : kRemoteRoots) {
+        const QString value = config.ReadValueDefStr(QLatin1String(key), QString());
+        variable.store(value.isEmpty() ? builtIn[i] : value);
+        ++i;
+    }
+}
+
+namespace {
+
+// Whether the file already holds exactly these values, so that a save would
+// change nothing.
+bool holdsCurrentValues(const MConfig &config)
+{
+    const double missing = std::numeric_limits<double>::quiet_NaN();
+    for (const auto &[key, variable] : kGeometry) {
+        if (config.ReadValueDefFloat(QLatin1String(key), missing) !=
+            static_cast<double>(static_cast<float>(variable.load())))
+            return false;
+    }
+    for (const auto &[key, variable] : kCredentials) {
+        const QString stored = config.ReadValueDefStr(QLatin1String(key), QString());
+        if (stored != variable.load())
+            return false;
+    }
+    return true;
+}
+
+} // namespace
 
 void SaveConfig()
 {
     std::lock_guard lock(g_saveMutex);
     MConfig config(g_ConfigFilePath.load());
+    if (config.hasDictionary() && holdsCurrentValues(config))
+        return;
     for (const auto &[key, variable] : kGeometry)
         config.WriteValueFloat(QLatin1String(key), variable.load());
     for (const auto &[key, variable] : kCredentials)
         config.WriteValueStr(QLatin1String(key), variable.load());
-    config.Save();
+    if (config.Save())
+        MProblems::Clear(MProblem::SaveFailed);
+    else
+        MProblems::Raise(MProblem::SaveFailed);
+}
+
+bool SignedIn()
+{
+    return !g_OnlineOneNoteAccessToken.load().isEmpty() && !g_OnlineOneNoteUserId.load().isEmpty();
 }
 
 } // namespace MGlobals

@@ -61,8 +61,16 @@ QString DataFolderPath();
 // the settings. Called once at start-up, before anything reads a setting.
 void InitDataFolder();
 void LoadConfig();
+// Reads the optional keys that point the app at the services ("IdentityRoot",
+// "RedirectAddress", "GraphRoot", "ClientId"); a key left out keeps the built-in value.
+void LoadServiceSettings();
 // Writes the eight settings; other keys in the file are kept. Safe to call from
-// both threads: calls run one at a time.
+// both threads: calls run one at a time. The file is left alone when it already
+// holds these values. A file that cannot be written is kept as it was, and the
+// problem is raised for the user.
 void SaveConfig();
+
+// Access token and user id both present.
+bool SignedIn();
 
 } // namespace MGlobals

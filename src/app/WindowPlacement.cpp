@@ -2,8 +2,35 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace WindowPlacement {
+
+namespace {
+
+double finiteOrZero(double value)
+{
+    return std::isfinite(value) ? value : 0;
+}
+
+// Squared distance from a point to a rectangle; 0 inside it.
+double distanceSquared(QPointF point, const QRect &area)
+{
+    const double dx = std::max(
+        {double(area.left()) - point.x(), 0.0, point.x() - double(area.left() + area.width())});
+    const double dy = std::max(
+        {double(area.top()) - point.y(), 0.0, point.y() - double(area.top() + area.height())});
+    return dx * dx + dy * dy;
+}
+
+// Within [low, high] in floating point, so that no out-of-range value ever reaches an
+// integer conversion; `high` below `low` gives `low`.
+int clampToInt(double value, double low, double high)
+{
+    return static_cast<int>(std::lround(std::max(low, std::min(value, high))));
+}
+
+} // namespace
 
 double TopUp(int qtTop, const QRect &primaryGeometry)
 {
@@ -16,19 +43,30 @@ QPointF DefaultPosition(const QRect &primaryGeometry, const QRect &available, co
             TopUp(available.y(), primaryGeometry)};
 }
 
-QRect Place(double x, double topUp, const QSize &size, const QRect &primaryGeometry,
-            const QRect &available)
+QRect Place(double x, double topUp, double width, double height, const QRect &primaryGeometry,
+            const QList<QRect> &availableAreas)
 {
-    const int width = std::min(size.width(), available.width());
-    const int height = std::min(size.height(), available.height());
-    const int left = static_cast<int>(std::lround(x));
-    const int top =
-        primaryGeometry.y() + primaryGeometry.height() - static_cast<int>(std::lround(topUp));
-    const int clampedLeft =
-        std::clamp(left, available.left(), available.left() + available.width() - width);
-    const int clampedTop =
-        std::clamp(top, available.top(), available.top() + available.height() - height);
-    return {clampedLeft, clampedTop, width, height};
+    x = finiteOrZero(x);
+    topUp = finiteOrZero(topUp);
+    width = finiteOrZero(width);
+    height = finiteOrZero(height);
+    const double top = primaryGeometry.y() + primaryGeometry.height() - topUp;
+
+    QRect area = availableAreas.isEmpty() ? primaryGeometry : availableAreas.first();
+    double nearest = std::numeric_limits<double>::infinity();
+    for (const QRect &candidate : availableAreas) {
+        const double distance = distanceSquared({x, top}, candidate);
+        if (distance < nearest) {
+            nearest = distance;
+            area = candidate;
+        }
+    }
+
+    const int w = clampToInt(width, 1, area.width());
+    const int h = clampToInt(height, 1, area.height());
+    const int left = clampToInt(x, area.left(), area.left() + area.width() - w);
+    const int qtTop = clampToInt(top, area.top(), area.top() + area.height() - h);
+    return {left, qtTop, w, h};
 }
 
 } // namespace WindowPlacement

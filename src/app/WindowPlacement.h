@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QPointF>
 #include <QRect>
 #include <QSize>
@@ -12,10 +13,13 @@ namespace WindowPlacement {
 // Top-right corner of the available area, in the file's terms.
 QPointF DefaultPosition(const QRect &primaryGeometry, const QRect &available, const QSize &frame);
 
-// Qt rectangle for a window of `size` whose top-left is (x, topUp) in the file's
-// terms, moved and if need be shrunk so that it lies inside `available`.
-QRect Place(double x, double topUp, const QSize &size, const QRect &primaryGeometry,
-            const QRect &available);
+// Qt rectangle for a window of `width` by `height` whose top-left is (x, topUp) in
+// the file's terms. It goes to the screen area that holds that corner, or else the
+// nearest one, and is moved and if need be shrunk to lie inside it. The values come
+// from a file anyone may edit: they are clamped before they become pixels, and one
+// that is not finite counts as 0.
+QRect Place(double x, double topUp, double width, double height, const QRect &primaryGeometry,
+            const QList<QRect> &availableAreas);
 
 // The file's top edge for a window whose frame top is at Qt's `qtTop`.
 double TopUp(int qtTop, const QRect &primaryGeometry);

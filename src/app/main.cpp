@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
+#include <QSessionManager>
 
 int main(int argc, char *argv[])
 {
@@ -55,13 +56,22 @@ int main(int argc, char *argv[])
     AppDelegate delegate(std::move(services));
     QObject::connect(&instance, &SingleInstance::showRequested, &delegate,
                      &AppDelegate::MenuItemPinlarkClick);
+    // Every way of ending the app goes through Terminate, which works in any
+    // state: the board shown, a modal window open, a request under way.
     UnixSignals signalsToQuit;
-    QObject::connect(&signalsToQuit, &UnixSignals::terminateRequested, &app,
-                     &QCoreApplication::quit);
+    QObject::connect(&signalsToQuit, &UnixSignals::terminateRequested, &delegate,
+                     &AppDelegate::Terminate);
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &delegate,
+                     [&delegate](QSessionManager &) { delegate.Terminate(); });
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &delegate,
                      &AppDelegate::applicationWillTerminate);
 
     delegate.awakeFromNib();
     delegate.applicationDidFinishLaunching();
+    // Asked to end during the start-up sign-in, before the event loop ran.
+    if (delegate.terminating()) {
+        delegate.applicationWillTerminate();
+        return 0;
+    }
     return app.exec();
 }

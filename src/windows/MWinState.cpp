@@ -1,6 +1,7 @@
 #include "windows/MWinState.h"
 
 #include "app/MGlobals.h"
+#include "app/MProblems.h"
 #include "ui_MWinState.h"
 #include "windows/TickPause.h"
 
@@ -71,9 +72,7 @@ void MWinState::TimerRun()
 {
     if (!m_Ui)
         return;
-    const bool signedIn =
-        !g_OnlineOneNoteAccessToken.load().isEmpty() && !g_OnlineOneNoteUserId.load().isEmpty();
-    if (signedIn) {
+    if (MGlobals::SignedIn()) {
         //% "Signed in"
         m_Ui->m_LabelLoginStatusValue->setText(qtTrId("strLogin"));
     } else {
@@ -86,4 +85,13 @@ void MWinState::TimerRun()
     const QString lastModified = g_PinlarkPageLastModified.load();
     if (!lastModified.isEmpty())
         m_Ui->m_LabelLastModifiedValue->setText(lastModified);
+
+    QStringList problems;
+    for (const MProblem problem : MProblems::kAll) {
+        if (MProblems::Has(problem))
+            problems << MProblems::Text(problem);
+    }
+    m_Ui->m_LabelProblemsValue->setText(problems.join(u'\n'));
+    m_Ui->m_LabelProblems->setVisible(!problems.isEmpty());
+    m_Ui->m_LabelProblemsValue->setVisible(!problems.isEmpty());
 }

@@ -1,5 +1,7 @@
 #include "app/AppDelegate.h"
+#include "app/MConfig.h"
 #include "app/MGlobals.h"
+#include "app/MProblems.h"
 #include "board/MSearchField.h"
 #include "board/MTabViewColumn.h"
 #include "board/MTableView.h"
@@ -12,6 +14,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
+#include <QMenu>
 #include <QProgressBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -56,9 +59,13 @@ private slots:
     void keyboardCopiesSelection();
     void timerRestsWhileModal();
     void geometrySavedOnlyWhenChanged();
+    void signInAskedOnlyWithoutRefreshToken_data();
+    void signInAskedOnlyWithoutRefreshToken();
+    void quitEndsModalLoopsAndSavesOnce();
+    void problemsToldOnceAndActedOn();
 
 private:
-    void launch();
+    void launch(AppDelegate::Services services = {});
     void tick(int times = 1);
 
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -75,8 +82,11 @@ void TestAppDelegate::init()
     m_dir = std::make_unique<QTemporaryDir>();
     qputenv("XDG_DATA_HOME", m_dir->path().toUtf8());
     QDir().mkpath(MGlobals::DataFolderPath());
-    for (auto *value : {&g_OnlineOneNoteAccessToken, &g_OnlineOneNoteUserId, &g_PinlarkPageHtml})
+    for (auto *value : {&g_OnlineOneNoteAccessToken, &g_OnlineOneNoteRefreshToken,
+                        &g_OnlineOneNoteUserId, &g_PinlarkPageHtml})
         value->store({});
+    for (const MProblem problem : MProblems::kAll)
+        MProblems::Clear(problem);
     g_WindowWidth.store(360);
     g_WindowHeight.store(600);
 }
@@ -86,9 +96,9 @@ void TestAppDelegate::cleanup()
     m_app.reset();
 }
 
-void TestAppDelegate::launch()
+void TestAppDelegate::launch(AppDelegate::Services services)
 {
-    m_app = std::make_unique<AppDelegate>();
+    m_app = std::make_unique<AppDelegate>(std::move(services));
     m_app->awakeFromNib();
     m_app->applicationDidFinishLaunching();
 }
@@ -129,13 +139,16 @@ void TestAppDelegate::newPageRebuildsAndKeepsTab()
     QCOMPARE(tabLabels(m_app->tabView()), QStringList({u"New"_qs, u"Code"_qs, u"Mail"_qs}));
     QCOMPARE(m_app->tabView()->currentIndex(), 1);
 
-    // A page that does not parse empties the board; the next one selects its first tab.
-    g_PinlarkPageHtml.store(QStringLiteral("<h1>broken"));
+    // A download cut short keeps the board and the cached page, and says so.
+    g_PinlarkPageHtml.store(reordered.left(reordered.size() - 10));
     tick();
-    QCOMPARE(m_app->tabView()->count(), 0);
+    QCOMPARE(tabLabels(m_app->tabView()), QStringList({u"New"_qs, u"Code"_qs, u"Mail"_qs}));
+    QCOMPARE(ReadPageFile(g_CacheFilePath.load()), std::optional(reordered));
+    QVERIFY(MProblems::Has(MProblem::PageUnreadable));
     g_PinlarkPageHtml.store(kTwoTabs);
     tick();
-    QCOMPARE(m_app->tabView()->currentIndex(), 0);
+    QCOMPARE(tabLabels(m_app->tabView()), QStringList({u"Mail"_qs, u"Code"_qs}));
+    QVERIFY(!MProblems::Has(MProblem::PageUnreadable));
 }
 
 void TestAppDelegate::samePageOnlyStopsProgress()
@@ -271,18 +284,152 @@ void TestAppDelegate::timerRestsWhileModal()
 
 void TestAppDelegate::geometrySavedOnlyWhenChanged()
 {
+    // Stored values between pixels, as another platform writes them: an unmoved
+    // window must not rewrite the file.
+    const QString settings =
+        QDir(MGlobals::DataFolderPath()).filePath(QStringLiteral("zanapp.plist"));
+    MConfig stored(settings);
+    stored.WriteValueFloat(QStringLiteral("WindowX"), 20.25);
+    stored.WriteValueFloat(QStringLiteral("WindowY"), 500.75);
+    stored.WriteValueFloat(QStringLiteral("WindowWidth"), 300.5);
+    stored.WriteValueFloat(QStringLiteral("WindowHeight"), 400.5);
+    QVERIFY(stored.Save());
+    const QDateTime written = QFileInfo(settings).lastModified();
+    QTest::qWait(20);
+
     launch();
     m_app->applicationWillTerminate();
-    const QString settings = g_ConfigFilePath.load();
-    QFile::remove(settings);
+    QCOMPARE(QFileInfo(settings).lastModified(), written);
 
-    m_app->applicationWillTerminate();
-    QVERIFY2(!QFileInfo::exists(settings), "unchanged geometry must not rewrite the settings");
-
+    launch();
     m_app->window()->resize(m_app->window()->width() - 1, m_app->window()->height());
     m_app->applicationWillTerminate();
-    QVERIFY(QFileInfo::exists(settings));
+    QVERIFY(QFileInfo(settings).lastModified() != written);
     QCOMPARE(g_WindowWidth.load(), double(m_app->window()->width()));
+}
+
+void TestAppDelegate::signInAskedOnlyWithoutRefreshToken_data()
+{
+    QTest::addColumn<QString>("access");
+    QTest::addColumn<QString>("refresh");
+    QTest::addColumn<QString>("userId");
+    QTest::addColumn<bool>("asked");
+    QTest::newRow("nothing stored") << ""
+                                    << ""
+                                    << "" << true;
+    QTest::newRow("signed in") << "a"
+                               << "r"
+                               << "u" << false;
+    // A refresh that got no answer before the last exit: the worker renews it.
+    QTest::newRow("refresh cut short") << ""
+                                       << "r"
+                                       << "u" << false;
+    QTest::newRow("user id still to fetch") << "a"
+                                            << "r"
+                                            << "" << false;
+    QTest::newRow("token without refresh or user id") << "a"
+                                                      << ""
+                                                      << "" << true;
+}
+
+void TestAppDelegate::signInAskedOnlyWithoutRefreshToken()
+{
+    QFETCH(QString, access);
+    QFETCH(QString, refresh);
+    QFETCH(QString, userId);
+    g_OnlineOneNoteAccessToken.store(access);
+    g_OnlineOneNoteRefreshToken.store(refresh);
+    g_OnlineOneNoteUserId.store(userId);
+    int asked = 0;
+    AppDelegate::Services services;
+    services.runSignIn = [&asked](int) { ++asked; };
+    launch(std::move(services));
+    QTEST(asked == 1, "asked");
+    QCOMPARE(g_OnlineOneNoteRefreshToken.load(), refresh);
+}
+
+void TestAppDelegate::quitEndsModalLoopsAndSavesOnce()
+{
+    int stops = 0;
+    AppDelegate::Services services;
+    services.stopWorker = [&stops] { ++stops; };
+    launch(std::move(services));
+    connect(qApp, &QCoreApplication::aboutToQuit, m_app.get(),
+            &AppDelegate::applicationWillTerminate);
+    // The board refuses to close, as it does when it hides to the tray.
+    struct RefuseClose : QObject
+    {
+        bool eventFilter(QObject *, QEvent *event) override
+        {
+            if (event->type() != QEvent::Close)
+                return false;
+            event->ignore();
+            return true;
+        }
+    } refuse;
+    m_app->window()->installEventFilter(&refuse);
+    m_app->MenuItemPinlarkClick();
+
+    bool modalReturned = false;
+    QTimer::singleShot(0, m_app.get(), [&] {
+        QDialog dialog;
+        QTimer::singleShot(0, &dialog,
+                           [this] { m_app->statusMenu()->actions().last()->trigger(); });
+        dialog.exec();
+        modalReturned = true;
+    });
+    QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(1); });
+    QCOMPARE(QCoreApplication::exec(), 0);
+    QVERIFY(modalReturned);
+    QVERIFY(m_app->terminating());
+    m_app->applicationWillTerminate();
+    QCOMPARE(stops, 1);
+}
+
+void TestAppDelegate::problemsToldOnceAndActedOn()
+{
+    QStringList told;
+    int signIns = 0;
+    AppDelegate::Services services;
+    services.notify = [&told](const QString &, const QString &text) { told << text; };
+    services.runSignIn = [&signIns](int) { ++signIns; };
+    g_OnlineOneNoteAccessToken.store(QStringLiteral("a"));
+    g_OnlineOneNoteUserId.store(QStringLiteral("u"));
+    launch(std::move(services));
+
+    // A standing problem, or one that comes back within the hour, is told once.
+    MProblems::Raise(MProblem::SaveFailed);
+    tick(3);
+    MProblems::Clear(MProblem::SaveFailed);
+    tick();
+    MProblems::Raise(MProblem::SaveFailed);
+    tick();
+    QCOMPARE(told, QStringList{MProblems::Text(MProblem::SaveFailed)});
+
+    // A refused sign-in is told and asked for again, once.
+    MProblems::Raise(MProblem::SignInRefused);
+    tick(2);
+    QCoreApplication::processEvents();
+    QCOMPARE(told.size(), 2);
+    QCOMPARE(signIns, 1);
+
+    // A rejected client id waits for the settings file to change, then is read
+    // again and tried.
+    MProblems::Raise(MProblem::ClientRejected);
+    tick(2);
+    QVERIFY(MProblems::Has(MProblem::ClientRejected));
+    MConfig edited(g_ConfigFilePath.load());
+    edited.WriteValueStr(QStringLiteral("ClientId"), QStringLiteral("corrected-id"));
+    QVERIFY(edited.Save());
+    QFile file(g_ConfigFilePath.load());
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(5),
+                             QFileDevice::FileModificationTime));
+    file.close();
+    tick();
+    QVERIFY(!MProblems::Has(MProblem::ClientRejected));
+    QCOMPARE(g_OnlineOneNoteClientId.load(), u"corrected-id");
+    g_OnlineOneNoteClientId.store(QString::fromLatin1(MGlobals::kDefaultClientId));
 }
 
 QTEST_MAIN(TestAppDelegate)

@@ -1,6 +1,7 @@
 #include "app/WindowPlacement.h"
 
 #include <QTest>
+#include <limits>
 
 class TestWindowPlacement : public QObject
 {
@@ -14,31 +15,47 @@ private slots:
 
 void TestWindowPlacement::place_data()
 {
-    // Primary screen 1280x800 with a 30-pixel panel at the bottom.
+    // Primary screen 1280x800 with a 30-pixel panel at the bottom; a second screen,
+    // 1920x1080, to its right.
     QTest::addColumn<double>("x");
     QTest::addColumn<double>("topUp");
-    QTest::addColumn<QSize>("size");
+    QTest::addColumn<double>("width");
+    QTest::addColumn<double>("height");
     QTest::addColumn<QRect>("expected");
+    const double nan = std::numeric_limits<double>::quiet_NaN();
     QTest::newRow("inside stays put")
-        << 100.0 << 700.0 << QSize(360, 600) << QRect(100, 100, 360, 600);
+        << 100.0 << 700.0 << 360.0 << 600.0 << QRect(100, 100, 360, 600);
     QTest::newRow("below the bottom moves up")
-        << 100.0 << 200.0 << QSize(360, 600) << QRect(100, 170, 360, 600);
+        << 100.0 << 200.0 << 360.0 << 600.0 << QRect(100, 170, 360, 600);
     QTest::newRow("off the right edge moves left")
-        << 1200.0 << 800.0 << QSize(360, 600) << QRect(920, 0, 360, 600);
+        << 1200.0 << 800.0 << 360.0 << 600.0 << QRect(920, 0, 360, 600);
     QTest::newRow("negative position comes back")
-        << -500.0 << 5000.0 << QSize(360, 600) << QRect(0, 0, 360, 600);
+        << -500.0 << 5000.0 << 360.0 << 600.0 << QRect(0, 0, 360, 600);
     QTest::newRow("larger than the screen shrinks")
-        << 0.0 << 800.0 << QSize(2000, 2000) << QRect(0, 0, 1280, 770);
+        << 0.0 << 800.0 << 2000.0 << 2000.0 << QRect(0, 0, 1280, 770);
+    QTest::newRow("fractional values round")
+        << 100.4 << 699.6 << 359.5 << 600.2 << QRect(100, 100, 360, 600);
+    QTest::newRow("on the second screen stays there")
+        << 1500.0 << 700.0 << 360.0 << 600.0 << QRect(1500, 100, 360, 600);
+    QTest::newRow("off every screen goes to the nearest")
+        << 5000.0 << 700.0 << 360.0 << 600.0 << QRect(2840, 100, 360, 600);
+    QTest::newRow("huge values are clamped")
+        << 1e30 << -1e30 << 1e30 << -1e30 << QRect(0, 769, 1280, 1);
+    QTest::newRow("most negative top")
+        << 0.0 << -2147483648.0 << 360.0 << 600.0 << QRect(1280, 480, 360, 600);
+    QTest::newRow("not a number counts as zero")
+        << nan << nan << 1e30 << nan << QRect(0, 769, 1280, 1);
 }
 
 void TestWindowPlacement::place()
 {
     QFETCH(double, x);
     QFETCH(double, topUp);
-    QFETCH(QSize, size);
+    QFETCH(double, width);
+    QFETCH(double, height);
     const QRect primary(0, 0, 1280, 800);
-    const QRect available(0, 0, 1280, 770);
-    QTEST(WindowPlacement::Place(x, topUp, size, primary, available), "expected");
+    const QList<QRect> areas = {QRect(0, 0, 1280, 770), QRect(1280, 0, 1920, 1080)};
+    QTEST(WindowPlacement::Place(x, topUp, width, height, primary, areas), "expected");
 }
 
 void TestWindowPlacement::defaultIsTopRightAndRoundTrips()
@@ -47,7 +64,7 @@ void TestWindowPlacement::defaultIsTopRightAndRoundTrips()
     const QRect available(0, 24, 1280, 776); // a panel at the top
     const QPointF origin = WindowPlacement::DefaultPosition(primary, available, QSize(360, 600));
     const QRect placed =
-        WindowPlacement::Place(origin.x(), origin.y(), QSize(360, 600), primary, available);
+        WindowPlacement::Place(origin.x(), origin.y(), 360, 600, primary, {available});
     QCOMPARE(placed, QRect(920, 24, 360, 600));
     QCOMPARE(WindowPlacement::TopUp(placed.top(), primary), origin.y());
 }
