@@ -38,6 +38,7 @@ MShared<QString> g_PinlarkPageClientUrl;
 MShared<QString> g_PinlarkPageHtml;
 
 std::atomic<qint64> g_Ticks{0};
+std::atomic<quint64> g_SignInGeneration{0};
 
 namespace MGlobals {
 
@@ -82,8 +83,33 @@ const RealSetting kGeometry[] = {
 };
 
 std::mutex g_saveMutex;
+// Held by ClearCredentials and by the worker's check-then-store, never while
+// waiting for the network.
+std::mutex g_signInMutex;
 
 } // namespace
+
+void ClearCredentials()
+{
+    {
+        std::lock_guard lock(g_signInMutex);
+        for (MShared<QString> *variable :
+             {&g_OnlineOneNoteCode, &g_OnlineOneNoteAccessToken, &g_OnlineOneNoteRefreshToken,
+              &g_OnlineOneNoteAccountId, &g_OnlineOneNoteUserId})
+            variable->store(QString());
+        ++g_SignInGeneration;
+    }
+    SaveConfig();
+}
+
+bool StoreForSignIn(quint64 generation, const std::function<void()> &store)
+{
+    std::lock_guard lock(g_signInMutex);
+    if (g_SignInGeneration.load() != generation)
+        return false;
+    store();
+    return true;
+}
 
 QString DataFolderPath()
 {

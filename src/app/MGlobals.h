@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <atomic>
+#include <functional>
 
 // Process-wide state through which the main thread and the sync worker meet. Each
 // variable is replaced whole (see MShared); neither thread calls into the other.
@@ -47,6 +48,11 @@ extern MShared<QString> g_PinlarkPageHtml;
 // 120-second check; 0 makes the next step download at once.
 extern std::atomic<qint64> g_Ticks;
 
+// Which sign-in the credentials belong to. ClearCredentials starts a new one, and
+// the worker stores an answer only while the sign-in it asked for is still the
+// current one: an answer for credentials the user has since thrown away is dropped.
+extern std::atomic<quint64> g_SignInGeneration;
+
 namespace MGlobals {
 
 inline constexpr auto kDefaultClientId = "5c1a6f0e-3b7d-4e29-9a84-2f6d0c8b1e37";
@@ -56,6 +62,15 @@ inline constexpr auto kDefaultGraphRoot = "https://graph.microsoft.com";
 
 // The data folder this user's Pinlark keeps its files in; does not create it.
 QString DataFolderPath();
+
+// Signs out: empties the code, both tokens, the account id and the user id and
+// starts a new sign-in generation, all in one step as far as StoreForSignIn can
+// tell, then saves the settings.
+void ClearCredentials();
+// Runs `store` only while `generation` is still the current sign-in; a
+// ClearCredentials waits until it has finished. Says whether it ran. `store` must
+// not block: the main thread may be waiting.
+bool StoreForSignIn(quint64 generation, const std::function<void()> &store);
 
 // Sets the paths, creates the data folder (readable by its owner only) and loads
 // the settings. Called once at start-up, before anything reads a setting.

@@ -72,13 +72,8 @@ void MWinLogin::windowDidLoad()
 
 void MWinLogin::ClearSignIn()
 {
-    m_State.code->store(QString());
-    m_State.accessToken->store(QString());
-    m_State.refreshToken->store(QString());
-    m_State.accountId->store(QString());
-    m_State.userId->store(QString());
-    // On disk before the user has done anything.
-    m_State.saveConfig();
+    // In memory and on disk before the user has done anything.
+    m_State.clearCredentials();
 }
 
 QString MWinLogin::AuthorizationAddress() const

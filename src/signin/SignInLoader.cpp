@@ -29,12 +29,8 @@ SignInState SignInStateFromGlobals()
     state.redirectAddress = &g_RedirectAddress;
     state.clientId = &g_OnlineOneNoteClientId;
     state.code = &g_OnlineOneNoteCode;
-    state.accessToken = &g_OnlineOneNoteAccessToken;
-    state.refreshToken = &g_OnlineOneNoteRefreshToken;
-    state.accountId = &g_OnlineOneNoteAccountId;
-    state.userId = &g_OnlineOneNoteUserId;
     state.pageId = &g_PinlarkPageId;
-    state.saveConfig = &MGlobals::SaveConfig;
+    state.clearCredentials = &MGlobals::ClearCredentials;
     return state;
 }
 

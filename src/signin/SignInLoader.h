@@ -6,7 +6,7 @@
 
 // Opening the sign-in window from the app without linking Qt WebEngine into it.
 
-// This process's shared variables and settings save, as the sign-in window needs
+// This process's shared variables and its sign-out, as the sign-in window needs
 // them.
 SignInState SignInStateFromGlobals();
 

@@ -6,7 +6,7 @@
 
 // Raised whenever SignInState changes shape, so that an app never drives a sign-in
 // library that was built for another layout (a stale install, say).
-inline constexpr int kSignInStateVersion = 1;
+inline constexpr int kSignInStateVersion = 2;
 
 // The shared variables the sign-in window reads and writes, lent by the process
 // that opens it. The window lives in a library loaded only when it must open; if
@@ -22,23 +22,22 @@ struct SignInState
     MShared<QString> *redirectAddress = nullptr;
     MShared<QString> *clientId = nullptr;
 
-    // Cleared when the window opens (sign-in and sign-out alike).
+    // Where the window leaves the authorization code for the worker.
     MShared<QString> *code = nullptr;
-    MShared<QString> *accessToken = nullptr;
-    MShared<QString> *refreshToken = nullptr;
-    MShared<QString> *accountId = nullptr;
-    MShared<QString> *userId = nullptr;
 
     // Emptied when a new code arrives, so the worker looks the board page up again
     // for the account now signed in.
     MShared<QString> *pageId = nullptr;
 
-    // Writes the settings file from the host's current values.
-    void (*saveConfig)() = nullptr;
+    // The host's sign-out, run when the window opens (sign-in and sign-out alike):
+    // empties the code, the tokens, the account id and the user id and saves. It is
+    // the host's own so that an answer the worker is waiting for meanwhile is
+    // dropped instead of stored over the cleared values.
+    void (*clearCredentials)() = nullptr;
 
     bool isComplete() const
     {
         return version == kSignInStateVersion && identityRoot && redirectAddress && clientId &&
-               code && accessToken && refreshToken && accountId && userId && pageId && saveConfig;
+               code && pageId && clearCredentials;
     }
 };

@@ -55,7 +55,9 @@ public:
     // refresh that is due, fetch a missing user id, then the page step.
     void RunCycle();
 
-    // Token client. Results are left in the MGlobals credentials and saved.
+    // Token client. Results are left in the MGlobals credentials and saved. An
+    // answer is dropped when the sign-in it was asked for has been cleared
+    // meanwhile.
     void RetrieveTokensByCode();
     void RefreshTokens();
     void RetrieveUserIdByToken();
@@ -78,6 +80,7 @@ private:
     bool RefreshRetryDue() const;
     // Nothing is sent once a stop has been asked for.
     platform::HttpResponse Send(const platform::HttpRequest &request);
+    // Call under MGlobals::StoreForSignIn.
     void StoreTokenAnswer(const QByteArray &body);
 
     std::shared_ptr<platform::HttpTransport> m_transport;

@@ -6,6 +6,12 @@
 
 // Token values are taken as they stand between the quotes of their fields: the
 // service writes them without escapes. None of them is ever logged.
+//
+// Each answer is stored only if the sign-in it was asked for is still the current
+// one (MGlobals::StoreForSignIn): the sign-in window may have cleared the
+// credentials while the request was under way, and an answer stored over the
+// cleared values would undo the sign-out and keep the new account's code from
+// ever being exchanged.
 
 namespace {
 
@@ -30,6 +36,8 @@ void MThreadOnlineOneNote::StoreTokenAnswer(const QByteArray &body)
 
 void MThreadOnlineOneNote::RetrieveTokensByCode()
 {
+    // Read before the credentials, so that a clear after this point is noticed.
+    const quint64 generation = g_SignInGeneration.load();
     const QString code = g_OnlineOneNoteCode.load();
     if (code.isEmpty())
         return;
@@ -46,13 +54,16 @@ void MThreadOnlineOneNote::RetrieveTokensByCode()
         return;
     }
 
-    StoreTokenAnswer(response.body);
-    // A code is single-use: whatever the answer, it is spent. Trying it again would
-    // only be refused, and an old code left behind would be exchanged (and refused,
-    // signing the user out) the next time a refresh leaves the access token empty.
-    // A code the sign-in window has put in its place meanwhile stays.
-    g_OnlineOneNoteCode.compareExchange(code, QString());
-    MGlobals::SaveConfig();
+    const bool current = MGlobals::StoreForSignIn(generation, [&] {
+        StoreTokenAnswer(response.body);
+        // A code is single-use: whatever the answer, it is spent. Trying it again
+        // would only be refused, and an old code left behind would be exchanged
+        // (and refused, signing the user out) the next time a refresh leaves the
+        // access token empty.
+        g_OnlineOneNoteCode.compareExchange(code, QString());
+    });
+    if (current)
+        MGlobals::SaveConfig();
 }
 
 void MThreadOnlineOneNote::RefreshTokens()
@@ -60,6 +71,7 @@ void MThreadOnlineOneNote::RefreshTokens()
     // A request cut short by shut-down says nothing about the tokens.
     if (StopRequested())
         return;
+    const quint64 generation = g_SignInGeneration.load();
     const QString refreshToken = g_OnlineOneNoteRefreshToken.load();
     if (refreshToken.isEmpty())
         return;
@@ -74,9 +86,12 @@ void MThreadOnlineOneNote::RefreshTokens()
     }));
     if (SyncRequests::IsPassingFailure(response)) {
         if (StopRequested()) {
-            // Leave the credentials as they were for whoever saves them at exit.
-            if (g_OnlineOneNoteAccessToken.load().isEmpty())
-                g_OnlineOneNoteAccessToken.store(previousAccessToken);
+            // Leave the credentials as they were for whoever saves them at exit,
+            // unless they have been cleared meanwhile.
+            MGlobals::StoreForSignIn(generation, [&] {
+                if (g_OnlineOneNoteAccessToken.load().isEmpty())
+                    g_OnlineOneNoteAccessToken.store(previousAccessToken);
+            });
             return;
         }
         // The refresh token is still good: keep it, and let the worker's cycle try
@@ -86,12 +101,13 @@ void MThreadOnlineOneNote::RefreshTokens()
     }
 
     // An answer without tokens (a revoked refresh token) signs the user out.
-    StoreTokenAnswer(response.body);
-    MGlobals::SaveConfig();
+    if (MGlobals::StoreForSignIn(generation, [&] { StoreTokenAnswer(response.body); }))
+        MGlobals::SaveConfig();
 }
 
 void MThreadOnlineOneNote::RetrieveUserIdByToken()
 {
+    const quint64 generation = g_SignInGeneration.load();
     const QString accessToken = g_OnlineOneNoteAccessToken.load();
     if (accessToken.isEmpty())
         return;
@@ -105,6 +121,7 @@ void MThreadOnlineOneNote::RetrieveUserIdByToken()
     }
 
     const QString text = MUtils::DecodeUtf8Strict(response.body);
-    g_OnlineOneNoteUserId.store(MUtils::GetStringBetween(text, kIdMarker, kQuote));
-    MGlobals::SaveConfig();
+    const QString userId = MUtils::GetStringBetween(text, kIdMarker, kQuote);
+    if (MGlobals::StoreForSignIn(generation, [&] { g_OnlineOneNoteUserId.store(userId); }))
+        MGlobals::SaveConfig();
 }

@@ -187,9 +187,13 @@ void TestMWinLogin::openingClearsStoredSignInBeforeAnyPageLoads()
     QCOMPARE(window.WebViewWin(), nullptr); // no browser until the window opens
 
     // Loading starts the first page; no event has run since, so none has loaded.
+    const quint64 generation = g_SignInGeneration.load();
     window.loadWindow();
     QVERIFY(window.WebViewWin());
     QCOMPARE(heldSignIn(), QStringList(5, QString()));
+    // Through the host's sign-out, so that an answer the worker is waiting for is
+    // dropped rather than stored over the cleared values.
+    QCOMPARE(g_SignInGeneration.load(), generation + 1);
     QCOMPARE(savedSignIn(), QStringList(4, QString()));
     // Only a new code sends the worker looking for the page again.
     QCOMPARE(g_PinlarkPageId.load(), QStringLiteral("old-page"));

@@ -121,7 +121,7 @@ void TestSignInLoader::refusesWithoutTouchingSignIn()
     stale.version = kSignInStateVersion + 1;
     QCOMPARE(run(&stale, 0), -1);
     SignInState partial = SignInStateFromGlobals();
-    partial.saveConfig = nullptr;
+    partial.clearCredentials = nullptr;
     QCOMPARE(run(&partial, 0), -1);
     QCOMPARE(run(nullptr, 0), -1);
 

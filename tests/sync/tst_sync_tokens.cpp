@@ -1,6 +1,7 @@
 // The token client: how each answer of the token endpoint and of the user query
-// changes the credentials, and the worker's own retries of a refresh that got no
-// answer.
+// changes the credentials, the worker's own retries of a refresh that got no
+// answer, and answers that arrive after the sign-in window has cleared the
+// credentials.
 
 #include "SyncFixture.h"
 #include "app/MGlobals.h"
@@ -30,6 +31,8 @@ private slots:
     void backoffStartsOverAfterASuccess();
     void userIdAnswers_data();
     void userIdAnswers();
+    void answerAfterASignOutIsDropped_data();
+    void answerAfterASignOutIsDropped();
 
 private:
     SyncFixture m_fx;
@@ -220,6 +223,62 @@ void TestSyncTokens::userIdAnswers()
     m_fx.worker->RetrieveUserIdByToken();
     QCOMPARE(g_OnlineOneNoteUserId.load(), userId);
     QCOMPARE(g_OnlineOneNoteAccessToken.load(), accessToken);
+}
+
+void TestSyncTokens::answerAfterASignOutIsDropped_data()
+{
+    // Access token, code, refresh token, user id before the request.
+    QTest::addColumn<QStringList>("state");
+    QTest::addColumn<ScriptedAnswer>("answer");
+    QTest::addColumn<QString>("request");
+
+    QTest::newRow("a refresh") << QStringList{"", "", "R1", "U1"}
+                               << ScriptedAnswer::reply(200, kBoth) << "token:refresh_token";
+    QTest::newRow("a code exchange")
+        << QStringList{"", "C1", "", ""} << ScriptedAnswer::reply(200, kBoth)
+        << "token:authorization_code";
+    QTest::newRow("a user id") << QStringList{"A1", "", "R1", ""}
+                               << ScriptedAnswer::reply(200, R"({"id":"U9"})") << "me";
+}
+
+void TestSyncTokens::answerAfterASignOutIsDropped()
+{
+    QFETCH(QStringList, state);
+    QFETCH(ScriptedAnswer, answer);
+    QFETCH(QString, request);
+
+    m_fx.signIn(state[0], state[2], state[3], QStringLiteral("P1"));
+    g_OnlineOneNoteCode.store(state[1]);
+    g_Ticks = m_fx.now;
+    // While the request is under way the sign-in window opens (clearing the
+    // credentials) and hands over the new account's code.
+    bool signedInAgain = false;
+    m_fx.transport->onSend = [&](const platform::HttpRequest &) {
+        if (std::exchange(signedInAgain, true))
+            return;
+        MGlobals::ClearCredentials();
+        g_OnlineOneNoteCode.store(QStringLiteral("C2"));
+    };
+    m_fx.transport->script({answer});
+    m_fx.transport->fallback = &SyncFixture::HealthyService;
+
+    m_fx.worker->RunCycle();
+
+    QCOMPARE(m_fx.transport->labels(), QStringList{request});
+    const QStringList cleared{"", "C2", "", ""};
+    QCOMPARE((QStringList{g_OnlineOneNoteAccessToken.load(), g_OnlineOneNoteCode.load(),
+                          g_OnlineOneNoteRefreshToken.load(), g_OnlineOneNoteUserId.load()}),
+             cleared);
+    QCOMPARE(m_fx.saved("OnlineOneNoteRefreshToken"), QString());
+
+    // The new account's code is exchanged in the next cycle.
+    m_fx.transport->clearRequests();
+    m_fx.now += 1;
+    m_fx.worker->RunCycle();
+    QCOMPARE(m_fx.transport->labels().value(0), QStringLiteral("token:authorization_code"));
+    QVERIFY(m_fx.transport->requests().first().body.contains("&code=C2&"));
+    QCOMPARE(g_OnlineOneNoteAccessToken.load(), QStringLiteral("A2"));
+    QCOMPARE(g_OnlineOneNoteUserId.load(), QStringLiteral("U1"));
 }
 
 QTEST_GUILESS_MAIN(TestSyncTokens)
