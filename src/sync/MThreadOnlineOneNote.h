@@ -32,7 +32,8 @@ public:
     static constexpr qint64 kPageStepInterval = 120;
     // A section's page list is followed through at most this many answers.
     static constexpr int kMaxPageListAnswers = 10;
-    // Retries of a refresh that got no answer: 10 s, doubling, at most 5 min.
+    // Retries of a refresh that got no answer, and of a user-id request that
+    // failed: 10 s, doubling, at most 5 min.
     static constexpr qint64 kRefreshRetryFirst = 10;
     static constexpr qint64 kRefreshRetryMax = 300;
 
@@ -52,12 +53,13 @@ public:
     // stopped.
     void Stop();
     // One cycle of the worker without its pause: exchange a waiting code, retry a
-    // refresh that is due, fetch a missing user id, then the page step.
+    // refresh that is due, fetch a missing user id when its back-off allows, then
+    // the page step.
     void RunCycle();
 
-    // Token client. Results are left in the MGlobals credentials and saved. An
-    // answer is dropped when the sign-in it was asked for has been cleared
-    // meanwhile.
+    // Token client. Results are left in the MGlobals credentials, and saved when
+    // they changed. An answer is dropped when the sign-in it was asked for has been
+    // cleared meanwhile.
     void RetrieveTokensByCode();
     void RefreshTokens();
     void RetrieveUserIdByToken();
@@ -80,12 +82,18 @@ private:
     bool RefreshRetryDue() const;
     // Nothing is sent once a stop has been asked for.
     platform::HttpResponse Send(const platform::HttpRequest &request);
-    // Call under MGlobals::StoreForSignIn.
-    void StoreTokenAnswer(const QByteArray &body);
+    // Replaces both tokens; says whether the credentials changed from
+    // `accessTokenBefore` and the refresh token held so far. Call under
+    // MGlobals::StoreForSignIn.
+    bool StoreTokens(const QString &accessToken, const QString &refreshToken,
+                     const QString &accessTokenBefore);
 
     std::shared_ptr<platform::HttpTransport> m_transport;
     Clock m_clock;
     Backoff m_refreshRetry{kRefreshRetryFirst, kRefreshRetryMax};
+    Backoff m_userIdRetry{kRefreshRetryFirst, kRefreshRetryMax};
+    // The sign-in the back-offs were counted for.
+    quint64 m_signInGeneration = 0;
 
     std::unique_ptr<QThread> thread;
     std::atomic<bool> m_stopRequested{false};

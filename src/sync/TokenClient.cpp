@@ -22,16 +22,16 @@ const QString kQuote = QStringLiteral("\"");
 
 } // namespace
 
-void MThreadOnlineOneNote::StoreTokenAnswer(const QByteArray &body)
+bool MThreadOnlineOneNote::StoreTokens(const QString &accessToken, const QString &refreshToken,
+                                       const QString &accessTokenBefore)
 {
-    const QString text = MUtils::DecodeUtf8Strict(body);
-    const QString accessToken = MUtils::GetStringBetween(text, kAccessTokenMarker, kQuote);
     g_OnlineOneNoteAccessToken.store(accessToken);
-    g_OnlineOneNoteRefreshToken.store(MUtils::GetStringBetween(text, kRefreshTokenMarker, kQuote));
+    const QString refreshTokenBefore = g_OnlineOneNoteRefreshToken.exchange(refreshToken);
     if (accessToken.isEmpty())
         m_refreshRetry.failed(m_clock());
     else
         m_refreshRetry.succeeded();
+    return accessToken != accessTokenBefore || refreshToken != refreshTokenBefore;
 }
 
 void MThreadOnlineOneNote::RetrieveTokensByCode()
@@ -54,15 +54,19 @@ void MThreadOnlineOneNote::RetrieveTokensByCode()
         return;
     }
 
+    const QString text = MUtils::DecodeUtf8Strict(response.body);
+    bool changed = false;
     const bool current = MGlobals::StoreForSignIn(generation, [&] {
-        StoreTokenAnswer(response.body);
+        changed = StoreTokens(MUtils::GetStringBetween(text, kAccessTokenMarker, kQuote),
+                              MUtils::GetStringBetween(text, kRefreshTokenMarker, kQuote),
+                              g_OnlineOneNoteAccessToken.load());
         // A code is single-use: whatever the answer, it is spent. Trying it again
         // would only be refused, and an old code left behind would be exchanged
         // (and refused, signing the user out) the next time a refresh leaves the
         // access token empty.
         g_OnlineOneNoteCode.compareExchange(code, QString());
     });
-    if (current)
+    if (current && changed)
         MGlobals::SaveConfig();
 }
 
@@ -101,7 +105,14 @@ void MThreadOnlineOneNote::RefreshTokens()
     }
 
     // An answer without tokens (a revoked refresh token) signs the user out.
-    if (MGlobals::StoreForSignIn(generation, [&] { StoreTokenAnswer(response.body); }))
+    const QString text = MUtils::DecodeUtf8Strict(response.body);
+    bool changed = false;
+    const bool current = MGlobals::StoreForSignIn(generation, [&] {
+        changed = StoreTokens(MUtils::GetStringBetween(text, kAccessTokenMarker, kQuote),
+                              MUtils::GetStringBetween(text, kRefreshTokenMarker, kQuote),
+                              previousAccessToken);
+    });
+    if (current && changed)
         MGlobals::SaveConfig();
 }
 
@@ -116,12 +127,25 @@ void MThreadOnlineOneNote::RetrieveUserIdByToken()
     const platform::HttpResponse response =
         Send(SyncRequests::GraphGet(g_GraphRoot.load() + QStringLiteral("/v1.0/me"), accessToken));
     if (response.transportError) {
+        m_userIdRetry.failed(m_clock());
         RefreshTokens();
+        return;
+    }
+    // An error answer (a 503, say) holds no user id to read.
+    if (!SyncRequests::IsSuccess(response)) {
+        m_userIdRetry.failed(m_clock());
         return;
     }
 
     const QString text = MUtils::DecodeUtf8Strict(response.body);
     const QString userId = MUtils::GetStringBetween(text, kIdMarker, kQuote);
-    if (MGlobals::StoreForSignIn(generation, [&] { g_OnlineOneNoteUserId.store(userId); }))
+    if (userId.isEmpty())
+        m_userIdRetry.failed(m_clock());
+    else
+        m_userIdRetry.succeeded();
+    bool changed = false;
+    MGlobals::StoreForSignIn(generation,
+                             [&] { changed = g_OnlineOneNoteUserId.exchange(userId) != userId; });
+    if (changed)
         MGlobals::SaveConfig();
 }

@@ -55,6 +55,13 @@ void MThreadOnlineOneNote::ThreadRun()
 
 void MThreadOnlineOneNote::RunCycle()
 {
+    // A new sign-in owes nothing to the failures of the one before: its user id is
+    // fetched at once, not minutes later.
+    if (const quint64 generation = g_SignInGeneration.load(); generation != m_signInGeneration) {
+        m_signInGeneration = generation;
+        m_refreshRetry.succeeded();
+        m_userIdRetry.succeeded();
+    }
     // Each test reads the variables afresh, so that what an earlier step has just
     // obtained is used in the same cycle: a code exchange is followed at once by the
     // user id, and the user id by the page.
@@ -63,7 +70,9 @@ void MThreadOnlineOneNote::RunCycle()
     if (RefreshRetryDue())
         RefreshTokens();
     if (g_OnlineOneNoteUserId.load().isEmpty()) {
-        RetrieveUserIdByToken();
+        // A service that keeps failing is not asked every second.
+        if (m_userIdRetry.due(m_clock()))
+            RetrieveUserIdByToken();
         g_Ticks = 0;
     }
     GetPinlarkPageHtml();

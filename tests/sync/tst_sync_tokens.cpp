@@ -6,11 +6,17 @@
 #include "SyncFixture.h"
 #include "app/MGlobals.h"
 
+#include <QFile>
 #include <QTest>
 
 namespace {
 
 const QByteArray kBoth = R"({"token_type":"Bearer","access_token":"A2","refresh_token":"R2"})";
+
+bool SettingsWritten()
+{
+    return QFile::exists(g_ConfigFilePath.load());
+}
 
 } // namespace
 
@@ -31,6 +37,8 @@ private slots:
     void backoffStartsOverAfterASuccess();
     void userIdAnswers_data();
     void userIdAnswers();
+    void failingUserIdIsAskedWithBackoff_data();
+    void failingUserIdIsAskedWithBackoff();
     void answerAfterASignOutIsDropped_data();
     void answerAfterASignOutIsDropped();
 
@@ -84,6 +92,7 @@ void TestSyncTokens::refreshAnswers()
 
     QCOMPARE(g_OnlineOneNoteAccessToken.load(), accessToken);
     QCOMPARE(g_OnlineOneNoteRefreshToken.load(), refreshToken);
+    QCOMPARE(SettingsWritten(), saved);
     QCOMPARE(m_fx.saved("OnlineOneNoteAccessToken"), saved ? accessToken : QString());
     QCOMPARE(m_fx.saved("OnlineOneNoteRefreshToken"), saved ? refreshToken : QString());
 }
@@ -223,6 +232,63 @@ void TestSyncTokens::userIdAnswers()
     m_fx.worker->RetrieveUserIdByToken();
     QCOMPARE(g_OnlineOneNoteUserId.load(), userId);
     QCOMPARE(g_OnlineOneNoteAccessToken.load(), accessToken);
+}
+
+void TestSyncTokens::failingUserIdIsAskedWithBackoff_data()
+{
+    QTest::addColumn<ScriptedAnswers>("answers"); // the last one repeats
+    QTest::addColumn<QList<qint64>>("askedAt");
+    QTest::addColumn<QString>("userId");
+    QTest::addColumn<bool>("saved");
+
+    const QList<qint64> backoff{0, 10, 30, 70, 150, 310, 610};
+    QTest::newRow("a server failure")
+        << ScriptedAnswers{ScriptedAnswer::reply(503)} << backoff << "" << false;
+    QTest::newRow("an answer without an id")
+        << ScriptedAnswers{ScriptedAnswer::reply(200, R"({"displayName":"Ann"})")} << backoff << ""
+        << false;
+    QTest::newRow("a refused access token, refreshed each time")
+        << ScriptedAnswers{ScriptedAnswer::reply(401)} << backoff << "" << true;
+    QTest::newRow("an id after two failures ends the questions")
+        << ScriptedAnswers{ScriptedAnswer::reply(503), ScriptedAnswer::noAnswer(),
+                           ScriptedAnswer::reply(200, R"({"id":"U1"})")}
+        << QList<qint64>{0, 10, 30} << "U1" << true;
+}
+
+void TestSyncTokens::failingUserIdIsAskedWithBackoff()
+{
+    QFETCH(ScriptedAnswers, answers);
+    QFETCH(QList<qint64>, askedAt);
+    QFETCH(QString, userId);
+    QFETCH(bool, saved);
+
+    m_fx.signIn(QStringLiteral("A1"), QStringLiteral("R1"), QString(), QStringLiteral("P1"));
+    QList<qint64> sentAt;
+    m_fx.transport->fallback = [&](const platform::HttpRequest &request) {
+        const QString label = ScriptedTransport::Label(request);
+        if (label.startsWith(QLatin1String("token:")))
+            return ScriptedAnswer::reply(200, kBoth);
+        if (label != QLatin1String("me"))
+            return SyncFixture::HealthyService(request);
+        sentAt << m_fx.now - SyncFixture::kStart;
+        return answers.size() > 1 ? answers.takeFirst() : answers.first();
+    };
+
+    for (; m_fx.now < SyncFixture::kStart + 700; ++m_fx.now)
+        m_fx.worker->RunCycle();
+
+    QCOMPARE(sentAt, askedAt);
+    QCOMPARE(g_OnlineOneNoteUserId.load(), userId);
+    // An answer that changed nothing is not saved.
+    QCOMPARE(SettingsWritten(), saved);
+
+    // A new sign-in owes nothing to the old one's failures: its user id is asked
+    // for in the same cycle as its code.
+    MGlobals::ClearCredentials();
+    g_OnlineOneNoteCode.store(QStringLiteral("C2"));
+    m_fx.transport->clearRequests();
+    m_fx.worker->RunCycle();
+    QCOMPARE(m_fx.transport->labels().mid(0, 2), (QStringList{"token:authorization_code", "me"}));
 }
 
 void TestSyncTokens::answerAfterASignOutIsDropped_data()
