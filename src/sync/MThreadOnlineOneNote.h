@@ -59,7 +59,8 @@ public:
 
     // Token client. Results are left in the MGlobals credentials, and saved when
     // they changed. An answer is dropped when the sign-in it was asked for has been
-    // cleared meanwhile.
+    // cleared meanwhile. Nothing is sent to the token endpoint while the client id
+    // stands rejected (MProblem::ClientRejected).
     void RetrieveTokensByCode();
     void RefreshTokens();
     void RetrieveUserIdByToken();

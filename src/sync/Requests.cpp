@@ -3,6 +3,9 @@
 #include "app/MGlobals.h"
 #include "text/Encoding.h"
 
+#include <QJsonDocument>
+#include <QJsonObject>
+
 namespace SyncRequests {
 
 platform::HttpRequest TokenRequest(const FormFields &fields)
@@ -41,6 +44,26 @@ bool IsPassingFailure(const platform::HttpResponse &response)
 bool IsSuccess(const platform::HttpResponse &response)
 {
     return !response.transportError && response.status >= 200 && response.status < 300;
+}
+
+TokenVerdict ReadTokenVerdict(const platform::HttpResponse &response)
+{
+    // A token request carries no user credentials, so a 401 can only be about the
+    // client. The transport reports it as a failure and keeps no body, but it
+    // keeps the status.
+    if (response.status == 401)
+        return TokenVerdict::ClientRejected;
+    if (IsPassingFailure(response))
+        return TokenVerdict::PassingFailure;
+    if (response.status != 400)
+        return TokenVerdict::Answer;
+    const QString error =
+        QJsonDocument::fromJson(response.body).object().value(QLatin1String("error")).toString();
+    if (error == QLatin1String("invalid_client") || error == QLatin1String("unauthorized_client"))
+        return TokenVerdict::ClientRejected;
+    if (error == QLatin1String("invalid_grant"))
+        return TokenVerdict::GrantRefused;
+    return TokenVerdict::Answer;
 }
 
 } // namespace SyncRequests

@@ -31,4 +31,18 @@ bool IsPassingFailure(const platform::HttpResponse &response);
 
 bool IsSuccess(const platform::HttpResponse &response);
 
+// What an answer of the token endpoint means for the credentials.
+enum class TokenVerdict {
+    // Read the tokens from it; an answer without them signs the user out.
+    Answer,
+    // Says nothing about the tokens (see IsPassingFailure): keep them, try later.
+    PassingFailure,
+    // The code or refresh token is refused for good: revoked, expired or used.
+    GrantRefused,
+    // The app's client id is refused. Every token request would be, until the
+    // settings are put right.
+    ClientRejected,
+};
+TokenVerdict ReadTokenVerdict(const platform::HttpResponse &response);
+
 } // namespace SyncRequests

@@ -1,4 +1,5 @@
 #include "app/MGlobals.h"
+#include "app/MProblems.h"
 #include "sync/MThreadOnlineOneNote.h"
 #include "sync/Requests.h"
 #include "text/Encoding.h"
@@ -36,6 +37,9 @@ bool MThreadOnlineOneNote::StoreTokens(const QString &accessToken, const QString
 
 void MThreadOnlineOneNote::RetrieveTokensByCode()
 {
+    // A rejected client would only be rejected again.
+    if (MProblems::Has(MProblem::ClientRejected))
+        return;
     // Read before the credentials, so that a clear after this point is noticed.
     const quint64 generation = g_SignInGeneration.load();
     const QString code = g_OnlineOneNoteCode.load();
@@ -48,9 +52,15 @@ void MThreadOnlineOneNote::RetrieveTokensByCode()
         {"code", code},
         {"redirect_uri", g_RedirectAddress.load()},
     }));
-    if (SyncRequests::IsPassingFailure(response)) {
+    const SyncRequests::TokenVerdict verdict = SyncRequests::ReadTokenVerdict(response);
+    if (verdict == SyncRequests::TokenVerdict::PassingFailure) {
         // The code may still be good: it is tried again in the next cycle.
         RefreshTokens();
+        return;
+    }
+    if (verdict == SyncRequests::TokenVerdict::ClientRejected) {
+        // The code was not looked at: it stays for when the settings are put right.
+        MProblems::Raise(MProblem::ClientRejected);
         return;
     }
 
@@ -66,7 +76,11 @@ void MThreadOnlineOneNote::RetrieveTokensByCode()
         // access token empty.
         g_OnlineOneNoteCode.compareExchange(code, QString());
     });
-    if (current && changed)
+    if (!current)
+        return;
+    if (verdict == SyncRequests::TokenVerdict::GrantRefused)
+        MProblems::Raise(MProblem::SignInRefused);
+    if (changed)
         MGlobals::SaveConfig();
 }
 
@@ -74,6 +88,8 @@ void MThreadOnlineOneNote::RefreshTokens()
 {
     // A request cut short by shut-down says nothing about the tokens.
     if (StopRequested())
+        return;
+    if (MProblems::Has(MProblem::ClientRejected))
         return;
     const quint64 generation = g_SignInGeneration.load();
     const QString refreshToken = g_OnlineOneNoteRefreshToken.load();
@@ -88,7 +104,8 @@ void MThreadOnlineOneNote::RefreshTokens()
         {"refresh_token", refreshToken},
         {"redirect_uri", g_RedirectAddress.load()},
     }));
-    if (SyncRequests::IsPassingFailure(response)) {
+    const SyncRequests::TokenVerdict verdict = SyncRequests::ReadTokenVerdict(response);
+    if (verdict == SyncRequests::TokenVerdict::PassingFailure) {
         if (StopRequested()) {
             // Leave the credentials as they were for whoever saves them at exit,
             // unless they have been cleared meanwhile.
@@ -103,16 +120,29 @@ void MThreadOnlineOneNote::RefreshTokens()
         m_refreshRetry.failed(m_clock());
         return;
     }
+    if (verdict == SyncRequests::TokenVerdict::ClientRejected) {
+        // The refresh token is still good once the client id is put right, and the
+        // worker's cycle refreshes with it then. Nothing changed worth saving.
+        MProblems::Raise(MProblem::ClientRejected);
+        return;
+    }
 
-    // An answer without tokens (a revoked refresh token) signs the user out.
-    const QString text = MUtils::DecodeUtf8Strict(response.body);
+    // A refused refresh token (revoked, expired) signs the user out, and so does
+    // an answer without tokens.
+    const QString text = verdict == SyncRequests::TokenVerdict::GrantRefused
+                             ? QString()
+                             : MUtils::DecodeUtf8Strict(response.body);
     bool changed = false;
     const bool current = MGlobals::StoreForSignIn(generation, [&] {
         changed = StoreTokens(MUtils::GetStringBetween(text, kAccessTokenMarker, kQuote),
                               MUtils::GetStringBetween(text, kRefreshTokenMarker, kQuote),
                               previousAccessToken);
     });
-    if (current && changed)
+    if (!current)
+        return;
+    if (verdict == SyncRequests::TokenVerdict::GrantRefused)
+        MProblems::Raise(MProblem::SignInRefused);
+    if (changed)
         MGlobals::SaveConfig();
 }
 

@@ -55,7 +55,10 @@ platform::HttpResponse ScriptedTransport::send(const platform::HttpRequest &requ
     }
     if (m_aborted || answer.kind != ScriptedAnswer::Reply)
         return {};
-    return {answer.status == 401, answer.status, answer.body};
+    // As libcurl's transport does: a 401 keeps its status but not its body.
+    if (answer.status == 401)
+        return {true, 401, {}};
+    return {false, answer.status, answer.body};
 }
 
 void ScriptedTransport::abort()

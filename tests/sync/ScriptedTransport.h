@@ -30,8 +30,8 @@ using ScriptedAnswers = QList<ScriptedAnswer>;
 
 // A transport that records every request and replays scripted answers in order;
 // past the end of the script it asks `fallback`, and without one gives no answer.
-// Like libcurl, it reports a 401 as a transport error, and after abort() every
-// request fails at once.
+// Like libcurl, it reports a 401 as a transport error (with its status, without
+// its body), and after abort() every request fails at once.
 class ScriptedTransport final : public platform::HttpTransport
 {
 public:

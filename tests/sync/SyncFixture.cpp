@@ -2,6 +2,7 @@
 
 #include "app/MConfig.h"
 #include "app/MGlobals.h"
+#include "app/MProblems.h"
 
 #include <QFile>
 
@@ -21,6 +22,9 @@ void SyncFixture::reset()
           &g_PinlarkPageHtml})
         variable->store(QString());
     g_Ticks = 0;
+    // Raised problems would hold requests back in the next case.
+    for (const MProblem problem : MProblems::kAll)
+        MProblems::Clear(problem);
     g_OnlineOneNoteClientId.store(QStringLiteral("client-1"));
     g_IdentityRoot.store(QStringLiteral("https://login.test"));
     g_RedirectAddress.store(QStringLiteral("https://login.test/oauth20_desktop.srf"));

@@ -5,6 +5,7 @@
 #include "StandIn.h"
 #include "SyncFixture.h"
 #include "app/MGlobals.h"
+#include "app/MProblems.h"
 
 #include <QFile>
 #include <QTest>
@@ -22,6 +23,8 @@ private slots:
     void expiredAccessTokenIsRefreshedForTheNextStep();
     void refreshCommandForcesTheNextDownload();
     void tokenServerFailureKeepsTheRefreshToken();
+    void refusalsAreNotRetried_data();
+    void refusalsAreNotRetried();
     void boardPagePastTwentyOthersIsFound();
     void stopEndsAStalledRequest();
 
@@ -148,6 +151,62 @@ void TestSyncIntegration::tokenServerFailureKeepsTheRefreshToken()
     m_fx.now += MThreadOnlineOneNote::kRefreshRetryFirst;
     m_worker->RunCycle();
     QVERIFY(!g_OnlineOneNoteAccessToken.load().isEmpty());
+}
+
+void TestSyncIntegration::refusalsAreNotRetried_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    // "revoke": the refresh tokens are revoked; "client": the app's client id is
+    // changed to one the service has no registration for; "401": the token
+    // endpoint answers once with 401 invalid_client.
+    QTest::addColumn<QString>("refusal");
+    QTest::addColumn<unsigned>("problems");
+
+    QTest::newRow("a revoked refresh token ends the sign-in")
+        << QStringList() << "revoke" << static_cast<unsigned>(MProblem::SignInRefused);
+    QTest::newRow("an unregistered client id keeps the tokens for when it is put right")
+        << QStringList{QStringLiteral("--client-id"), QStringLiteral("client-1")} << "client"
+        << static_cast<unsigned>(MProblem::ClientRejected);
+    QTest::newRow("a 401 invalid_client keeps the tokens for when it is put right")
+        << QStringList() << "401" << static_cast<unsigned>(MProblem::ClientRejected);
+}
+
+void TestSyncIntegration::refusalsAreNotRetried()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, refusal);
+    QFETCH(unsigned, problems);
+    const QString tokenPath = QStringLiteral("/common/oauth2/v2.0/token");
+
+    QVERIFY(start(arguments));
+    signIn();
+    const QString refreshToken = g_OnlineOneNoteRefreshToken.load();
+    if (refusal == QLatin1String("revoke"))
+        QVERIFY(m_standIn->revokeRefreshTokens());
+    if (refusal == QLatin1String("client"))
+        g_OnlineOneNoteClientId.store(QStringLiteral("7d0c9b1e-2f3a-4b5c-8d6e-0a1b2c3d4e5f"));
+    if (refusal == QLatin1String("401"))
+        QVERIFY(
+            m_standIn->fault(tokenPath, 1, 401, QStringLiteral(R"({"error":"invalid_client"})")));
+    QVERIFY(m_standIn->expireTokens());
+    QVERIFY(m_standIn->resetCounts());
+
+    // Ten minutes of cycles: the refused access token sends one refresh, and its
+    // refusal no other.
+    for (const qint64 end = m_fx.now + 600; m_fx.now < end; m_fx.now += 1)
+        m_worker->RunCycle();
+    QCOMPARE(m_standIn->counts().value(tokenPath), 1);
+    QCOMPARE(MProblems::Current(), problems);
+    QVERIFY(g_OnlineOneNoteAccessToken.load().isEmpty());
+    const bool kept = problems == static_cast<unsigned>(MProblem::ClientRejected);
+    QCOMPARE(g_OnlineOneNoteRefreshToken.load(), kept ? refreshToken : QString());
+    QCOMPARE(m_fx.saved("OnlineOneNoteRefreshToken"), kept ? refreshToken : QString());
+
+    // The settings put right: the kept refresh token renews the sign-in by itself.
+    MProblems::Clear(MProblem::ClientRejected);
+    g_OnlineOneNoteClientId.store(QStringLiteral("client-1"));
+    m_worker->RunCycle();
+    QCOMPARE(g_OnlineOneNoteAccessToken.load().isEmpty(), !kept);
 }
 
 void TestSyncIntegration::boardPagePastTwentyOthersIsFound()

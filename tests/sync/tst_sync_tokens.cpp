@@ -1,10 +1,10 @@
 // The token client: how each answer of the token endpoint and of the user query
-// changes the credentials, the worker's own retries of a refresh that got no
-// answer, and answers that arrive after the sign-in window has cleared the
-// credentials.
+// changes the credentials and raises problems, the worker's own retries, and
+// answers that arrive after the sign-in window has cleared the credentials.
 
 #include "SyncFixture.h"
 #include "app/MGlobals.h"
+#include "app/MProblems.h"
 
 #include <QFile>
 #include <QTest>
@@ -12,6 +12,14 @@
 namespace {
 
 const QByteArray kBoth = R"({"token_type":"Bearer","access_token":"A2","refresh_token":"R2"})";
+const QByteArray kInvalidGrant = R"({"error":"invalid_grant","error_description":"revoked"})";
+const QByteArray kInvalidClient = R"({"error":"invalid_client","error_description":"no such app"})";
+const QByteArray kUnauthorizedClient = R"({"error":"unauthorized_client"})";
+
+unsigned Bits(MProblem problem)
+{
+    return static_cast<unsigned>(problem);
+}
 
 bool SettingsWritten()
 {
@@ -33,7 +41,8 @@ private slots:
     void codeExchangeAnswers();
     void nothingToSendChangesNothing();
     void refreshEmptiesTheAccessTokenBeforeSending();
-    void unansweredRefreshIsRetriedWithBackoff();
+    void refreshIsRetriedOnlyAfterPassingFailures_data();
+    void refreshIsRetriedOnlyAfterPassingFailures();
     void backoffStartsOverAfterASuccess();
     void userIdAnswers_data();
     void userIdAnswers();
@@ -52,30 +61,38 @@ void TestSyncTokens::refreshAnswers_data()
     QTest::addColumn<QString>("accessToken");
     QTest::addColumn<QString>("refreshToken");
     QTest::addColumn<bool>("saved");
+    QTest::addColumn<unsigned>("problems");
 
+    const unsigned none = 0;
     QTest::newRow("an answer with both tokens replaces both")
         << ScriptedAnswer::reply(200, kBoth) << "A2"
-        << "R2" << true;
+        << "R2" << true << none;
     QTest::newRow("an answer with the access token only empties the refresh token")
         << ScriptedAnswer::reply(200, R"({"access_token":"A2"})") << "A2"
-        << "" << true;
-    QTest::newRow("a refused refresh token signs the user out")
-        << ScriptedAnswer::reply(400, R"({"error":"invalid_grant"})") << ""
-        << "" << true;
+        << "" << true << none;
+    QTest::newRow("a refused refresh token signs the user out and says why")
+        << ScriptedAnswer::reply(400, kInvalidGrant) << ""
+        << "" << true << Bits(MProblem::SignInRefused);
     QTest::newRow("a body that is not UTF-8 reads as no tokens")
         << ScriptedAnswer::reply(200, "\xff\xfe{\"access_token\":\"A2\"}") << ""
-        << "" << true;
+        << "" << true << none;
     QTest::newRow("no answer keeps the refresh token") << ScriptedAnswer::noAnswer() << ""
-                                                       << "R1" << false;
+                                                       << "R1" << false << none;
     QTest::newRow("a server failure is no answer, not a refusal")
         << ScriptedAnswer::reply(503, R"({"error":"temporarily_unavailable"})") << ""
-        << "R1" << false;
+        << "R1" << false << none;
     QTest::newRow("throttling is no answer, not a refusal")
         << ScriptedAnswer::reply(429, R"({"error":"too_many"})") << ""
-        << "R1" << false;
-    QTest::newRow("a 401 from the token endpoint is no answer")
-        << ScriptedAnswer::reply(401, R"({"error":"invalid_client"})") << ""
-        << "R1" << false;
+        << "R1" << false << none;
+    QTest::newRow("a 401 from the token endpoint rejects the client, not the tokens")
+        << ScriptedAnswer::reply(401, kInvalidClient) << ""
+        << "R1" << false << Bits(MProblem::ClientRejected);
+    QTest::newRow("a 400 invalid_client rejects the client, not the tokens")
+        << ScriptedAnswer::reply(400, kInvalidClient) << ""
+        << "R1" << false << Bits(MProblem::ClientRejected);
+    QTest::newRow("a 400 unauthorized_client rejects the client, not the tokens")
+        << ScriptedAnswer::reply(400, kUnauthorizedClient) << ""
+        << "R1" << false << Bits(MProblem::ClientRejected);
 }
 
 void TestSyncTokens::refreshAnswers()
@@ -84,6 +101,7 @@ void TestSyncTokens::refreshAnswers()
     QFETCH(QString, accessToken);
     QFETCH(QString, refreshToken);
     QFETCH(bool, saved);
+    QFETCH(unsigned, problems);
 
     m_fx.signIn(QStringLiteral("A1"), QStringLiteral("R1"), QStringLiteral("U1"));
     m_fx.transport->script({answer});
@@ -95,6 +113,7 @@ void TestSyncTokens::refreshAnswers()
     QCOMPARE(SettingsWritten(), saved);
     QCOMPARE(m_fx.saved("OnlineOneNoteAccessToken"), saved ? accessToken : QString());
     QCOMPARE(m_fx.saved("OnlineOneNoteRefreshToken"), saved ? refreshToken : QString());
+    QCOMPARE(MProblems::Current(), problems);
 }
 
 void TestSyncTokens::codeExchangeAnswers_data()
@@ -103,19 +122,23 @@ void TestSyncTokens::codeExchangeAnswers_data()
     QTest::addColumn<QString>("accessToken");
     QTest::addColumn<QString>("code");
     QTest::addColumn<int>("requestsInNextCycle");
+    QTest::addColumn<unsigned>("problems");
 
     // The next cycle also fetches the user id, and the page when signed in.
     QTest::newRow("an answer with tokens spends the code")
         << ScriptedAnswer::reply(200, kBoth) << "A2"
-        << "" << 0;
-    QTest::newRow("a refused code is spent: no retry every second")
-        << ScriptedAnswer::reply(400, R"({"error":"invalid_grant"})") << ""
-        << "" << 0;
+        << "" << 0 << 0u;
+    QTest::newRow("a refused code is spent: no retry every second, and the user is told")
+        << ScriptedAnswer::reply(400, kInvalidGrant) << ""
+        << "" << 0 << Bits(MProblem::SignInRefused);
     QTest::newRow("no answer keeps the code for the next cycle") << ScriptedAnswer::noAnswer() << ""
-                                                                 << "C1" << 1;
+                                                                 << "C1" << 1 << 0u;
     QTest::newRow("a server failure keeps the code for the next cycle")
         << ScriptedAnswer::reply(500, "oops") << ""
-        << "C1" << 1;
+        << "C1" << 1 << 0u;
+    QTest::newRow("a rejected client keeps the code and sends nothing more")
+        << ScriptedAnswer::reply(401) << ""
+        << "C1" << 0 << Bits(MProblem::ClientRejected);
 }
 
 void TestSyncTokens::codeExchangeAnswers()
@@ -124,6 +147,7 @@ void TestSyncTokens::codeExchangeAnswers()
     QFETCH(QString, accessToken);
     QFETCH(QString, code);
     QFETCH(int, requestsInNextCycle);
+    QFETCH(unsigned, problems);
 
     g_OnlineOneNoteCode.store(QStringLiteral("C1"));
     g_OnlineOneNoteUserId.store(QStringLiteral("U1"));
@@ -133,6 +157,7 @@ void TestSyncTokens::codeExchangeAnswers()
     m_fx.worker->RetrieveTokensByCode();
     QCOMPARE(g_OnlineOneNoteAccessToken.load(), accessToken);
     QCOMPARE(g_OnlineOneNoteCode.load(), code);
+    QCOMPARE(MProblems::Current(), problems);
 
     m_fx.transport->clearRequests();
     m_fx.now += 1;
@@ -160,23 +185,63 @@ void TestSyncTokens::refreshEmptiesTheAccessTokenBeforeSending()
     QCOMPARE(seenDuringRequest, QString());
 }
 
-void TestSyncTokens::unansweredRefreshIsRetriedWithBackoff()
+void TestSyncTokens::refreshIsRetriedOnlyAfterPassingFailures_data()
 {
-    // Signed in, the network gone: the page download fails, its refresh gets no
-    // answer, and from then on the worker alone retries the refresh.
+    QTest::addColumn<ScriptedAnswer>("answer");
+    QTest::addColumn<QList<qint64>>("refreshAt");
+    QTest::addColumn<QString>("refreshToken");
+    QTest::addColumn<unsigned>("problems");
+
+    const QList<qint64> backoff{0, 10, 30, 70, 150, 310, 610, 910};
+    QTest::newRow("no answer is retried with a back-off")
+        << ScriptedAnswer::noAnswer() << backoff << "R1" << 0u;
+    QTest::newRow("a server failure is retried with a back-off")
+        << ScriptedAnswer::reply(503) << backoff << "R1" << 0u;
+    QTest::newRow("a revoked refresh token is asked about once")
+        << ScriptedAnswer::reply(400, kInvalidGrant) << QList<qint64>{0} << ""
+        << Bits(MProblem::SignInRefused);
+    QTest::newRow("a rejected client is asked once, and again when the problem is cleared")
+        << ScriptedAnswer::reply(401) << QList<qint64>{0} << "R1" << Bits(MProblem::ClientRejected);
+    QTest::newRow("an unauthorized client likewise")
+        << ScriptedAnswer::reply(400, kUnauthorizedClient) << QList<qint64>{0} << "R1"
+        << Bits(MProblem::ClientRejected);
+}
+
+void TestSyncTokens::refreshIsRetriedOnlyAfterPassingFailures()
+{
+    QFETCH(ScriptedAnswer, answer);
+    QFETCH(QList<qint64>, refreshAt);
+    QFETCH(QString, refreshToken);
+    QFETCH(unsigned, problems);
+
+    // Signed in, Graph out of reach: the page download fails and refreshes, the
+    // token endpoint gives `answer`, and from then on only the worker's own
+    // retries refresh.
     m_fx.signIn(QStringLiteral("A1"), QStringLiteral("R1"), QStringLiteral("U1"),
                 QStringLiteral("P1"));
-    QList<qint64> refreshAt;
-    m_fx.transport->onSend = [&](const platform::HttpRequest &request) {
-        if (ScriptedTransport::Label(request) == QLatin1String("token:refresh_token"))
-            refreshAt << m_fx.now - SyncFixture::kStart;
+    QList<qint64> sentAt;
+    m_fx.transport->fallback = [&](const platform::HttpRequest &request) {
+        if (ScriptedTransport::Label(request) != QLatin1String("token:refresh_token"))
+            return ScriptedAnswer::noAnswer();
+        sentAt << m_fx.now - SyncFixture::kStart;
+        return answer;
     };
 
     for (; m_fx.now <= SyncFixture::kStart + 1000; ++m_fx.now)
         m_fx.worker->RunCycle();
 
-    QCOMPARE(refreshAt, (QList<qint64>{0, 10, 30, 70, 150, 310, 610, 910}));
-    QCOMPARE(g_OnlineOneNoteRefreshToken.load(), QStringLiteral("R1"));
+    QCOMPARE(sentAt, refreshAt);
+    QCOMPARE(g_OnlineOneNoteRefreshToken.load(), refreshToken);
+    QCOMPARE(MProblems::Current(), problems);
+
+    // Once the settings are put right, the kept refresh token is used at once.
+    if (problems == Bits(MProblem::ClientRejected)) {
+        MProblems::Clear(MProblem::ClientRejected);
+        answer = ScriptedAnswer::reply(200, kBoth);
+        m_fx.worker->RunCycle();
+        QCOMPARE(sentAt.size(), 2);
+        QCOMPARE(g_OnlineOneNoteAccessToken.load(), QStringLiteral("A2"));
+    }
 }
 
 void TestSyncTokens::backoffStartsOverAfterASuccess()
@@ -300,6 +365,9 @@ void TestSyncTokens::answerAfterASignOutIsDropped_data()
 
     QTest::newRow("a refresh") << QStringList{"", "", "R1", "U1"}
                                << ScriptedAnswer::reply(200, kBoth) << "token:refresh_token";
+    QTest::newRow("a refresh refused for the old account tells the user nothing")
+        << QStringList{"", "", "R1", "U1"} << ScriptedAnswer::reply(400, kInvalidGrant)
+        << "token:refresh_token";
     QTest::newRow("a code exchange")
         << QStringList{"", "C1", "", ""} << ScriptedAnswer::reply(200, kBoth)
         << "token:authorization_code";
@@ -336,6 +404,7 @@ void TestSyncTokens::answerAfterASignOutIsDropped()
                           g_OnlineOneNoteRefreshToken.load(), g_OnlineOneNoteUserId.load()}),
              cleared);
     QCOMPARE(m_fx.saved("OnlineOneNoteRefreshToken"), QString());
+    QCOMPARE(MProblems::Current(), 0u);
 
     // The new account's code is exchanged in the next cycle.
     m_fx.transport->clearRequests();

@@ -136,6 +136,8 @@ private slots:
     void codeExchange();
     void refreshRotation_data();
     void refreshRotation();
+    void tokenRefusals_data();
+    void tokenRefusals();
     void graphRefusesBadTokens_data();
     void graphRefusesBadTokens();
     void lookup_data();
@@ -293,6 +295,47 @@ void TestStandIn::refreshRotation()
     QCOMPARE(redeemRefresh(standIn, refresh).status, 400);
     QCOMPARE(redeemRefresh(standIn, newRefresh).status, 200);
     QCOMPARE(send(standIn, QStringLiteral("/v1.0/me"), newAccess).status, 200);
+}
+
+void TestStandIn::tokenRefusals_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("grant");
+    QTest::addColumn<QString>("value"); // the code or refresh token sent
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("error");
+    const QString refresh = QStringLiteral("refresh_token");
+    QTest::newRow("an unknown refresh token is an invalid grant")
+        << QStringList() << refresh << QStringLiteral("M.R1_unknown") << 400
+        << QStringLiteral("invalid_grant");
+    QTest::newRow("a client id without a registration is an unauthorized client")
+        << QStringList{QStringLiteral("--client-id"),
+                       QStringLiteral("7d0c9b1e-2f3a-4b5c-8d6e-0a1b2c3d4e5f")}
+        << refresh << QStringLiteral("M.R1_unknown") << 400
+        << QStringLiteral("unauthorized_client");
+    QTest::newRow("a registration without public-client flows rejects the client with 401")
+        << QStringList{QStringLiteral("--no-public-client")} << QStringLiteral("authorization_code")
+        << QStringLiteral("M.C1_unknown") << 401 << QStringLiteral("invalid_client");
+}
+
+void TestStandIn::tokenRefusals()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, grant);
+    QFETCH(QString, value);
+    QFETCH(int, status);
+    QFETCH(QString, error);
+    StandIn standIn({}, arguments);
+    QVERIFY2(standIn.isRunning(), qPrintable(standIn.errorString()));
+
+    const QString field =
+        grant == QLatin1String("authorization_code") ? QStringLiteral("code") : grant;
+    const QByteArray body = tokenBody(grant, field, value, standIn.redirectAddress());
+    const Answer answer = send(standIn, kTokenPath, {}, &body);
+    QCOMPARE(answer.status, status);
+    QCOMPARE(answer.contentType, QStringLiteral("application/json"));
+    QCOMPARE(answer.json().value(QStringLiteral("error")).toString(), error);
+    QVERIFY(!answer.body.contains("access_token"));
 }
 
 void TestStandIn::graphRefusesBadTokens_data()

@@ -22,9 +22,11 @@ void refusePage(httplib::Response &res, const std::string &message)
                  "<h1>Sign-in error</h1>\n<p id=\"error\">" + htmlEscape(message) + "</p>"));
 }
 
-void tokenError(httplib::Response &res, const std::string &error, const std::string &description)
+void tokenError(httplib::Response &res, const std::string &error, const std::string &description,
+                int status = 400)
 {
-    setJson(res, 400, JsonObject().add("error", error).add("error_description", description).str());
+    setJson(res, status,
+            JsonObject().add("error", error).add("error_description", description).str());
 }
 
 void authorize(Service &service, const httplib::Request &req, httplib::Response &res)
@@ -79,8 +81,14 @@ void token(Service &service, const httplib::Request &req, httplib::Response &res
     const std::string clientId = field("client_id");
     if (clientId.empty())
         return tokenError(res, "invalid_request", "The request has no client_id.");
+    // As the identity platform answers an application id it has no registration
+    // for (AADSTS700016), and a registration that allows no public-client flows
+    // when no client secret comes with the request (AADSTS7000218).
     if (!service.options.clientId.empty() && clientId != service.options.clientId)
         return tokenError(res, "unauthorized_client", "The client_id is not known.");
+    if (service.options.noPublicClient && field("client_secret").empty())
+        return tokenError(res, "invalid_client",
+                          "The request body must contain client_assertion or client_secret.", 401);
 
     GrantResult result;
     if (grantType == "authorization_code") {

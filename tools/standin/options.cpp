@@ -27,6 +27,9 @@ std::string usageText()
            "                         fragment is wrapped like the service's pages\n"
            "  --token-lifetime S     access token lifetime in seconds (default 3600)\n"
            "  --client-id ID         accept only this client id (default: any)\n"
+           "  --no-public-client     refuse token requests without a client secret\n"
+           "                         (401 invalid_client), as for an app registered\n"
+           "                         without public-client flows\n"
            "  --user-id ID           the signed-in user's id (default 16 hex digits)\n"
            "  --section-name NAME    name of the board section (default Pinlark)\n"
            "  --page-title TITLE     title of the board page (default Pinlark)\n"
@@ -80,6 +83,7 @@ ParsedOptions parseOptions(const std::vector<std::string> &args)
     };
     const std::map<std::string, bool *> flags = {
         {"--no-page", &o.noPage},
+        {"--no-public-client", &o.noPublicClient},
         {"--exit-on-stdin-eof", &o.exitOnStdinEof},
         {"--quiet", &o.quiet},
     };

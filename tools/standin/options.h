@@ -15,6 +15,9 @@ struct Options
     std::string pageFile;     // empty: a built-in demo board
     int tokenLifetime = 3600; // seconds an access token stays valid
     std::string clientId;     // empty: any client id is accepted
+    // The app is registered without public-client flows: a token request without
+    // a client secret (every one the app sends) is refused with 401 invalid_client.
+    bool noPublicClient = false;
     std::string userId = "5c1f3e8a9b2d4f60";
     std::string sectionName = "Pinlark";
     std::string pageTitle = "Pinlark";
