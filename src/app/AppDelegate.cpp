@@ -237,14 +237,30 @@ void AppDelegate::hideWindow()
         m_Window->showMinimized();
 }
 
+bool AppDelegate::raiseModalWindow()
+{
+    // The tray menu works while a modal window is open; a second one on top of it
+    // would only stack loops, so the open one comes to the front instead.
+    QWidget *modal = QApplication::activeModalWidget();
+    if (!modal)
+        return false;
+    modal->raise();
+    modal->activateWindow();
+    return true;
+}
+
 void AppDelegate::MenuItemLoginClick()
 {
+    if (raiseModalWindow())
+        return;
     if (m_Services.runSignIn)
         m_Services.runSignIn(0);
 }
 
 void AppDelegate::MenuItemLogoutClick()
 {
+    if (raiseModalWindow())
+        return;
     if (m_Services.runSignIn)
         m_Services.runSignIn(1);
 }
@@ -262,6 +278,8 @@ void AppDelegate::MenuItemStateWindowClick()
 
 void AppDelegate::MenuItemAboutClick()
 {
+    if (raiseModalWindow())
+        return;
     if (m_Services.showAboutWindow)
         m_Services.showAboutWindow();
 }

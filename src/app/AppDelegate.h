@@ -102,6 +102,7 @@ private:
     void moveSelection(int delta);
     void copySelection();
     void hideWindow();
+    bool raiseModalWindow();
     void takePage();
     void reportProblems();
     void retryRejectedClient();

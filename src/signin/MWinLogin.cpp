@@ -37,6 +37,9 @@ QWebEngineView *MWinLogin::WebViewWin() const
 int MWinLogin::showWindow()
 {
     loadWindow();
+    // Modal to its own window only, not to the whole app: the tray menu stays
+    // usable meanwhile, so that Quit works while this window is open.
+    setWindowModality(Qt::WindowModal);
     return exec();
 }
 

@@ -13,6 +13,9 @@ MWinAbout::~MWinAbout() = default;
 int MWinAbout::showWindow()
 {
     loadWindow();
+    // Modal to its own window only, not to the whole app: the tray menu stays
+    // usable meanwhile, so that Quit works while this window is open.
+    setWindowModality(Qt::WindowModal);
     return exec();
 }
 

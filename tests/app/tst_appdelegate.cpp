@@ -351,8 +351,10 @@ void TestAppDelegate::signInAskedOnlyWithoutRefreshToken()
 void TestAppDelegate::quitEndsModalLoopsAndSavesOnce()
 {
     int stops = 0;
+    int abouts = 0;
     AppDelegate::Services services;
     services.stopWorker = [&stops] { ++stops; };
+    services.showAboutWindow = [&abouts] { ++abouts; };
     launch(std::move(services));
     connect(qApp, &QCoreApplication::aboutToQuit, m_app.get(),
             &AppDelegate::applicationWillTerminate);
@@ -373,8 +375,11 @@ void TestAppDelegate::quitEndsModalLoopsAndSavesOnce()
     bool modalReturned = false;
     QTimer::singleShot(0, m_app.get(), [&] {
         QDialog dialog;
-        QTimer::singleShot(0, &dialog,
-                           [this] { m_app->statusMenu()->actions().last()->trigger(); });
+        QTimer::singleShot(0, &dialog, [this] {
+            // The tray menu stays usable; a second modal window is not stacked.
+            m_app->MenuItemAboutClick();
+            m_app->statusMenu()->actions().last()->trigger();
+        });
         dialog.exec();
         modalReturned = true;
     });
@@ -384,6 +389,7 @@ void TestAppDelegate::quitEndsModalLoopsAndSavesOnce()
     QVERIFY(m_app->terminating());
     m_app->applicationWillTerminate();
     QCOMPARE(stops, 1);
+    QCOMPARE(abouts, 0);
 }
 
 void TestAppDelegate::problemsToldOnceAndActedOn()
