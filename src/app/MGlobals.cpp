@@ -60,13 +60,21 @@ const StringSetting kCredentials[] = {
     {"OnlineOneNoteUserId", g_OnlineOneNoteUserId},
 };
 
-// Optional keys that point the app at other services; read at start-up only, and
-// kept in the file by every save because a save re-reads the file first.
-const StringSetting kRemoteRoots[] = {
-    {"IdentityRoot", g_IdentityRoot},
-    {"RedirectAddress", g_RedirectAddress},
-    {"GraphRoot", g_GraphRoot},
-    {"ClientId", g_OnlineOneNoteClientId},
+// Optional keys that point the app at other services, each with its built-in
+// value. Read at start-up and when the service rejected the client id and the
+// file changed; kept in the file by every save because a save re-reads it first.
+struct ServiceSetting
+{
+    const char *key;
+    MShared<QString> &variable;
+    const char *builtIn;
+};
+
+const ServiceSetting kRemoteRoots[] = {
+    {"IdentityRoot", g_IdentityRoot, kDefaultIdentityRoot},
+    {"RedirectAddress", g_RedirectAddress, kDefaultRedirectAddress},
+    {"GraphRoot", g_GraphRoot, kDefaultGraphRoot},
+    {"ClientId", g_OnlineOneNoteClientId, kDefaultClientId},
 };
 
 struct RealSetting
@@ -149,15 +157,10 @@ void LoadConfig()
 
 void LoadServiceSettings()
 {
-    static const QString builtIn[] = {
-        QString::fromLatin1(kDefaultIdentityRoot), QString::fromLatin1(kDefaultRedirectAddress),
-        QString::fromLatin1(kDefaultGraphRoot), QString::fromLatin1(kDefaultClientId)};
     const MConfig config(g_ConfigFilePath.load());
-    int i = 0;
-    for (const auto &[key, variable] : kRemoteRoots) {
+    for (const auto &[key, variable, builtIn] : kRemoteRoots) {
         const QString value = config.ReadValueDefStr(QLatin1String(key), QString());
-        variable.store(value.isEmpty() ? builtIn[i] : value);
-        ++i;
+        variable.store(value.isEmpty() ? QString::fromLatin1(builtIn) : value);
     }
 }
 
