@@ -4,6 +4,7 @@
 #include "app/WindowPlacement.h"
 #include "board/MSearchField.h"
 #include "board/MTabViewColumn.h"
+#include "sync/MOLONUtils.h"
 #include "ui_MainWindow.h"
 
 #include <QApplication>
@@ -286,9 +287,18 @@ void AppDelegate::MenuItemAboutClick()
 
 void AppDelegate::MenuItemOpenOneNotePinlarkPageClick()
 {
-    const QUrl url(g_PinlarkPageClientUrl.load(), QUrl::StrictMode);
-    if (url.isValid() && !url.scheme().isEmpty())
-        QDesktopServices::openUrl(url);
+#ifdef Q_OS_LINUX
+    // No notebook client exists here to take the client address.
+    constexpr bool webFirst = true;
+#else
+    constexpr bool webFirst = false;
+#endif
+    const QList<QUrl> addresses = MOLONUtils::PageOpenAddresses(
+        g_PinlarkPageClientUrl.load(), g_PinlarkPageWebUrl.load(), webFirst);
+    for (const QUrl &address : addresses) {
+        if (QDesktopServices::openUrl(address))
+            return;
+    }
 }
 
 void AppDelegate::MenuItemHelpClick()

@@ -35,7 +35,12 @@ MShared<QString> g_GraphRoot{QString::fromLatin1(MGlobals::kDefaultGraphRoot)};
 MShared<QString> g_PinlarkPageId;
 MShared<QString> g_PinlarkPageLastModified;
 MShared<QString> g_PinlarkPageClientUrl;
+MShared<QString> g_PinlarkPageWebUrl;
 MShared<QString> g_PinlarkPageHtml;
+std::atomic<bool> g_SyncBusy{false};
+std::atomic<bool> g_ServiceUnreachable{false};
+std::atomic<bool> g_PinlarkPageMissing{false};
+MShared<QString> g_LastPageDownload;
 
 std::atomic<qint64> g_Ticks{0};
 std::atomic<quint64> g_SignInGeneration{0};
@@ -205,6 +210,11 @@ void SaveConfig()
 bool SignedIn()
 {
     return !g_OnlineOneNoteAccessToken.load().isEmpty() && !g_OnlineOneNoteUserId.load().isEmpty();
+}
+
+bool HasSignIn()
+{
+    return SignedIn() || !g_OnlineOneNoteRefreshToken.load().isEmpty();
 }
 
 } // namespace MGlobals

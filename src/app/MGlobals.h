@@ -41,8 +41,21 @@ extern MShared<QString> g_GraphRoot;
 extern MShared<QString> g_PinlarkPageId;
 extern MShared<QString> g_PinlarkPageLastModified;
 extern MShared<QString> g_PinlarkPageClientUrl;
+// The page's address on the notebook service's web site, beside the client one.
+extern MShared<QString> g_PinlarkPageWebUrl;
 // A downloaded page not yet taken by the main thread; empty means nothing new.
 extern MShared<QString> g_PinlarkPageHtml;
+
+// What the worker is doing and has seen, so that the board and the status window
+// can say why the board is empty or old. Written by the worker only.
+// A page lookup or download is under way.
+extern std::atomic<bool> g_SyncBusy;
+// The last request got no answer at all (no network, the service unreachable).
+extern std::atomic<bool> g_ServiceUnreachable;
+// The last lookup went through every section and found no page titled Pinlark.
+extern std::atomic<bool> g_PinlarkPageMissing;
+// Date text of the last download that brought the page.
+extern MShared<QString> g_LastPageDownload;
 
 // Whole seconds since 1970 at which the worker's download step last passed its
 // 120-second check; 0 makes the next step download at once.
@@ -87,5 +100,7 @@ void SaveConfig();
 
 // Access token and user id both present.
 bool SignedIn();
+// A sign-in the worker can use or renew: signed in, or a refresh token kept.
+bool HasSignIn();
 
 } // namespace MGlobals

@@ -12,4 +12,21 @@ QString GetGraphBaseURL(const QString &userId)
     return g_GraphRoot.load() + QStringLiteral("/v1.0/me");
 }
 
+QList<QUrl> PageOpenAddresses(const QString &clientUrl, const QString &webUrl, bool webFirst)
+{
+    const QUrl client(clientUrl.trimmed(), QUrl::TolerantMode);
+    const QUrl web(webUrl.trimmed(), QUrl::TolerantMode);
+    const bool clientUsable = client.isValid() && !client.scheme().isEmpty();
+    const bool webUsable = web.isValid() && (web.scheme() == u"https" || web.scheme() == u"http") &&
+                           !web.host().isEmpty();
+    QList<QUrl> addresses;
+    if (webUsable && webFirst)
+        addresses << web;
+    if (clientUsable)
+        addresses << client;
+    if (webUsable && !webFirst)
+        addresses << web;
+    return addresses;
+}
+
 } // namespace MOLONUtils

@@ -27,15 +27,23 @@ bool IsGraphAddress(const QString &address)
     return !address.isEmpty() && address.startsWith(g_GraphRoot.load() + u'/');
 }
 
+QString LinkAddress(const QJsonObject &page, QLatin1String kind)
+{
+    return page.value(QLatin1String("links"))
+        .toObject()
+        .value(kind)
+        .toObject()
+        .value(QLatin1String("href"))
+        .toString();
+}
+
 void StorePageValues(const QJsonObject &page)
 {
     g_PinlarkPageId.store(page.value(QLatin1String("id")).toString());
-    g_PinlarkPageClientUrl.store(page.value(QLatin1String("links"))
-                                     .toObject()
-                                     .value(QLatin1String("oneNoteClientUrl"))
-                                     .toObject()
-                                     .value(QLatin1String("href"))
-                                     .toString());
+    g_PinlarkPageMissing = false;
+    g_PinlarkPageClientUrl.store(LinkAddress(page, QLatin1String("oneNoteClientUrl")));
+    // Where no notebook client takes the client address, the web one opens the page.
+    g_PinlarkPageWebUrl.store(LinkAddress(page, QLatin1String("oneNoteWebUrl")));
     const QString modified = page.value(QLatin1String("lastModifiedDateTime")).toString();
     // Text too short or malformed to read as a date leaves the value empty.
     g_PinlarkPageLastModified.store(
@@ -61,6 +69,9 @@ void MThreadOnlineOneNote::SectionPageFilter(const QString &sectionName, const Q
         RefreshTokens();
         return;
     }
+    // Only a walk through a real answer may say the page does not exist.
+    if (SyncRequests::IsSuccess(response))
+        g_PinlarkPageMissing = true;
     SectionPageLoopSections(response.body, pageName.toLower());
 }
 

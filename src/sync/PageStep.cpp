@@ -5,6 +5,8 @@
 #include "sync/Requests.h"
 #include "text/Encoding.h"
 
+#include <QScopeGuard>
+
 namespace {
 
 // The board page is the page of this title in the section of this name; both
@@ -27,6 +29,10 @@ void MThreadOnlineOneNote::GetPinlarkPageHtml()
     if (g_OnlineOneNoteAccessToken.load().isEmpty() || userId.isEmpty())
         return;
     g_OnlineOneNoteLastAccess.store(MUtils::DateTextFromSecs(now));
+
+    // The board shows its busy bar only while this step talks to the service.
+    g_SyncBusy = true;
+    const auto notBusy = qScopeGuard([] { g_SyncBusy = false; });
 
     if (g_PinlarkPageId.load().isEmpty()) {
         SectionPageFilter(kBoardName, kBoardName);
@@ -54,6 +60,8 @@ void MThreadOnlineOneNote::GetPinlarkPageHtml()
     // Nor may an undecodable one wipe out a good page the main thread has not
     // taken yet: empty text would read as "nothing new".
     const QString html = MUtils::DecodeUtf8Strict(response.body);
-    if (!html.isEmpty())
+    if (!html.isEmpty()) {
         g_PinlarkPageHtml.store(html);
+        g_LastPageDownload.store(MUtils::DateTextFromSecs(now));
+    }
 }

@@ -91,5 +91,10 @@ platform::HttpResponse MThreadOnlineOneNote::Send(const platform::HttpRequest &r
 {
     if (StopRequested())
         return {};
-    return m_transport->send(request);
+    platform::HttpResponse response = m_transport->send(request);
+    // No status at all: the network or the service is out of reach, which the user
+    // should see as "offline, retrying" rather than as signed out.
+    if (!StopRequested())
+        g_ServiceUnreachable = response.transportError && response.status == 0;
+    return response;
 }

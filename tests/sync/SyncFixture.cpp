@@ -19,9 +19,11 @@ void SyncFixture::reset()
          {&g_OnlineOneNoteAccessToken, &g_OnlineOneNoteRefreshToken, &g_OnlineOneNoteAccountId,
           &g_OnlineOneNoteUserId, &g_OnlineOneNoteCode, &g_OnlineOneNoteLastAccess,
           &g_PinlarkPageId, &g_PinlarkPageLastModified, &g_PinlarkPageClientUrl,
-          &g_PinlarkPageHtml})
+          &g_PinlarkPageWebUrl, &g_PinlarkPageHtml, &g_LastPageDownload})
         variable->store(QString());
     g_Ticks = 0;
+    g_PinlarkPageMissing = false;
+    g_ServiceUnreachable = false;
     // Raised problems would hold requests back in the next case.
     for (const MProblem problem : MProblems::kAll)
         MProblems::Clear(problem);

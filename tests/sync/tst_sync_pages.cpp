@@ -3,6 +3,7 @@
 
 #include "SyncFixture.h"
 #include "app/MGlobals.h"
+#include "sync/MOLONUtils.h"
 
 #include <QTest>
 
@@ -18,6 +19,8 @@ private slots:
     void lookup();
     void content_data();
     void content();
+    void openAddresses_data();
+    void openAddresses();
 
 private:
     SyncFixture m_fx;
@@ -39,7 +42,8 @@ QByteArray Page(const QByteArray &title, const QByteArray &id,
                 const QByteArray &modified = "2024-05-01T08:30:15.123Z")
 {
     return R"({"title":")" + title + R"(","id":")" + id + R"(","lastModifiedDateTime":")" +
-           modified + R"(","links":{"oneNoteClientUrl":{"href":"onenote:)" + id + R"("}}})";
+           modified + R"(","links":{"oneNoteClientUrl":{"href":"onenote:)" + id +
+           R"("},"oneNoteWebUrl":{"href":"https://web.test/)" + id + R"("}}})";
 }
 
 QByteArray Pages(const QByteArrayList &pages, const QByteArray &nextLink = {})
@@ -132,6 +136,10 @@ void TestSyncPages::lookup()
     QCOMPARE(g_PinlarkPageId.load(), pageId);
     QCOMPARE(g_PinlarkPageClientUrl.load(),
              pageId.isEmpty() ? QString() : QStringLiteral("onenote:") + pageId);
+    QCOMPARE(g_PinlarkPageWebUrl.load(),
+             pageId.isEmpty() ? QString() : QStringLiteral("https://web.test/") + pageId);
+    // The board tells the user to make the page only when an answer said it is not there.
+    QCOMPARE(g_PinlarkPageMissing.load(), pageId.isEmpty());
     QCOMPARE(g_PinlarkPageLastModified.load(),
              pageId.isEmpty() ? QString() : QStringLiteral("2024-05-01 08:30:15 +0000"));
     QCOMPARE(g_OnlineOneNoteAccessToken.load(), QStringLiteral("A1"));
@@ -185,6 +193,50 @@ void TestSyncPages::content()
     QCOMPARE(g_PinlarkPageHtml.load(), html);
     QCOMPARE(g_PinlarkPageId.load(), pageId);
     QCOMPARE(g_OnlineOneNoteAccessToken.load(), accessToken);
+    QCOMPARE(g_LastPageDownload.load().isEmpty(), html == u"untaken");
+    QVERIFY(!g_SyncBusy);
+}
+
+void TestSyncPages::openAddresses_data()
+{
+    QTest::addColumn<QString>("client");
+    QTest::addColumn<QString>("web");
+    QTest::addColumn<bool>("webFirst");
+    QTest::addColumn<QStringList>("schemes");
+
+    // Shaped like the service's own links.
+    const QString client = QStringLiteral(
+        "onenote:https://d.docs.live.net/1a2b3c4d5e6f/Documents/Notes/Pinlark.one#Pinlark"
+        "&section-id={8A7E1C2D-1234-4ABC-9DEF-0123456789AB}"
+        "&page-id={3C4D5E6F-2345-4BCD-8EF0-123456789ABC}&end");
+    const QString web = QStringLiteral(
+        "https://onedrive.live.com/redir.aspx?cid=1a2b3c4d5e6f&page=edit&resid=1A2B!123"
+        "&wd=target%28Notes%2FPinlark.one%7C8a7e1c2d%2FPinlark%7C3c4d5e6f%2F%29");
+    QTest::newRow("web first where no client takes the link")
+        << client << web << true << QStringList{"https", "onenote"};
+    QTest::newRow("client first elsewhere")
+        << client << web << false << QStringList{"onenote", "https"};
+    QTest::newRow("a page without a web address") << client << "" << true << QStringList{"onenote"};
+    QTest::newRow("a web address that is not http is left out")
+        << ""
+        << "javascript:alert(1)" << true << QStringList{};
+    QTest::newRow("nothing found yet") << ""
+                                       << "" << true << QStringList{};
+}
+
+void TestSyncPages::openAddresses()
+{
+    QFETCH(QString, client);
+    QFETCH(QString, web);
+    QFETCH(bool, webFirst);
+    QStringList schemes;
+    for (const QUrl &address : MOLONUtils::PageOpenAddresses(client, web, webFirst)) {
+        schemes << address.scheme();
+        // The braces that strict parsing refuses come through, the page id intact.
+        if (address.scheme() == u"onenote")
+            QVERIFY(address.fragment().contains(u"page-id={3C4D5E6F-2345-4BCD-8EF0-123456789ABC}"));
+    }
+    QTEST(schemes, "schemes");
 }
 
 QTEST_GUILESS_MAIN(TestSyncPages)
