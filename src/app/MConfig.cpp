@@ -1,7 +1,8 @@
 #include "app/MConfig.h"
 
+#include "platform/SafeWrite.h"
+
 #include <QFile>
-#include <QSaveFile>
 
 namespace {
 
@@ -34,8 +35,17 @@ MConfig::MConfig(const QString &path) : m_FileName(path)
         m_Dict.emplace();
         return;
     }
-    if (file.open(QIODevice::ReadOnly))
-        m_Dict = platform::PlistDict::fromData(file.readAll());
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return;
+    // An empty file holds nothing to keep (a full disk may have left it so): read it
+    // as no file, so that the next save can write it again.
+    if (bytes.isEmpty())
+        m_Dict.emplace();
+    else
+        m_Dict = platform::PlistDict::fromData(bytes);
 }
 
 QString MConfig::ReadValueDefStr(const QString &key, const QString &defStr) const
@@ -124,11 +134,6 @@ bool MConfig::Save() const
 {
     if (!m_Dict)
         return false;
-    QSaveFile file(m_FileName);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    file.write(m_Dict->toXml());
     // The file holds tokens; an older file made with a looser mode is tightened too.
-    file.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
-    return file.commit();
+    return platform::SafeWrite(m_FileName, m_Dict->toXml(), QFile::ReadOwner | QFile::WriteOwner);
 }

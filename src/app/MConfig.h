@@ -10,8 +10,8 @@
 // call that makes it; it is never shared between threads.
 //
 // A file that exists but is not a property-list dictionary is never overwritten:
-// the store then has no dictionary, reads give their defaults, writes and Save do
-// nothing.
+// the store then has no dictionary, reads give their defaults, writes do nothing and
+// Save fails. An empty file reads as no file.
 class MConfig
 {
 public:
@@ -34,7 +34,8 @@ public:
     void WriteValueDate(const QString &key, const QDateTime &value);
 
     // Writes the dictionary as an XML property list, atomically and readable by its
-    // owner only. Failures are not reported: the previous file stays whole.
+    // owner only. False when nothing was written (no dictionary, a full disk, a
+    // read-only folder): the previous file then stays whole.
     bool Save() const;
 
     bool hasDictionary() const { return m_Dict.has_value(); }

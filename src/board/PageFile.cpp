@@ -1,10 +1,10 @@
 #include "board/PageFile.h"
 
+#include "platform/SafeWrite.h"
 #include "text/Encoding.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 std::optional<QString> ReadPageFile(const QString &path)
 {
@@ -19,9 +19,5 @@ std::optional<QString> ReadPageFile(const QString &path)
 
 bool WritePageFile(const QString &path, const QString &html)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    file.write(html.toUtf8());
-    return file.commit();
+    return platform::SafeWrite(path, html.toUtf8());
 }

@@ -46,6 +46,8 @@ private slots:
     void realsAreSinglePrecision();
     void notADictionaryIsLeftAlone_data();
     void notADictionaryIsLeftAlone();
+    void oddFileReadsAsWrittenBack_data();
+    void oddFileReadsAsWrittenBack();
     void binaryPlistReadsLikeXml();
     void firstLaunchCreatesPrivateFolder();
     void saveKeepsOtherKeysAndTightensMode();
@@ -114,7 +116,6 @@ void TestMConfig::notADictionaryIsLeftAlone_data()
     QTest::addColumn<QByteArray>("contents");
     QTest::newRow("not a property list") << QByteArray("hello, world");
     QTest::newRow("array at the root") << kPlistHead + "<array><string>x</string></array></plist>";
-    QTest::newRow("empty file") << QByteArray();
 }
 
 void TestMConfig::notADictionaryIsLeftAlone()
@@ -128,6 +129,29 @@ void TestMConfig::notADictionaryIsLeftAlone()
     config.WriteValueStr(QStringLiteral("K"), QStringLiteral("v"));
     config.Save();
     QCOMPARE(readFile(path), contents);
+}
+
+void TestMConfig::oddFileReadsAsWrittenBack_data()
+{
+    QTest::addColumn<QByteArray>("contents");
+    QTest::addColumn<QString>("value");
+    const QString missing = QStringLiteral("default");
+    QTest::newRow("empty file") << QByteArray() << missing;
+}
+
+void TestMConfig::oddFileReadsAsWrittenBack()
+{
+    QFETCH(QByteArray, contents);
+    const QString path = m_dir.filePath(QStringLiteral("odd.plist"));
+    writeFile(path, contents);
+    MConfig config(path);
+    QVERIFY(config.hasDictionary());
+    QTEST(config.ReadValueDefStr(QStringLiteral("K"), QStringLiteral("default")), "value");
+    config.WriteValueStr(QStringLiteral("Other"), QStringLiteral("x"));
+    QVERIFY(config.Save());
+    const MConfig reread(path);
+    QTEST(reread.ReadValueDefStr(QStringLiteral("K"), QStringLiteral("default")), "value");
+    QCOMPARE(reread.ReadValueDefStr(QStringLiteral("Other"), QString()), u"x");
 }
 
 void TestMConfig::binaryPlistReadsLikeXml()
