@@ -18,7 +18,10 @@ public:
     PlistDict(PlistDict &&) noexcept;
     PlistDict &operator=(PlistDict &&) noexcept;
 
-    // XML or binary property-list bytes whose root is a dictionary; nullopt otherwise.
+    // XML or binary property-list bytes whose root is a dictionary; nullopt otherwise,
+    // and for lists too large or too deeply nested to be settings. Every key is kept
+    // once, with the last value given for it, so that what is read is what is written
+    // back; a string or key holding a NUL is dropped with its entry.
     static std::optional<PlistDict> fromData(QByteArrayView data);
 
     // A string gives QString, a real double, an integer qint64, a boolean bool;

@@ -28,6 +28,79 @@ const QByteArray kPlistHead = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
                               "\"http://www.apple.com/DTDs/PropertyList-1.0.dtd\">\n"
                               "<plist version=\"1.0\">\n";
 
+// Binary property lists, built byte by byte: "bplist00", the objects, a table of
+// their offsets, then a 32-byte trailer (6 unused bytes, offset size, reference size,
+// and as 8-byte big-endian numbers the object count, the root object (0) and the
+// table's offset). References and offsets take `width` bytes.
+QByteArray bigEndian(quint64 value, int width)
+{
+    QByteArray out;
+    for (int i = width - 1; i >= 0; --i)
+        out += char(value >> (8 * i) & 0xFF);
+    return out;
+}
+
+QByteArray binaryPlist(const QList<QByteArray> &objects, int width = 1)
+{
+    QByteArray out = "bplist00";
+    QByteArray table;
+    for (const QByteArray &object : objects) {
+        table += bigEndian(out.size(), width);
+        out += object;
+    }
+    const qsizetype tableOffset = out.size();
+    return out + table + QByteArray(6, '\0') + char(width) + char(width) +
+           bigEndian(objects.size(), 8) + bigEndian(0, 8) + bigEndian(tableOffset, 8);
+}
+
+// A container object: marker 0xA0 (array) or 0xD0 (dictionary: keys, then values)
+// with its entry count (below 15), then the references.
+QByteArray container(char marker, int count, const QList<quint64> &refs, int width = 1)
+{
+    QByteArray out(1, char(marker | count));
+    for (const quint64 ref : refs)
+        out += bigEndian(ref, width);
+    return out;
+}
+
+// Text objects: ASCII (0x5n) and UTF-16 big-endian (0x6n), n characters below 15.
+QByteArray ascii(const QByteArray &text)
+{
+    return char(0x50 | text.size()) + text;
+}
+
+QByteArray utf16(const QString &text)
+{
+    QByteArray out(1, char(0x60 | text.size()));
+    for (const QChar c : text)
+        out += bigEndian(c.unicode(), 2);
+    return out;
+}
+
+// {"K": [[[...["end"]...]]]}, arrays nested `depth` deep.
+QByteArray deeplyNested(int depth)
+{
+    constexpr int width = 4;
+    QList<QByteArray> objects{container(char(0xD0), 1, {1, 2}, width), ascii("K")};
+    for (int i = 0; i < depth; ++i)
+        objects << container(char(0xA0), 1, {quint64(objects.size()) + 1}, width);
+    objects << ascii("end");
+    return binaryPlist(objects, width);
+}
+
+// {"K": A1} where each array A(i) holds A(i+1) twice: a small file whose tree,
+// every shared array copied, would hold 2^levels nodes.
+QByteArray sharedArrays(int levels)
+{
+    QList<QByteArray> objects{container(char(0xD0), 1, {1, 2}), ascii("K")};
+    for (int i = 0; i < levels; ++i) {
+        const quint64 next = objects.size() + 1;
+        objects << container(char(0xA0), 2, {next, next});
+    }
+    objects << ascii("end");
+    return binaryPlist(objects);
+}
+
 // Nobody but the owner may read the tokens.
 const QFileDevice::Permissions kOthersMask = QFile::ReadGroup | QFile::WriteGroup |
                                              QFile::ExeGroup | QFile::ReadOther |
@@ -116,6 +189,9 @@ void TestMConfig::notADictionaryIsLeftAlone_data()
     QTest::addColumn<QByteArray>("contents");
     QTest::newRow("not a property list") << QByteArray("hello, world");
     QTest::newRow("array at the root") << kPlistHead + "<array><string>x</string></array></plist>";
+    // Their trees would overflow the stack or take gigabytes.
+    QTest::newRow("binary, nested 100000 deep") << deeplyNested(100000);
+    QTest::newRow("binary, an array shared at 40 levels") << sharedArrays(40);
 }
 
 void TestMConfig::notADictionaryIsLeftAlone()
@@ -137,6 +213,23 @@ void TestMConfig::oddFileReadsAsWrittenBack_data()
     QTest::addColumn<QString>("value");
     const QString missing = QStringLiteral("default");
     QTest::newRow("empty file") << QByteArray() << missing;
+    QTest::newRow("XML string holding a NUL")
+        << kPlistHead + QByteArray("<dict><key>K</key><string>a\0b</string></dict></plist>", 54)
+        << missing;
+    QTest::newRow("binary string holding a NUL")
+        << binaryPlist({container(char(0xD0), 1, {1, 2}), ascii("K"), utf16(u"a\0b"_qs)})
+        << missing;
+    QTest::newRow("binary key holding a NUL")
+        << binaryPlist({container(char(0xD0), 1, {1, 2}), utf16(u"K\0x"_qs), ascii("a")})
+        << missing;
+    QTest::newRow("binary key twice: the last one counts")
+        << binaryPlist({container(char(0xD0), 2, {1, 1, 2, 3}), ascii("K"), ascii("first"),
+                        ascii("second")})
+        << QStringLiteral("second");
+    QTest::newRow("binary key twice, the last holding a NUL")
+        << binaryPlist({container(char(0xD0), 2, {1, 1, 2, 3}), ascii("K"), ascii("first"),
+                        utf16(u"a\0b"_qs)})
+        << missing;
 }
 
 void TestMConfig::oddFileReadsAsWrittenBack()
