@@ -4,36 +4,60 @@
 
 #include <QClipboard>
 #include <QMimeData>
+#include <QRegularExpression>
 
-void DecomposeClipboardLink(QClipboard *clipboard)
+namespace {
+
+// The link text as a reader sees it: markup gone, references decoded, and each run
+// of HTML white space (line breaks and indentation of the page's source) shown as
+// one blank. Tags go first so that "&lt;b&gt;" stays text; runs are collapsed
+// before decoding so that "&nbsp;&nbsp;" keeps its two blanks. A no-break space
+// written as a character is not HTML white space and stays.
+QString linkTextAsRead(const QString &html)
+{
+    static const QRegularExpression whiteSpace(QStringLiteral("[ \\t\\n\\f\\r]+"));
+    QString text = MUtils::RemoveHtmlTags(html);
+    text.replace(whiteSpace, QStringLiteral(" "));
+    if (text.startsWith(u' '))
+        text.remove(0, 1);
+    if (text.endsWith(u' '))
+        text.chop(1);
+    return MUtils::DecodeHtmlEntities(text);
+}
+
+} // namespace
+
+ClipboardLinkOutcome DecomposeClipboardLink(QClipboard *clipboard)
 {
     if (!clipboard)
-        return;
+        return ClipboardLinkOutcome::NoLink;
     const QMimeData *data = clipboard->mimeData();
     if (!data || !data->hasHtml())
-        return;
+        return ClipboardLinkOutcome::NoLink;
     const QString html = data->html();
     if (html.isEmpty())
-        return;
+        return ClipboardLinkOutcome::NoLink;
 
     // From just after the first "<a" to the first "</a" after it, in any letter
     // case, cut from the HTML as written.
     const QString inner =
         MUtils::GetStringBetweenIgnoreCase(html, QStringLiteral("<a"), QStringLiteral("</a"));
     if (inner.isEmpty())
-        return;
+        return ClipboardLinkOutcome::NoLink;
     // The rest of the opening tag: nothing to read when it is bare ("<a>").
     const QString attributes = MUtils::GetStringBetween(inner, QString(), QStringLiteral(">"));
     if (attributes.isEmpty())
-        return;
+        return ClipboardLinkOutcome::NoLink;
 
     // An attribute value is HTML text: "&" in an address is written "&amp;" by
     // every browser, and pasting that would give a broken address.
     const QString address = MUtils::DecodeHtmlEntities(
         MUtils::GetTagAttributeValue(attributes, QStringLiteral("href")));
-    // Taken as written: markup and character references inside stay.
-    const QString text = MUtils::GetStringBetween(inner, QStringLiteral(">"), QString());
+    // Markup pasted as text ("<b>Tom</b> &amp; Jerry") is never what was meant.
+    const QString text =
+        linkTextAsRead(MUtils::GetStringBetween(inner, QStringLiteral(">"), QString()));
 
     // Replaces every flavour, the HTML included.
     clipboard->setText(text + u' ' + address);
+    return ClipboardLinkOutcome::Converted;
 }

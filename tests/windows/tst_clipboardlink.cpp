@@ -6,7 +6,7 @@
 #include <QTest>
 
 // A null `html` puts no HTML flavour on the clipboard; a null `expected` means the
-// clipboard must stay as it was.
+// clipboard must stay as it was, and the command must say it found no link.
 class TestClipboardLink : public QObject
 {
     Q_OBJECT
@@ -43,9 +43,17 @@ void TestClipboardLink::decompose_data()
         << "x ";
     QTest::newRow("an anchor without an address") << "<a name=\"top\">Top</a>"
                                                   << "Top ";
-    QTest::newRow("markup and character references in the text stay as written")
-        << "<a href=\"u\"><b>Bold</b> &amp; more</a>"
-        << "<b>Bold</b> &amp; more u";
+    QTest::newRow("markup in the text is removed and character references decoded")
+        << "<a href=\"u\"><b>Tom</b> &amp; <i>Jerry</i></a>"
+        << "Tom & Jerry u";
+    QTest::newRow("an encoded tag in the text stays text") << "<a href=\"u\">&lt;b&gt;</a>"
+                                                           << "<b> u";
+    QTest::newRow("line breaks and indentation read as one blank, none at the ends")
+        << "<a href=\"u\">\n  Tom\n\t and\r\n  Jerry\n</a>"
+        << "Tom and Jerry u";
+    QTest::newRow("no-break spaces, as characters or references, all stay")
+        << "<a href=\"u\">10\u00a0kg&nbsp;&nbsp;net</a>"
+        << "10\u00a0kg  net u";
     QTest::newRow("an escaped ampersand in the address is decoded")
         << "<a href=\"https://a.example/?x=1&amp;y=2\">q</a>"
         << "q https://a.example/?x=1&y=2";
@@ -80,8 +88,10 @@ void TestClipboardLink::decompose()
         data->setHtml(html);
     clipboard->setMimeData(data);
 
-    DecomposeClipboardLink(clipboard);
+    const ClipboardLinkOutcome outcome = DecomposeClipboardLink(clipboard);
 
+    QCOMPARE(outcome,
+             expected.isNull() ? ClipboardLinkOutcome::NoLink : ClipboardLinkOutcome::Converted);
     const QMimeData *after = clipboard->mimeData();
     QVERIFY(after);
     if (expected.isNull()) {
@@ -98,7 +108,7 @@ void TestClipboardLink::emptyClipboardStaysEmpty()
 {
     QClipboard *clipboard = QGuiApplication::clipboard();
     clipboard->clear();
-    DecomposeClipboardLink(clipboard);
+    QCOMPARE(DecomposeClipboardLink(clipboard), ClipboardLinkOutcome::NoLink);
     const QMimeData *after = clipboard->mimeData();
     QVERIFY(!after || after->formats().isEmpty());
 }
