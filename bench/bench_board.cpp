@@ -1,7 +1,8 @@
 // Prints, one per line as "name value", medians for a board of 50 tabs with 200
 // items each (10,000 items): the bare libxml2 parse of the page, a full rebuild
 // from a changed page, one search keystroke over all items, and the resident
-// memory of the real app with that board loaded.
+// memory of the real app with that board loaded. Then the conversion of a page of
+// paragraphs nested in paragraphs, with the total text of its board.
 
 #include "app/AppDelegate.h"
 #include "app/MGlobals.h"
@@ -26,6 +27,8 @@ namespace {
 constexpr int kTabs = 50;
 constexpr int kItemsPerTab = 200;
 constexpr int kRuns = 15;
+constexpr int kNestedLevels = 250;
+constexpr int kNestedRuns = 5;
 
 // A page in the shape the notebook service sends: ids on every element, styles,
 // entities, and items closed by two line breaks.
@@ -57,17 +60,41 @@ QString generatePage(int variant)
     return html;
 }
 
-template <typename F> double medianMs(F &&run)
+// About 2 MB: paragraphs nested 250 deep, each holding its own text, a heading and
+// the next paragraph, so that every paragraph's text holds all the text below it.
+QString generateNestedPage()
+{
+    const QString filler = QStringLiteral("word ").repeated(1600);
+    QString html =
+        QStringLiteral("<html><head><title>Pinlark</title></head><body><div><h1>Top</h1>");
+    for (int i = 0; i < kNestedLevels; ++i)
+        html += QStringLiteral("<p>%1 %2<h1>Head %1</h1>").arg(i).arg(filler);
+    return html + QStringLiteral("</p>").repeated(kNestedLevels) +
+           QStringLiteral("</div></body></html>");
+}
+
+qint64 boardTextSize(const Board &board)
+{
+    qint64 size = 0;
+    for (const BoardTab &tab : board) {
+        size += tab.label.size();
+        for (const MNameValue &item : tab.items)
+            size += item.name.size() + item.value.size();
+    }
+    return size;
+}
+
+template <typename F> double medianMs(F &&run, int runs = kRuns)
 {
     std::vector<double> times;
-    for (int i = 0; i < kRuns; ++i) {
+    for (int i = 0; i < runs; ++i) {
         QElapsedTimer timer;
         timer.start();
         run(i);
         times.push_back(timer.nsecsElapsed() / 1e6);
     }
-    std::nth_element(times.begin(), times.begin() + kRuns / 2, times.end());
-    return times[kRuns / 2];
+    std::nth_element(times.begin(), times.begin() + runs / 2, times.end());
+    return times[runs / 2];
 }
 
 // Resident memory of the real app showing the board from its cached page file.
@@ -145,11 +172,20 @@ int main(int argc, char *argv[])
 
     const double rssMb = appResidentMb(pages[0]);
 
+    const QString nested = generateNestedPage();
+    qint64 nestedBoardSize = 0;
+    const double nestedMs =
+        medianMs([&](int) { nestedBoardSize = boardTextSize(BuildBoard(nested)); }, kNestedRuns);
+
     std::printf("items %d\n", kTabs * kItemsPerTab);
     std::printf("page_kb %lld\n", static_cast<long long>(masked.size() / 1024));
     std::printf("parse_ms %.2f\n", parseMs);
     std::printf("rebuild_ms %.2f\n", rebuildMs);
     std::printf("search_ms %.2f\n", searchMs);
     std::printf("rss_mb %.1f\n", rssMb);
+    // Text sizes in thousands of characters.
+    std::printf("nested_page_kchars %lld\n", static_cast<long long>(nested.size() / 1000));
+    std::printf("nested_build_ms %.2f\n", nestedMs);
+    std::printf("nested_board_kchars %lld\n", static_cast<long long>(nestedBoardSize / 1000));
     return 0;
 }

@@ -10,6 +10,7 @@
 #include "board/MTabViewColumn.h"
 #include "board/MTableView.h"
 #include "board/PageFile.h"
+#include "text/Logging.h"
 #include "ui_MainWindow.h"
 #include "windows/TickPause.h"
 
@@ -50,7 +51,7 @@ bool AppDelegate::CreateTabs()
     ReloadTableViewsData();
     tabs->setUpdatesEnabled(true);
 
-    qInfo("-- Create tabs. --");
+    qCInfo(lcBoard, "-- Create tabs. --");
     return true;
 }
 

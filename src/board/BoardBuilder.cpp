@@ -92,6 +92,10 @@ void BoardBuilder::CreateTabs_Recurse_Recurse(const XmlNode &node)
         if (!child.isElement())
             continue;
         const QByteArrayView name = child.name();
+        // A heading's or paragraph's text already holds everything inside it: walking
+        // in would take that text again at every level, which on nested notes grows
+        // with the square of the page. Nothing inside one opens a tab or an item.
+        bool textTaken = false;
 
         if (name == "h1" && !MSBug(child)) {
             const QString label = elementText(child);
@@ -103,6 +107,7 @@ void BoardBuilder::CreateTabs_Recurse_Recurse(const XmlNode &node)
             m_Board.append({label, {}});
             currentTab = m_Board.size() - 1;
             breakCount = 0;
+            textTaken = true;
         } else if (name == "br") {
             if (breakCount == 1) {
                 closePending();
@@ -115,17 +120,19 @@ void BoardBuilder::CreateTabs_Recurse_Recurse(const XmlNode &node)
             // After one br a paragraph continues the item, if there is one; with
             // no item open it starts one, rather than being overwritten by the next.
             if (breakCount == 1 && !pendingName.isEmpty()) {
-                pendingValue = pendingValue + u"\n\n" + text;
+                pendingValue += u"\n\n" + text;
             } else if (!pendingName.isEmpty()) {
-                pendingValue = pendingValue + u'\n' + text;
+                pendingValue += u'\n' + text;
             } else {
                 pendingName = trimBlanks(text);
                 pendingValue = text;
             }
             breakCount = 0;
+            textTaken = true;
         }
 
-        CreateTabs_Recurse_Recurse(child);
+        if (!textTaken)
+            CreateTabs_Recurse_Recurse(child);
     }
     closePending();
 }

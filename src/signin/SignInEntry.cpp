@@ -1,6 +1,7 @@
 #include "signin/SignInEntry.h"
 
 #include "signin/MWinLogin.h"
+#include "text/Logging.h"
 
 #include <QOpenGLContext>
 #include <QtWebEngineQuick/qtwebenginequickglobal.h>
@@ -19,7 +20,7 @@ extern "C" int pinlark_run_signin(const SignInState *state, int logInOrOut)
     const QOpenGLContext *shared = QOpenGLContext::globalShareContext();
     if (!shared || !shared->isValid()) {
         // The browser engine would crash without it.
-        qWarning("Sign-in window unavailable: no GL context to share with the browser");
+        qCWarning(lcSignIn, "Sign-in window unavailable: no GL context to share with the browser");
         return -1;
     }
     MWinLogin window(*state);

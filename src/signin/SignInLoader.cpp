@@ -2,6 +2,7 @@
 
 #include "app/MGlobals.h"
 #include "signin/SignInEntry.h"
+#include "text/Logging.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -41,7 +42,7 @@ bool RunSignInLibrary(const QString &libraryPath, int logInOrOut)
     QLibrary library(libraryPath);
     const auto run = reinterpret_cast<PinlarkRunSignIn>(library.resolve(kRunSignInSymbol));
     if (!run) {
-        qWarning().noquote() << "Sign-in window unavailable:" << library.errorString();
+        qCWarning(lcSignIn).noquote() << "Sign-in window unavailable:" << library.errorString();
         return false;
     }
     const SignInState state = SignInStateFromGlobals();
@@ -55,6 +56,6 @@ bool RunSignInWindow(int logInOrOut)
         if (library.load())
             return RunSignInLibrary(candidate, logInOrOut);
     }
-    qWarning() << "Sign-in window unavailable: library" << kLibraryName << "not found";
+    qCWarning(lcSignIn) << "Sign-in window unavailable: library" << kLibraryName << "not found";
     return false;
 }

@@ -39,6 +39,8 @@ private slots:
     void rememberedTab_data();
     void rememberedTab();
     void refusesOutsideResources();
+    void boardTextStaysWithinPageSize_data();
+    void boardTextStaysWithinPageSize();
 };
 
 void TestBoardBuilder::conversion_data()
@@ -105,6 +107,9 @@ void TestBoardBuilder::conversion_data()
     QTest::newRow("span markup inside a paragraph")
         << "<h1 id=\"h1:{1}\">T</h1><p id=\"p:{2}\"><span style=\"b\">bo</span>ld</p>"
         << "T|bold=bold";
+    QTest::newRow("text of a paragraph is taken once: nothing in it opens a tab or item")
+        << "<h1>T</h1><p>a<h1>H</h1><p>b</p><br/><br/><p>c</p></p><p>d</p>"
+        << "T|aHbc=aHbc\nd";
     QTest::newRow("two tabs with the same label") << "<h1>S</h1><h1>S</h1>"
                                                   << "S;S";
     QTest::newRow("not well-formed gives no tabs") << "<h1>T</h1><p>open"
@@ -150,6 +155,38 @@ void TestBoardBuilder::refusesOutsideResources()
             .arg(secret);
     const Board board = BuildBoard(html);
     QCOMPARE(describe(board), QStringLiteral("T|&x;=&x;"));
+}
+
+void TestBoardBuilder::boardTextStaysWithinPageSize_data()
+{
+    QTest::addColumn<QString>("open");
+    QTest::addColumn<QString>("close");
+    // Each level holds its own text, a heading and the next level.
+    QTest::newRow("paragraphs in paragraphs") << "<p>text %1 <h1>Head %1</h1>"
+                                              << "</p>";
+    QTest::newRow("headings in headings") << "<h1>Head %1<p>text %1</p>"
+                                          << "</h1>";
+}
+
+void TestBoardBuilder::boardTextStaysWithinPageSize()
+{
+    QFETCH(QString, open);
+    QFETCH(QString, close);
+    // libxml2 refuses pages nested deeper than 256 elements.
+    constexpr int levels = 250;
+    QString body = QStringLiteral("<h1>Top</h1>");
+    for (int i = 0; i < levels; ++i)
+        body += open.arg(i);
+    const QString html = page(body + close.repeated(levels));
+
+    qsizetype textSize = 0;
+    for (const BoardTab &tab : BuildBoard(html)) {
+        textSize += tab.label.size();
+        for (const MNameValue &item : tab.items)
+            textSize += item.name.size() + item.value.size();
+    }
+    QVERIFY(textSize > 0);
+    QVERIFY2(textSize <= 2 * html.size(), qPrintable(QString::number(textSize)));
 }
 
 QTEST_GUILESS_MAIN(TestBoardBuilder)
