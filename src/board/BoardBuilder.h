@@ -17,7 +17,9 @@ QString UnmaskAmpersands(const QString &text);
 
 // Turns the board page's HTML (well-formed XML) into tabs and items. Each h1 opens a
 // tab, the paragraphs that follow it at the same level become items, one br keeps
-// the next paragraph in the item after a blank line, two br close the item.
+// the next paragraph in the item after a blank line, two br close the item. A
+// heading's or paragraph's text includes all text inside it; nothing inside one
+// opens a tab or an item of its own.
 class BoardBuilder
 {
 public:
