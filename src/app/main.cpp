@@ -13,14 +13,64 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QCommandLineParser>
 #include <QDesktopServices>
 #include <QSessionManager>
+#include <cstdio>
+#include <optional>
+
+namespace {
+
+// Answers --help and --version before the application object is made: they need no
+// display, start no tray and hand nothing to a running instance. Gives the exit code
+// when one of them was asked for. Qt's own options (-platform, -session, ...) are
+// unknown here and left to QApplication.
+std::optional<int> AnswerHelpOrVersion(int &argc, char **argv)
+{
+    QCommandLineParser parser;
+    // Qt's options are single-dash words: "-reverse" must not read as "-v".
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.setApplicationDescription(
+        QStringLiteral("Text snippets from a OneNote page, one click away in the tray.\n"
+                       "Settings, sign-in and the cached page are kept in ") +
+        MGlobals::DataFolderPath() + u'.');
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Show this help and exit."));
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
+                                     QStringLiteral("Show the version and exit."));
+    parser.addOptions({help, version});
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    parser.parse(arguments);
+    if (!parser.isSet(help) && !parser.isSet(version))
+        return std::nullopt;
+
+    // Names the program in the usage line; a core application needs no display.
+    const QCoreApplication core(argc, argv);
+    const QString text = parser.isSet(help) ? parser.helpText()
+                                            : QCoreApplication::applicationName() + u' ' +
+                                                  QCoreApplication::applicationVersion() + u'\n';
+    std::fputs(qUtf8Printable(text), stdout);
+    return 0;
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Pinlark"));
     QApplication::setApplicationVersion(QStringLiteral(PINLARK_VERSION));
+    if (const std::optional<int> answered = AnswerHelpOrVersion(argc, argv))
+        return *answered;
+
+    QApplication app(argc, argv);
+    // Qt has taken its own options by now; the app has none besides those above.
+    if (const QStringList arguments = QCoreApplication::arguments(); arguments.size() > 1) {
+        std::fprintf(stderr, "pinlark: unknown argument %s (see pinlark --help)\n",
+                     qPrintable(arguments.at(1)));
+        return 2;
+    }
     QApplication::setDesktopFileName(QStringLiteral("pinlark"));
     QApplication::setQuitOnLastWindowClosed(false);
 
