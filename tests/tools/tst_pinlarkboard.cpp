@@ -14,8 +14,8 @@ class TestPinlarkBoard : public QObject
 private slots:
     void printsBoard_data();
     void printsBoard();
-    void refusesWhatItCannotRead_data();
-    void refusesWhatItCannotRead();
+    void answersWithoutABoard_data();
+    void answersWithoutABoard();
 
 private:
     struct Result
@@ -81,23 +81,39 @@ void TestPinlarkBoard::printsBoard()
     QCOMPARE(result.err, QByteArray());
 }
 
-void TestPinlarkBoard::refusesWhatItCannotRead_data()
+// Exit code 0 is help: usage on standard output and nothing else. Any other is a
+// refusal: nothing on standard output, so no half board is ever taken for a board.
+void TestPinlarkBoard::answersWithoutABoard_data()
 {
     QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+    const QString missing = m_Dir.filePath(QStringLiteral("none"));
 
-    QTest::newRow("no page file") << QStringList{};
-    QTest::newRow("two page files") << QStringList{QStringLiteral("a"), QStringLiteral("b")};
-    QTest::newRow("missing page file") << QStringList{m_Dir.filePath(QStringLiteral("none"))};
-    QTest::newRow("a folder") << QStringList{m_Dir.path()};
+    QTest::newRow("no page file") << QStringList{} << 2;
+    QTest::newRow("two page files") << QStringList{QStringLiteral("a"), QStringLiteral("b")} << 2;
+    QTest::newRow("missing page file") << QStringList{missing} << 2;
+    QTest::newRow("a folder") << QStringList{m_Dir.path()} << 2;
+    QTest::newRow("--help prints usage") << QStringList{QStringLiteral("--help")} << 0;
+    QTest::newRow("-h beside a page file prints usage")
+        << QStringList{missing, QStringLiteral("-h")} << 0;
+    QTest::newRow("an unknown option") << QStringList{QStringLiteral("--bogus"), missing} << 2;
+    QTest::newRow("after --, --help names a page file")
+        << QStringList{QStringLiteral("--"), QStringLiteral("--help")} << 2;
 }
 
-void TestPinlarkBoard::refusesWhatItCannotRead()
+void TestPinlarkBoard::answersWithoutABoard()
 {
     QFETCH(QStringList, arguments);
     const Result result = run(arguments);
-    QCOMPARE(result.exitCode, 2);
-    QCOMPARE(result.out, QByteArray());
-    QVERIFY(!result.err.isEmpty());
+    QTEST(result.exitCode, "exitCode");
+    if (result.exitCode == 0) {
+        QVERIFY2(result.out.startsWith("Usage: ") && result.out.contains(" PAGE_FILE"),
+                 result.out.constData());
+        QCOMPARE(result.err, QByteArray());
+    } else {
+        QCOMPARE(result.out, QByteArray());
+        QVERIFY(!result.err.isEmpty());
+    }
 }
 
 QTEST_GUILESS_MAIN(TestPinlarkBoard)
