@@ -52,6 +52,10 @@ QString Text(MProblem problem)
             "MProblems", "The service does not accept Pinlark's account settings "
                          "(ClientId). Check the settings file; Pinlark tries again when it "
                          "changes.");
+    case MProblem::SignInUnavailable:
+        return QCoreApplication::translate(
+            "MProblems", "The sign-in window cannot open: its library or the browser engine "
+                         "(Qt WebEngine) is missing. Reinstalling Pinlark should bring it back.");
     }
     return {};
 }

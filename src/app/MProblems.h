@@ -17,12 +17,15 @@ enum class MProblem : unsigned {
     // The service does not accept the app's client id: the account settings are
     // wrong. Token requests wait until the settings file changes or the next start.
     ClientRejected = 1u << 3,
+    // The sign-in window could not open: its library or the browser engine is missing.
+    SignInUnavailable = 1u << 4,
 };
 
 namespace MProblems {
 
 inline constexpr MProblem kAll[] = {MProblem::SaveFailed, MProblem::PageUnreadable,
-                                    MProblem::SignInRefused, MProblem::ClientRejected};
+                                    MProblem::SignInRefused, MProblem::ClientRejected,
+                                    MProblem::SignInUnavailable};
 
 void Raise(MProblem problem);
 void Clear(MProblem problem);

@@ -8,8 +8,9 @@
 
 extern "C" int pinlark_run_signin(const SignInState *state, int logInOrOut)
 {
+    constexpr int unavailable = static_cast<int>(SignInOutcome::Unavailable);
     if (!state || !state->isComplete())
-        return -1;
+        return unavailable;
     // The browser engine draws through a GL context shared with the app's. Made
     // here rather than by Qt::AA_ShareOpenGLContexts before the application object,
     // it costs nothing until the window first opens: that attribute alone loads the
@@ -21,9 +22,10 @@ extern "C" int pinlark_run_signin(const SignInState *state, int logInOrOut)
     if (!shared || !shared->isValid()) {
         // The browser engine would crash without it.
         qCWarning(lcSignIn, "Sign-in window unavailable: no GL context to share with the browser");
-        return -1;
+        return unavailable;
     }
     MWinLogin window(*state);
     window.setLogInOrOut(logInOrOut != 0 ? 1 : 0);
-    return window.showWindow() == QDialog::Accepted ? 1 : 0;
+    return static_cast<int>(window.showWindow() == QDialog::Accepted ? SignInOutcome::SignedIn
+                                                                     : SignInOutcome::Closed);
 }

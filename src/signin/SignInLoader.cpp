@@ -13,12 +13,15 @@ namespace {
 
 const QString kLibraryName = QStringLiteral("pinlark_signin");
 
-// Beside the executable first (a build tree, a relocated bundle), then where the
-// install puts it. QLibrary adds the platform's prefix and suffix.
+// Beside the executable first (a build tree), then where the install puts it,
+// found from the executable so that an install under any prefix loads its own.
+// QLibrary adds the platform's prefix and suffix.
 QStringList libraryCandidates()
 {
-    return {QDir(QCoreApplication::applicationDirPath()).filePath(kLibraryName),
-            QDir(QStringLiteral(PINLARK_SIGNIN_LIBDIR)).filePath(kLibraryName)};
+    const QDir binDir(QCoreApplication::applicationDirPath());
+    return {binDir.filePath(kLibraryName),
+            QDir::cleanPath(binDir.filePath(QStringLiteral(PINLARK_SIGNIN_LIBDIR_FROM_BIN) + u'/' +
+                                            kLibraryName))};
 }
 
 } // namespace
@@ -35,7 +38,7 @@ SignInState SignInStateFromGlobals()
     return state;
 }
 
-bool RunSignInLibrary(const QString &libraryPath, int logInOrOut)
+SignInOutcome RunSignInLibrary(const QString &libraryPath, int logInOrOut)
 {
     // Never unloaded: the browser engine cannot start twice in one process, so a
     // second sign-in reuses the library that is already mapped.
@@ -43,13 +46,16 @@ bool RunSignInLibrary(const QString &libraryPath, int logInOrOut)
     const auto run = reinterpret_cast<PinlarkRunSignIn>(library.resolve(kRunSignInSymbol));
     if (!run) {
         qCWarning(lcSignIn).noquote() << "Sign-in window unavailable:" << library.errorString();
-        return false;
+        return SignInOutcome::Unavailable;
     }
     const SignInState state = SignInStateFromGlobals();
-    return run(&state, logInOrOut) >= 0;
+    const int outcome = run(&state, logInOrOut);
+    if (outcome < 0)
+        return SignInOutcome::Unavailable;
+    return outcome > 0 ? SignInOutcome::SignedIn : SignInOutcome::Closed;
 }
 
-bool RunSignInWindow(int logInOrOut)
+SignInOutcome RunSignInWindow(int logInOrOut)
 {
     for (const QString &candidate : libraryCandidates()) {
         QLibrary library(candidate);
@@ -57,5 +63,5 @@ bool RunSignInWindow(int logInOrOut)
             return RunSignInLibrary(candidate, logInOrOut);
     }
     qCWarning(lcSignIn) << "Sign-in window unavailable: library" << kLibraryName << "not found";
-    return false;
+    return SignInOutcome::Unavailable;
 }

@@ -13,10 +13,10 @@ SignInState SignInStateFromGlobals();
 // Opens the sign-in window modally and returns when it has closed. `logInOrOut` 0
 // signs in; any other value signs out first, then signs in. The window's library
 // is loaded on first use, from beside the executable or else from the installed
-// library folder, and stays loaded. Returns false when it cannot be loaded or
-// refuses to run (a library of another version): then nothing was shown and the
-// stored sign-in is untouched.
-bool RunSignInWindow(int logInOrOut);
+// library folder, and stays loaded. Unavailable when it cannot be loaded or
+// refuses to run (a library of another version, no browser engine): then nothing
+// was shown and the stored sign-in is untouched.
+SignInOutcome RunSignInWindow(int logInOrOut);
 
 // The same with the library at an explicit path.
-bool RunSignInLibrary(const QString &libraryPath, int logInOrOut);
+SignInOutcome RunSignInLibrary(const QString &libraryPath, int logInOrOut);

@@ -4,6 +4,17 @@
 
 #include <QString>
 
+// How a run of the sign-in window ended; the library's entry returns these values.
+enum class SignInOutcome : int {
+    // Nothing was shown: the window's library or the browser engine is missing or
+    // of another version. The stored sign-in is untouched.
+    Unavailable = -1,
+    // The window closed without an authorization code.
+    Closed = 0,
+    // An authorization code was handed to the worker.
+    SignedIn = 1,
+};
+
 // Raised whenever SignInState changes shape, so that an app never drives a sign-in
 // library that was built for another layout (a stale install, say).
 inline constexpr int kSignInStateVersion = 2;

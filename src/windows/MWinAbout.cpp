@@ -1,12 +1,21 @@
 #include "windows/MWinAbout.h"
 
 #include "ui_MWinAbout.h"
+#include "windows/HelpPage.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QUrl>
 
-MWinAbout::MWinAbout(QWidget *parent) : QDialog(parent) {}
+MWinAbout::Addresses MWinAbout::BuildAddresses()
+{
+    return {QUrl(QStringLiteral(PINLARK_WEBSITE_URL)), QUrl(QStringLiteral(PINLARK_SUPPORT_URL)),
+            HelpPageUrl()};
+}
+
+MWinAbout::MWinAbout(Addresses addresses, QWidget *parent)
+    : QDialog(parent), m_Addresses(std::move(addresses))
+{}
 
 MWinAbout::~MWinAbout() = default;
 
@@ -39,6 +48,11 @@ void MWinAbout::windowDidLoad()
             &MWinAbout::buttonLabelWebsiteClick);
     connect(m_Ui->buttonLabelSupport, &QAbstractButton::clicked, this,
             &MWinAbout::buttonLabelSupportClick);
+    connect(m_Ui->buttonLabelHelp, &QAbstractButton::clicked, this,
+            &MWinAbout::buttonLabelHelpClick);
+    m_Ui->buttonLabelWebsite->setVisible(!m_Addresses.website.isEmpty());
+    m_Ui->buttonLabelSupport->setVisible(!m_Addresses.support.isEmpty());
+    m_Ui->buttonLabelHelp->setVisible(!m_Addresses.help.isEmpty());
 
     //% "Version"
     const QString label = qtTrId("strVersion");
@@ -47,10 +61,15 @@ void MWinAbout::windowDidLoad()
 
 void MWinAbout::buttonLabelWebsiteClick()
 {
-    QDesktopServices::openUrl(QUrl(kWebsiteAddress));
+    QDesktopServices::openUrl(m_Addresses.website);
 }
 
 void MWinAbout::buttonLabelSupportClick()
 {
-    QDesktopServices::openUrl(QUrl(kSupportAddress));
+    QDesktopServices::openUrl(m_Addresses.support);
+}
+
+void MWinAbout::buttonLabelHelpClick()
+{
+    QDesktopServices::openUrl(m_Addresses.help);
 }

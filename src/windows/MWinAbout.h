@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QUrl>
 #include <memory>
 
 class QLabel;
@@ -9,18 +10,27 @@ namespace Ui {
 class MWinAbout;
 }
 
-// The About window: the version, and two buttons that open the project's web site
-// and start a mail to support. Modal; made per command and dropped afterwards.
+// The About window: the version, and buttons that open the project's web site,
+// start a mail to support and open the help page. Modal; made per command and
+// dropped afterwards.
 class MWinAbout : public QDialog
 {
     Q_OBJECT
 
 public:
-    static inline const QString kWebsiteAddress = QStringLiteral("https://pinlark.example.org");
-    static inline const QString kSupportAddress =
-        QStringLiteral("mailto:support@pinlark.example.org");
+    // Where the buttons lead. A button whose address is empty is not shown: it
+    // would lead nowhere.
+    struct Addresses
+    {
+        QUrl website;
+        QUrl support;
+        QUrl help;
+    };
+    // The addresses this build was given (PINLARK_WEBSITE_URL, PINLARK_SUPPORT_URL)
+    // and the help page installed with the app.
+    static Addresses BuildAddresses();
 
-    explicit MWinAbout(QWidget *parent = nullptr);
+    explicit MWinAbout(Addresses addresses = BuildAddresses(), QWidget *parent = nullptr);
     ~MWinAbout() override;
 
     // Loads the window (first call only) and runs it modally until it is closed.
@@ -33,9 +43,11 @@ public:
     // Each opens its address with the system's handler; the window stays open.
     void buttonLabelWebsiteClick();
     void buttonLabelSupportClick();
+    void buttonLabelHelpClick();
 
 private:
     void windowDidLoad();
 
+    Addresses m_Addresses;
     std::unique_ptr<Ui::MWinAbout> m_Ui;
 };

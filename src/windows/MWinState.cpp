@@ -6,6 +6,8 @@
 #include "windows/TickPause.h"
 
 #include <QCoreApplication>
+#include <QDialogButtonBox>
+#include <QShortcut>
 #include <QTimer>
 
 std::unique_ptr<MWinState, MWinStateDeleter> g_WinState;
@@ -47,6 +49,10 @@ void MWinState::loadWindow()
 
 void MWinState::windowDidLoad()
 {
+    connect(m_Ui->m_Buttons, &QDialogButtonBox::rejected, this, &QWidget::close);
+    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
+
     // Filled before the window is first shown.
     TimerRun();
     CreateTimer();
@@ -72,19 +78,30 @@ void MWinState::TimerRun()
 {
     if (!m_Ui)
         return;
-    if (MGlobals::SignedIn()) {
+    // A kept refresh token is a sign-in, even while a refresh or the network is
+    // under way: only the user or the service ends it.
+    const bool signedIn = MGlobals::HasSignIn();
+    QString signIn;
+    if (signedIn) {
         //% "Signed in"
-        m_Ui->m_LabelLoginStatusValue->setText(qtTrId("strLogin"));
+        signIn = qtTrId("strLogin");
     } else {
         //% "Signed out"
-        m_Ui->m_LabelLoginStatusValue->setText(qtTrId("strLogout"));
+        signIn = qtTrId("strLogout");
     }
+    if (signedIn && g_ServiceUnreachable.load())
+        signIn += tr(" (offline, retrying)");
+    m_Ui->m_LabelLoginStatusValue->setText(signIn);
     // Shown as the worker stored them, also when empty.
     m_Ui->m_LabelLastAccessValue->setText(g_OnlineOneNoteLastAccess.load());
     // Until the worker has found the page, the window's own text stays.
     const QString lastModified = g_PinlarkPageLastModified.load();
     if (!lastModified.isEmpty())
         m_Ui->m_LabelLastModifiedValue->setText(lastModified);
+
+    const QString lastDownload = g_LastPageDownload.load();
+    if (!lastDownload.isEmpty())
+        m_Ui->m_LabelLastDownloadValue->setText(lastDownload);
 
     QStringList problems;
     for (const MProblem problem : MProblems::kAll) {

@@ -98,7 +98,7 @@ void TestSignInLoader::runsWindowOnThisProcessState()
             window->reject();
     });
 
-    QVERIFY(RunSignInLibrary(kLibrary, 0));
+    QCOMPARE(RunSignInLibrary(kLibrary, 0), SignInOutcome::SignedIn);
 
     QVERIFY(redirected);
     QVERIFY(webEngineMapped());
@@ -112,7 +112,8 @@ void TestSignInLoader::runsWindowOnThisProcessState()
 
 void TestSignInLoader::refusesWithoutTouchingSignIn()
 {
-    QVERIFY(!RunSignInLibrary(m_Dir.filePath(QStringLiteral("no-such-library")), 0));
+    QCOMPARE(RunSignInLibrary(m_Dir.filePath(QStringLiteral("no-such-library")), 0),
+             SignInOutcome::Unavailable);
 
     QLibrary library(kLibrary);
     const auto run = reinterpret_cast<PinlarkRunSignIn>(library.resolve(kRunSignInSymbol));

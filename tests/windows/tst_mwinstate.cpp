@@ -3,8 +3,10 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QMenu>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <QTranslator>
@@ -38,7 +40,10 @@ private slots:
     void init();
     void labels_data();
     void labels();
+    void signInSurvivesRefreshAndOffline_data();
+    void signInSurvivesRefreshAndOffline();
     void lastModifiedKeepsItsLastValue();
+    void closesWithButtonAndEscape();
     void ticksWaitWhileModalOrMenuIsUp_data();
     void ticksWaitWhileModalOrMenuIsUp();
     void timerRefreshesOnItsOwn();
@@ -48,6 +53,8 @@ private slots:
 void TestMWinState::init()
 {
     signIn(false);
+    g_OnlineOneNoteRefreshToken.store(QString());
+    g_ServiceUnreachable = false;
     g_OnlineOneNoteLastAccess.store(QString());
     g_PinlarkPageLastModified.store(QString());
 }
@@ -111,6 +118,44 @@ void TestMWinState::labels()
     QCOMPARE(labelText(window, "m_LabelLastAccessValue"), lastAccess);
     QTEST(labelText(window, "m_LabelLastModifiedValue"), "expectedLastModified");
     QCoreApplication::removeTranslator(&table);
+}
+
+void TestMWinState::signInSurvivesRefreshAndOffline_data()
+{
+    QTest::addColumn<QString>("refreshToken");
+    QTest::addColumn<bool>("offline");
+    QTest::addColumn<QString>("expectedStatus");
+    // The access token is emptied while a refresh is under way.
+    QTest::newRow("refresh under way") << "r" << false << "strLogin";
+    QTest::newRow("network down") << "r" << true << "strLogin (offline, retrying)";
+    QTest::newRow("signed out, network down") << "" << true << "strLogout";
+}
+
+void TestMWinState::signInSurvivesRefreshAndOffline()
+{
+    QFETCH(QString, refreshToken);
+    QFETCH(bool, offline);
+    g_OnlineOneNoteUserId.store(QStringLiteral("user"));
+    g_OnlineOneNoteRefreshToken.store(refreshToken);
+    g_ServiceUnreachable = offline;
+    MWinState window;
+    window.loadWindow();
+    QTEST(status(window), "expectedStatus");
+}
+
+void TestMWinState::closesWithButtonAndEscape()
+{
+    MWinState window;
+    window.loadWindow();
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTest::keyClick(&window, Qt::Key_Escape);
+    QVERIFY(window.isHidden());
+    window.show();
+    auto *buttons = window.findChild<QDialogButtonBox *>();
+    QVERIFY(buttons);
+    buttons->button(QDialogButtonBox::Close)->click();
+    QVERIFY(window.isHidden());
 }
 
 void TestMWinState::lastModifiedKeepsItsLastValue()
