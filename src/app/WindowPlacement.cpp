@@ -37,6 +37,27 @@ double TopUp(int qtTop, const QRect &primaryGeometry)
     return primaryGeometry.y() + primaryGeometry.height() - qtTop;
 }
 
+QPoint NearTrayIcon(const QRect &icon, const QSize &size, const QRect &available)
+{
+    const QPoint center = icon.center();
+    const QPoint areaCenter = available.center();
+    // A panel along the bottom or top opens the window above or below the icon; one
+    // along the left or right edge, beside it.
+    const bool horizontalPanel = std::abs(center.y() - areaCenter.y()) * available.width() >=
+                                 std::abs(center.x() - areaCenter.x()) * available.height();
+    int left = center.x() - size.width() / 2;
+    int top = center.y() - size.height() / 2;
+    if (horizontalPanel)
+        top = center.y() > areaCenter.y() ? icon.top() - size.height() : icon.bottom() + 1;
+    else
+        left = center.x() > areaCenter.x() ? icon.left() - size.width() : icon.right() + 1;
+    left = std::clamp(left, available.left(),
+                      std::max(available.left(), available.right() + 1 - size.width()));
+    top = std::clamp(top, available.top(),
+                     std::max(available.top(), available.bottom() + 1 - size.height()));
+    return {left, top};
+}
+
 QPointF DefaultPosition(const QRect &primaryGeometry, const QRect &available, const QSize &frame)
 {
     return {double(available.x() + available.width() - frame.width()),

@@ -21,6 +21,11 @@ QPointF DefaultPosition(const QRect &primaryGeometry, const QRect &available, co
 QRect Place(double x, double topUp, double width, double height, const QRect &primaryGeometry,
             const QList<QRect> &availableAreas);
 
+// Top-left corner, in Qt's terms, for a window of `size` opened from a tray icon at
+// `icon`: beside the icon on the side away from the screen edge it sits on, moved
+// to lie inside `available`.
+QPoint NearTrayIcon(const QRect &icon, const QSize &size, const QRect &available);
+
 // The file's top edge for a window whose frame top is at Qt's `qtTop`.
 double TopUp(int qtTop, const QRect &primaryGeometry);
 

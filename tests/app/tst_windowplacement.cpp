@@ -11,6 +11,8 @@ private slots:
     void place_data();
     void place();
     void defaultIsTopRightAndRoundTrips();
+    void nearTrayIcon_data();
+    void nearTrayIcon();
 };
 
 void TestWindowPlacement::place_data()
@@ -67,6 +69,29 @@ void TestWindowPlacement::defaultIsTopRightAndRoundTrips()
         WindowPlacement::Place(origin.x(), origin.y(), 360, 600, primary, {available});
     QCOMPARE(placed, QRect(920, 24, 360, 600));
     QCOMPARE(WindowPlacement::TopUp(placed.top(), primary), origin.y());
+}
+
+void TestWindowPlacement::nearTrayIcon_data()
+{
+    // A 1280x800 screen; the window is 360x600.
+    QTest::addColumn<QRect>("icon");
+    QTest::addColumn<QRect>("available");
+    QTest::addColumn<QPoint>("expected");
+    QTest::newRow("bottom panel, right corner: above the icon, kept on screen")
+        << QRect(1240, 776, 24, 24) << QRect(0, 0, 1280, 770) << QPoint(920, 170);
+    QTest::newRow("bottom panel, middle: centred above the icon")
+        << QRect(628, 776, 24, 24) << QRect(0, 0, 1280, 770) << QPoint(459, 170);
+    QTest::newRow("top panel: below the icon")
+        << QRect(1240, 0, 24, 24) << QRect(0, 30, 1280, 770) << QPoint(920, 30);
+    QTest::newRow("left panel: beside the icon")
+        << QRect(0, 400, 24, 24) << QRect(30, 0, 1250, 800) << QPoint(30, 111);
+}
+
+void TestWindowPlacement::nearTrayIcon()
+{
+    QFETCH(QRect, icon);
+    QFETCH(QRect, available);
+    QTEST(WindowPlacement::NearTrayIcon(icon, QSize(360, 600), available), "expected");
 }
 
 QTEST_GUILESS_MAIN(TestWindowPlacement)
