@@ -101,6 +101,12 @@ private:
     MTabViewColumn *currentColumn() const;
     void moveSelection(int delta);
     void copySelection();
+    // Tab switching from the keyboard and typing from the lists; once per window.
+    void SetUpBoardKeys();
+    // Shows tab `index` (ending a search); nothing for a tab that does not exist.
+    void ShowTab(int index);
+    // The next (1) or previous (-1) tab, round the end.
+    void StepTab(int delta);
     void hideWindow();
     bool raiseModalWindow();
     void takePage();
@@ -120,6 +126,7 @@ private:
     MTabViewColumn *m_TabViewColumnSearch = nullptr;
     std::optional<QString> m_CurrSelTabName;
     bool m_FoundTabName = false;
+    bool m_BoardKeysReady = false;
     // Refresh-timer ticks since the copied notice was shown.
     int m_LabelCopiedTag = 0;
     // Where start-up put the window: only a move or resize by the user is saved.

@@ -16,10 +16,33 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QShortcut>
 #include <QSystemTrayIcon>
+#include <QTabBar>
+
+namespace {
+
+// Alt+1 to Alt+9 pick the first nine tabs.
+constexpr int kNumberedTabs = 9;
+
+QKeySequence tabKey(int index)
+{
+    return QKeySequence(Qt::ALT | Qt::Key(Qt::Key_1 + index));
+}
+
+// The tab bar shows long labels cut short, at a width that still leaves room for a
+// neighbour in a narrow window; the tool tip holds the whole label. Shorter labels
+// are never squeezed: when the tabs do not fit, the bar scrolls instead.
+QString shortTabLabel(const QString &label, const QFontMetrics &metrics)
+{
+    return metrics.elidedText(label, Qt::ElideRight, metrics.averageCharWidth() * 20);
+}
+
+} // namespace
 
 bool AppDelegate::CreateTabs()
 {
+    SetUpBoardKeys();
     QTabWidget *tabs = ui->tabView;
     const int selected = tabs->currentIndex();
     m_CurrSelTabName =
@@ -42,9 +65,15 @@ bool AppDelegate::CreateTabs()
         column->setLabel(tab.label);
         column->setItems(std::move(tab.items));
         connect(column, &MTabViewColumn::copied, this, &AppDelegate::showCopied2Clipboard);
+        column->tableView()->setTypingTarget(ui->searchField);
         // "&" would otherwise mark a keyboard accelerator in the tab bar.
-        QString shown = tab.label;
-        tabs->addTab(column, shown.replace(u'&', QStringLiteral("&&")));
+        const int index =
+            tabs->addTab(column, shortTabLabel(tab.label, tabs->tabBar()->fontMetrics())
+                                     .replace(u'&', QStringLiteral("&&")));
+        QString tip = tab.label;
+        if (index < kNumberedTabs)
+            tip += QStringLiteral("  (") + tabKey(index).toString(QKeySequence::NativeText) + u')';
+        tabs->setTabToolTip(index, tip);
     }
     if (m_FoundTabName)
         SelectTab(*m_CurrSelTabName);
@@ -105,10 +134,54 @@ void AppDelegate::searchField_textDidChange(const QString &text)
     lists.reserve(count);
     for (int i = 0; i < count; ++i) {
         const auto *column = static_cast<MTabViewColumn *>(ui->tabView->widget(i));
-        lists.append({&column->m_ArrayItems(), &column->lowerValues()});
+        lists.append({&column->m_ArrayItems(), &column->lowerValues(), column->label()});
     }
-    m_TabViewColumnSearch->setItems(SearchItems(lists, text));
+    SearchResults found = SearchItems(lists, text);
+    m_TabViewColumnSearch->setItems(std::move(found.items), std::move(found.labels));
     m_TabViewColumnSearch->reloadData();
+    // The best guess is ready at every keystroke: Enter copies the first match.
+    m_TabViewColumnSearch->tableView()->selectFirstRow();
+}
+
+void AppDelegate::SetUpBoardKeys()
+{
+    if (m_BoardKeysReady)
+        return;
+    m_BoardKeysReady = true;
+    m_TabViewColumnSearch->tableView()->setTypingTarget(ui->searchField);
+
+    const auto bind = [this](const QList<QKeySequence> &keys, auto command) {
+        auto *shortcut = new QShortcut(m_Window.get());
+        shortcut->setKeys(keys);
+        connect(shortcut, &QShortcut::activated, this, command);
+    };
+    bind({QKeySequence(Qt::CTRL | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_PageDown)},
+         [this] { StepTab(1); });
+    // X11 reports Shift+Tab as Backtab, other systems as Tab.
+    bind({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab),
+          QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab),
+          QKeySequence(Qt::CTRL | Qt::Key_PageUp)},
+         [this] { StepTab(-1); });
+    for (int i = 0; i < kNumberedTabs; ++i)
+        bind({tabKey(i)}, [this, i] { ShowTab(i); });
+}
+
+void AppDelegate::ShowTab(int index)
+{
+    QTabWidget *tabs = ui->tabView;
+    if (index < 0 || index >= tabs->count())
+        return;
+    // The tabs are hidden while a search is shown: asking for one ends the search.
+    if (!ui->searchField->text().isEmpty())
+        ui->searchField->clear();
+    tabs->setCurrentIndex(index);
+}
+
+void AppDelegate::StepTab(int delta)
+{
+    const int count = ui->tabView->count();
+    if (count > 0)
+        ShowTab((ui->tabView->currentIndex() + delta + count) % count);
 }
 
 MTabViewColumn *AppDelegate::currentColumn() const

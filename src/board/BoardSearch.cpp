@@ -9,16 +9,18 @@ QStringList LowerValues(const QList<MNameValue> &items)
     return lower;
 }
 
-QList<MNameValue> SearchItems(const QList<SearchList> &lists, const QString &text)
+SearchResults SearchItems(const QList<SearchList> &lists, const QString &text)
 {
-    QList<MNameValue> found;
+    SearchResults found;
     if (text.isEmpty())
         return found;
     const QString needle = text.toLower();
     for (const SearchList &list : lists) {
         for (qsizetype i = 0; i < list.items->size(); ++i) {
-            if (list.lowerValues->at(i).contains(needle))
-                found.append(list.items->at(i));
+            if (list.lowerValues->at(i).contains(needle)) {
+                found.items.append(list.items->at(i));
+                found.labels.append(list.label);
+            }
         }
     }
     return found;

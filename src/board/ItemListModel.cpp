@@ -1,7 +1,8 @@
 #include "board/ItemListModel.h"
 
-ItemListModel::ItemListModel(const QList<MNameValue> *items, QObject *parent)
-    : QAbstractListModel(parent), m_items(items)
+ItemListModel::ItemListModel(const QList<MNameValue> *items, const QStringList *tabLabels,
+                             QObject *parent)
+    : QAbstractListModel(parent), m_items(items), m_tabLabels(tabLabels)
 {}
 
 int ItemListModel::rowCount(const QModelIndex &parent) const
@@ -19,6 +20,12 @@ QVariant ItemListModel::data(const QModelIndex &index, int role) const
         return item.name;
     case Qt::ToolTipRole:
         return item.value;
+    case TabLabelRole:
+    // A screen reader says where a result lives, as the eye sees it beside the name.
+    case Qt::AccessibleDescriptionRole:
+        if (m_tabLabels && index.row() < m_tabLabels->size())
+            return m_tabLabels->at(index.row());
+        return {};
     default:
         return {};
     }

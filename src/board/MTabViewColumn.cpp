@@ -10,7 +10,7 @@
 
 MTabViewColumn::MTabViewColumn(QWidget *parent)
     : QWidget(parent), ui(std::make_unique<Ui::MTabViewColumn>()),
-      m_Model(new ItemListModel(&m_Items, this))
+      m_Model(new ItemListModel(&m_Items, &m_TabLabels, this))
 {
     ui->setupUi(this);
     ui->tableView->setModel(m_Model);
@@ -25,9 +25,10 @@ MTableView *MTabViewColumn::tableView() const
     return ui->tableView;
 }
 
-void MTabViewColumn::setItems(QList<MNameValue> items)
+void MTabViewColumn::setItems(QList<MNameValue> items, QStringList tabLabels)
 {
     m_Items = std::move(items);
+    m_TabLabels = std::move(tabLabels);
     m_LowerValues.reset();
 }
 

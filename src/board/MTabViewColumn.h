@@ -24,11 +24,13 @@ public:
 
     MTableView *tableView() const;
     const QList<MNameValue> &m_ArrayItems() const { return m_Items; }
-    // Replaces the list; the table shows it after reloadData().
-    void setItems(QList<MNameValue> items);
+    // Replaces the list; the table shows it after reloadData(). `tabLabels`, row for
+    // row, names the tab each item comes from (the search list shows it).
+    void setItems(QList<MNameValue> items, QStringList tabLabels = {});
     void clearItems()
     {
         m_Items.clear();
+        m_TabLabels.clear();
         m_LowerValues.reset();
     }
     // The values in lower case, for search; made on first use after a change.
@@ -49,6 +51,7 @@ signals:
 private:
     std::unique_ptr<Ui::MTabViewColumn> ui;
     QList<MNameValue> m_Items;
+    QStringList m_TabLabels;
     mutable std::optional<QStringList> m_LowerValues;
     ItemListModel *m_Model;
     QString m_Label;

@@ -1,8 +1,12 @@
 #pragma once
 
+#include <QLineEdit>
 #include <QListView>
+#include <QPointer>
 
 // The list of one tab (or of the search results): names only, one click copies.
+// Long names are cut short with "…" rather than scrolled sideways; a search result
+// shows the label of its tab at the right.
 class MTableView : public QListView
 {
     Q_OBJECT
@@ -15,6 +19,12 @@ public:
     // Moves the selection by `delta` rows, clamped to the list; selects the first
     // row when none is selected.
     void moveSelection(int delta);
+    // Selects the first row, if there is one, and shows it.
+    void selectFirstRow();
+
+    // Where typing in the list goes on: letters, Backspace and Escape move the focus
+    // to this field and act there, so the user can search from anywhere.
+    void setTypingTarget(QLineEdit *field) { m_TypingTarget = field; }
 
 signals:
     // Enter or Return on a selected row: copy it as a click would.
@@ -22,4 +32,7 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    QPointer<QLineEdit> m_TypingTarget;
 };

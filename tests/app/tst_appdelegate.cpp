@@ -2,6 +2,7 @@
 #include "app/MConfig.h"
 #include "app/MGlobals.h"
 #include "app/MProblems.h"
+#include "board/ItemListModel.h"
 #include "board/MSearchField.h"
 #include "board/MTabViewColumn.h"
 #include "board/MTableView.h"
@@ -16,6 +17,8 @@
 #include <QLabel>
 #include <QMenu>
 #include <QProgressBar>
+#include <QScrollBar>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -63,6 +66,12 @@ private slots:
     void signInAskedOnlyWithoutRefreshToken();
     void quitEndsModalLoopsAndSavesOnce();
     void problemsToldOnceAndActedOn();
+    void boardKeys_data();
+    void boardKeys();
+    void tabShortcuts_data();
+    void tabShortcuts();
+    void tabLabelsAndNamesStayReadable_data();
+    void tabLabelsAndNamesStayReadable();
 
 private:
     void launch(AppDelegate::Services services = {});
@@ -436,6 +445,196 @@ void TestAppDelegate::problemsToldOnceAndActedOn()
     QVERIFY(!MProblems::Has(MProblem::ClientRejected));
     QCOMPARE(g_OnlineOneNoteClientId.load(), u"corrected-id");
     g_OnlineOneNoteClientId.store(QString::fromLatin1(MGlobals::kDefaultClientId));
+}
+
+void TestAppDelegate::boardKeys_data()
+{
+    // Keys: "↓" Down, "⌫" Backspace, "⎋" Escape, "▸" focus into the list shown
+    // (the results while searching, else the tab's); anything else is typed.
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("text");
+    // The selected row of the list shown, the tab it comes from, and what Return
+    // copies from wherever the focus ended up ("kept": nothing copied).
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("tab");
+    QTest::addColumn<QString>("copied");
+    const auto row = [](const char *title, const char *keys, const char *text, const char *name,
+                        const char *tab, const char *copied) {
+        QTest::newRow(title) << QString::fromUtf8(keys) << QString::fromUtf8(text)
+                             << QString::fromUtf8(name) << QString::fromUtf8(tab)
+                             << QString::fromUtf8(copied);
+    };
+    row("typing selects the first match", "hel", "hel", "Hello", "Mail", "Hello\nthere");
+    row("a match from a later tab names it", "log", "log", "git", "Code", "git\ngit log hello");
+    row("Down moves to the next match", "he↓", "he", "git", "Code", "git\ngit log hello");
+    row("a keystroke after a move starts at the top again", "he↓l", "hel", "Hello", "Mail",
+        "Hello\nthere");
+    row("so does Backspace", "hel↓⌫", "he", "Hello", "Mail", "Hello\nthere");
+    row("nothing found, nothing copied", "xyz", "xyz", "", "", "kept");
+    row("typing in a tab's list searches", "▸by", "by", "Bye", "Mail", "Bye");
+    row("typing in the results adds to the search", "g▸it", "git", "git", "Code",
+        "git\ngit log hello");
+    row("a space typed in a list counts", "▸t ", "t ", "git", "Code", "git\ngit log hello");
+    row("Backspace in the results edits the search", "hell▸⌫", "hel", "Hello", "Mail",
+        "Hello\nthere");
+    row("Escape in the results ends the search", "hel▸⎋", "", "", "", "kept");
+}
+
+void TestAppDelegate::boardKeys()
+{
+    QFETCH(QString, keys);
+    g_PinlarkPageHtml.store(kTwoTabs);
+    launch();
+    tick();
+    m_app->MenuItemPinlarkClick();
+    QVERIFY(QTest::qWaitForWindowActive(m_app->window()));
+    QGuiApplication::clipboard()->setText(QStringLiteral("kept"));
+    const auto shownList = [this] {
+        return m_app->searchView()->isHidden()
+                   ? static_cast<MTabViewColumn *>(m_app->tabView()->currentWidget())->tableView()
+                   : m_app->searchColumn()->tableView();
+    };
+    for (const QChar key : keys) {
+        QWidget *focus = QApplication::focusWidget();
+        QVERIFY(focus);
+        if (key == u'▸') {
+            shownList()->setFocus();
+            continue;
+        }
+        if (key == u'↓') {
+            QTest::keyClick(focus, Qt::Key_Down);
+            continue;
+        }
+        if (key == u'⌫')
+            QTest::keyClick(focus, Qt::Key_Backspace);
+        else if (key == u'⎋')
+            QTest::keyClick(focus, Qt::Key_Escape);
+        else
+            QTest::keyClicks(focus, QString(key));
+        // Every change of the search leaves its first result selected.
+        if (!m_app->searchView()->isHidden() && shownList()->model()->rowCount() > 0)
+            QCOMPARE(shownList()->selectedRow(), 0);
+    }
+    QTEST(m_app->searchField()->text(), "text");
+    const MTableView *list = shownList();
+    const QModelIndex selected = list->model()->index(list->selectedRow(), 0);
+    QTEST(selected.data().toString(), "name");
+    QTEST(selected.data(ItemListModel::TabLabelRole).toString(), "tab");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QTEST(QGuiApplication::clipboard()->text(), "copied");
+}
+
+void TestAppDelegate::tabShortcuts_data()
+{
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<bool>("inList");
+    QTest::addColumn<bool>("searching");
+    QTest::addColumn<int>("to");
+    const int ctrl = Qt::ControlModifier;
+    const int ctrlShift = Qt::ControlModifier | Qt::ShiftModifier;
+    const int alt = Qt::AltModifier;
+    QTest::newRow("Ctrl+Tab") << 0 << int(Qt::Key_Tab) << ctrl << false << false << 1;
+    QTest::newRow("Ctrl+Tab round the end") << 2 << int(Qt::Key_Tab) << ctrl << false << false << 0;
+    QTest::newRow("Ctrl+Shift+Tab as X11 sends it")
+        << 0 << int(Qt::Key_Backtab) << ctrlShift << false << false << 2;
+    QTest::newRow("Ctrl+Shift+Tab") << 1 << int(Qt::Key_Tab) << ctrlShift << false << false << 0;
+    QTest::newRow("Ctrl+PageDown") << 1 << int(Qt::Key_PageDown) << ctrl << false << false << 2;
+    QTest::newRow("Ctrl+PageUp") << 1 << int(Qt::Key_PageUp) << ctrl << false << false << 0;
+    QTest::newRow("Alt+1") << 2 << int(Qt::Key_1) << alt << false << false << 0;
+    QTest::newRow("Alt+3") << 0 << int(Qt::Key_3) << alt << false << false << 2;
+    QTest::newRow("Alt+4: no such tab") << 1 << int(Qt::Key_4) << alt << false << false << 1;
+    QTest::newRow("Ctrl+PageDown in a list")
+        << 0 << int(Qt::Key_PageDown) << ctrl << true << false << 1;
+    QTest::newRow("Alt+2 in a list") << 0 << int(Qt::Key_2) << alt << true << false << 1;
+    QTest::newRow("Ctrl+Tab ends a search") << 0 << int(Qt::Key_Tab) << ctrl << false << true << 1;
+    QTest::newRow("Alt+3 from the results") << 0 << int(Qt::Key_3) << alt << true << true << 2;
+}
+
+void TestAppDelegate::tabShortcuts()
+{
+    QFETCH(int, from);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(bool, inList);
+    QFETCH(bool, searching);
+    g_PinlarkPageHtml.store(
+        page(QStringLiteral("<h1>A</h1><p>a</p><h1>B</h1><p>b</p><h1>C</h1><p>c</p>")));
+    launch();
+    tick();
+    m_app->MenuItemPinlarkClick();
+    QVERIFY(QTest::qWaitForWindowActive(m_app->window()));
+    m_app->tabView()->setCurrentIndex(from);
+    if (searching)
+        QTest::keyClicks(m_app->searchField(), QStringLiteral("b"));
+    QWidget *target = m_app->searchField();
+    if (inList) {
+        target =
+            searching
+                ? m_app->searchColumn()->tableView()
+                : static_cast<MTabViewColumn *>(m_app->tabView()->currentWidget())->tableView();
+        target->setFocus();
+    }
+    QTest::keyClick(target, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QTEST(m_app->tabView()->currentIndex(), "to");
+    QVERIFY(m_app->searchField()->text().isEmpty());
+    QVERIFY(!m_app->tabView()->isHidden());
+}
+
+void TestAppDelegate::tabLabelsAndNamesStayReadable_data()
+{
+    QTest::addColumn<QStringList>("labels");
+    QTest::addColumn<int>("shortened");
+    QTest::newRow("five tabs in the default width")
+        << QStringList{u"Greetings"_qs, u"Addresses"_qs, u"Code"_qs, u"Symbols"_qs,
+                       u"Customer replies"_qs}
+        << 0;
+    QTest::newRow("a label too long for any bar")
+        << QStringList{u"Replies to customers who asked for a refund twice"_qs, u"Code"_qs} << 1;
+    QTest::newRow("an ampersand is no accelerator") << QStringList{u"R&D"_qs} << 0;
+}
+
+void TestAppDelegate::tabLabelsAndNamesStayReadable()
+{
+    QFETCH(QStringList, labels);
+    QString body;
+    for (const QString &label : labels)
+        body += u"<h1>" + QString(label).replace(u'&', u"&amp;"_qs) +
+                u"</h1><p>A name much longer than the window is wide, which no one "
+                u"would want to scroll sideways to read</p>";
+    g_PinlarkPageHtml.store(page(body));
+    launch();
+    tick();
+    m_app->MenuItemPinlarkClick();
+    QVERIFY(QTest::qWaitForWindowExposed(m_app->window()));
+    const QTabBar *bar = m_app->tabView()->tabBar();
+    // Narrow or wide, a tab keeps its width: the bar scrolls instead of squeezing a
+    // label into a few letters.
+    m_app->window()->resize(1200, 600);
+    QList<int> wide;
+    for (int i = 0; i < labels.size(); ++i)
+        wide << bar->tabRect(i).width();
+    m_app->window()->resize(m_app->window()->minimumWidth(), 600);
+    for (int i = 0; i < labels.size(); ++i)
+        QCOMPARE(bar->tabRect(i).width(), wide[i]);
+    int shortened = 0;
+    for (int i = 0; i < labels.size(); ++i) {
+        const QString shown = bar->tabText(i).replace(u"&&"_qs, u"&"_qs);
+        if (shown != labels[i]) {
+            ++shortened;
+            QVERIFY2(shown.endsWith(u'…') && labels[i].startsWith(shown.chopped(1)),
+                     qPrintable(shown));
+        }
+        QVERIFY(bar->tabToolTip(i).startsWith(labels[i]));
+
+        const MTableView *list =
+            static_cast<MTabViewColumn *>(m_app->tabView()->widget(i))->tableView();
+        m_app->tabView()->setCurrentIndex(i);
+        QCOMPARE(list->horizontalScrollBar()->maximum(), 0);
+        QVERIFY(list->visualRect(list->model()->index(0, 0)).width() <= list->viewport()->width());
+    }
+    QTEST(shortened, "shortened");
 }
 
 QTEST_MAIN(TestAppDelegate)
