@@ -1,7 +1,9 @@
 #include "app/AppDelegate.h"
 
 #include "app/MGlobals.h"
+#include "app/MProblems.h"
 #include "app/WindowPlacement.h"
+#include "board/EmptyBoard.h"
 #include "board/MSearchField.h"
 #include "board/MTabViewColumn.h"
 #include "sync/MOLONUtils.h"
@@ -29,6 +31,13 @@ AppDelegate::AppDelegate(Services services, QObject *parent)
     initResources();
     ui->setupUi(m_Window.get());
     m_Window->installEventFilter(this);
+
+    m_EmptyBoard = new EmptyBoard(ui->tabView);
+    connect(m_EmptyBoard, &EmptyBoard::signInRequested, this, &AppDelegate::MenuItemLoginClick);
+    connect(m_EmptyBoard, &EmptyBoard::refreshRequested, this, &AppDelegate::MenuItemRefreshClick);
+    connect(m_EmptyBoard, &EmptyBoard::openWebRequested, this, [] {
+        QDesktopServices::openUrl(QUrl(QStringLiteral("https://www.onenote.com/notebooks")));
+    });
 }
 
 AppDelegate::~AppDelegate() = default;
@@ -68,8 +77,10 @@ void AppDelegate::awakeFromNib()
     // Linux desktops keep the menu on the right button; the left one opens the board.
     connect(m_StatusItem, &QSystemTrayIcon::activated, this,
             [this](QSystemTrayIcon::ActivationReason reason) {
-                if (reason == QSystemTrayIcon::Trigger)
-                    MenuItemPinlarkClick();
+                if (reason != QSystemTrayIcon::Trigger)
+                    return;
+                placeNearTrayIcon();
+                MenuItemPinlarkClick();
             });
     m_StatusItem->show();
     m_Window->setWindowIcon(QIcon(QStringLiteral(":/pinlark-256.png")));
@@ -161,20 +172,15 @@ void AppDelegate::applicationDidFinishLaunching()
     m_PlacedGeometry = QRect(m_Window->pos(), m_Window->size());
 
     CreateTabs();
+    updateEmptyBoard();
 
     // An empty access token beside a refresh token is a refresh that did not get
     // through before the last exit: the worker renews it at once. Only a sign-in
     // that cannot be renewed asks the user again.
     const bool incomplete =
         g_OnlineOneNoteAccessToken.load().isEmpty() || g_OnlineOneNoteUserId.load().isEmpty();
-    if (incomplete && g_OnlineOneNoteRefreshToken.load().isEmpty()) {
-        if (m_Services.runSignIn) {
-            m_Services.runSignIn(0);
-            ui->progressInd->show();
-        }
-    } else if (incomplete) {
-        ui->progressInd->show();
-    }
+    if (incomplete && g_OnlineOneNoteRefreshToken.load().isEmpty())
+        runSignIn(0);
     // Quit during the start-up sign-in: the event loop has not started yet, so
     // nothing more is started either.
     if (m_Terminating)
@@ -229,6 +235,22 @@ void AppDelegate::MenuItemPinlarkClick()
     ui->searchField->selectAll();
 }
 
+void AppDelegate::placeNearTrayIcon()
+{
+    // Opened from the tray, the board comes up by the icon, where the eye already
+    // is, when the platform says where that is. The place the user chose is kept
+    // for the file: only the user's own moves are saved.
+    const QRect icon = m_StatusItem ? m_StatusItem->geometry() : QRect();
+    const QScreen *screen = icon.isValid() ? QGuiApplication::screenAt(icon.center()) : nullptr;
+    if (!screen || m_Window->isVisible())
+        return;
+    const bool wasPlaced = QRect(m_Window->pos(), m_Window->size()) == m_PlacedGeometry;
+    m_Window->move(WindowPlacement::NearTrayIcon(icon, m_Window->frameGeometry().size(),
+                                                 screen->availableGeometry()));
+    if (wasPlaced)
+        m_PlacedGeometry.moveTopLeft(m_Window->pos());
+}
+
 void AppDelegate::hideWindow()
 {
     // Without a tray a hidden window could not be brought back.
@@ -250,20 +272,36 @@ bool AppDelegate::raiseModalWindow()
     return true;
 }
 
+void AppDelegate::runSignIn(int logInOrOut)
+{
+    if (!m_Services.runSignIn)
+        return;
+    switch (m_Services.runSignIn(logInOrOut)) {
+    case SignInOutcome::Unavailable:
+        MProblems::Raise(MProblem::SignInUnavailable);
+        break;
+    case SignInOutcome::SignedIn:
+        MProblems::Clear(MProblem::SignInUnavailable);
+        // The board is what the user signed in for; it fills as the page arrives.
+        if (!m_Terminating)
+            MenuItemPinlarkClick();
+        break;
+    case SignInOutcome::Closed:
+        MProblems::Clear(MProblem::SignInUnavailable);
+        break;
+    }
+}
+
 void AppDelegate::MenuItemLoginClick()
 {
-    if (raiseModalWindow())
-        return;
-    if (m_Services.runSignIn)
-        m_Services.runSignIn(0);
+    if (!raiseModalWindow())
+        runSignIn(0);
 }
 
 void AppDelegate::MenuItemLogoutClick()
 {
-    if (raiseModalWindow())
-        return;
-    if (m_Services.runSignIn)
-        m_Services.runSignIn(1);
+    if (!raiseModalWindow())
+        runSignIn(1);
 }
 
 void AppDelegate::MenuItemRefreshClick()
@@ -309,8 +347,24 @@ void AppDelegate::MenuItemHelpClick()
 
 void AppDelegate::MenuItemDecompositionClipboardLinkClick()
 {
-    if (m_Services.convertClipboardLink)
-        m_Services.convertClipboardLink();
+    if (!m_Services.convertClipboardLink)
+        return;
+    // The command runs from the tray with nothing else on screen: say what it did.
+    if (m_Services.convertClipboardLink())
+        tell(tr("The link on the clipboard is now plain text."), false);
+    else
+        tell(tr("The clipboard holds no link to convert."), false);
+}
+
+void AppDelegate::tell(const QString &text, bool warning)
+{
+    const QString title = QStringLiteral("Pinlark");
+    if (m_Services.notify)
+        m_Services.notify(title, text);
+    else if (m_StatusItem && m_StatusItem->isVisible())
+        m_StatusItem->showMessage(title, text,
+                                  warning ? QSystemTrayIcon::Warning : QSystemTrayIcon::Information,
+                                  warning ? 10000 : 3000);
 }
 
 bool AppDelegate::eventFilter(QObject *watched, QEvent *event)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "signin/SignInState.h"
+
 #include <QDateTime>
 #include <QHash>
 #include <QIcon>
@@ -11,6 +13,7 @@
 #include <memory>
 #include <optional>
 
+class EmptyBoard;
 class MTabViewColumn;
 class QLabel;
 class QMenu;
@@ -37,11 +40,12 @@ public:
         std::function<void()> startWorker;
         std::function<void()> stopWorker;
         // Runs the sign-in window modally; `logInOrOut` non-zero signs out first.
-        std::function<void(int logInOrOut)> runSignIn;
+        std::function<SignInOutcome(int logInOrOut)> runSignIn;
         std::function<void()> showStateWindow;
         std::function<void()> showAboutWindow;
         std::function<void()> openHelp;
-        std::function<void()> convertClipboardLink;
+        // True when the clipboard held a link and now holds its text and address.
+        std::function<bool()> convertClipboardLink;
         // Tells the user of a problem; the tray's notification when left out.
         std::function<void(const QString &title, const QString &text)> notify;
     };
@@ -92,6 +96,7 @@ public:
     QLabel *labelCopied() const;
     QProgressBar *progressInd() const;
     MTabViewColumn *searchColumn() const { return m_TabViewColumnSearch; }
+    EmptyBoard *emptyBoard() const { return m_EmptyBoard; }
     // The status item's look: "Connected" or "Disconnected".
     QString statusToolTip() const { return m_StatusToolTip; }
 
@@ -109,7 +114,11 @@ private:
     void StepTab(int delta);
     void hideWindow();
     bool raiseModalWindow();
+    void tell(const QString &text, bool warning);
+    void placeNearTrayIcon();
+    void runSignIn(int logInOrOut);
     void takePage();
+    void updateEmptyBoard();
     void reportProblems();
     void retryRejectedClient();
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -129,6 +138,9 @@ private:
     bool m_BoardKeysReady = false;
     // Refresh-timer ticks since the copied notice was shown.
     int m_LabelCopiedTag = 0;
+    EmptyBoard *m_EmptyBoard = nullptr;
+    // The board shows a page that was read, from the cache or the service.
+    bool m_PageLoaded = false;
     // Where start-up put the window: only a move or resize by the user is saved.
     QRect m_PlacedGeometry;
     bool m_Terminating = false;

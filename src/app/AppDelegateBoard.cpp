@@ -6,6 +6,7 @@
 #include "app/MProblems.h"
 #include "board/BoardBuilder.h"
 #include "board/BoardSearch.h"
+#include "board/EmptyBoard.h"
 #include "board/MSearchField.h"
 #include "board/MTabViewColumn.h"
 #include "board/MTableView.h"
@@ -56,6 +57,7 @@ bool AppDelegate::CreateTabs()
     if (!builder.Build(m_PinlarkHtml))
         return false;
     m_FoundTabName = builder.foundTabName();
+    m_PageLoaded = true;
 
     // One repaint for the whole board instead of one per tab.
     tabs->setUpdatesEnabled(false);
@@ -239,8 +241,15 @@ void AppDelegate::takePage()
             MProblems::Raise(MProblem::PageUnreadable);
         }
     }
-    if (!ui->progressInd->isHidden())
-        ui->progressInd->hide();
+}
+
+void AppDelegate::updateEmptyBoard()
+{
+    bool hasItems = false;
+    for (int i = 0; i < ui->tabView->count() && !hasItems; ++i)
+        hasItems = !static_cast<MTabViewColumn *>(ui->tabView->widget(i))->m_ArrayItems().isEmpty();
+    m_EmptyBoard->setKind(EmptyBoard::KindFor(hasItems, MGlobals::HasSignIn(),
+                                              g_PinlarkPageMissing.load(), m_PageLoaded));
 }
 
 void AppDelegate::reportProblems()
@@ -262,11 +271,7 @@ void AppDelegate::reportProblems()
         if (told != m_ProblemToldAt.cend() && now - *told < kRetellAfterMs)
             continue;
         m_ProblemToldAt.insert(bit, now);
-        const QString title = QStringLiteral("Pinlark");
-        if (m_Services.notify)
-            m_Services.notify(title, MProblems::Text(problem));
-        else if (m_StatusItem && m_StatusItem->isVisible())
-            m_StatusItem->showMessage(title, MProblems::Text(problem), QSystemTrayIcon::Warning);
+        tell(MProblems::Text(problem), true);
     }
 
     // The service refused the stored sign-in and the worker has cleared it: ask
@@ -306,6 +311,10 @@ void AppDelegate::TimerRun()
     takePage();
     reportProblems();
     retryRejectedClient();
+    updateEmptyBoard();
+    // Busy only while the worker actually talks to the service.
+    if (const bool busy = g_SyncBusy.load(); ui->progressInd->isHidden() == busy)
+        ui->progressInd->setVisible(busy);
 
     const bool signedIn = MGlobals::SignedIn();
     const bool shownConnected = m_StatusToolTip == u"Connected";

@@ -95,14 +95,17 @@ int main(int argc, char *argv[])
             worker->Stop();
     };
     // The web engine is loaded only when the sign-in window opens.
-    services.runSignIn = [](int logInOrOut) { RunSignInWindow(logInOrOut); };
+    services.runSignIn = &RunSignInWindow;
     services.showStateWindow = [] { MWinState::ShowWindow(false); };
     services.showAboutWindow = [] {
         MWinAbout about;
         about.showWindow();
     };
     services.openHelp = [] { QDesktopServices::openUrl(HelpPageUrl()); };
-    services.convertClipboardLink = [] { DecomposeClipboardLink(QGuiApplication::clipboard()); };
+    services.convertClipboardLink = [] {
+        return DecomposeClipboardLink(QGuiApplication::clipboard()) ==
+               ClipboardLinkOutcome::Converted;
+    };
     AppDelegate delegate(std::move(services));
     QObject::connect(&instance, &SingleInstance::showRequested, &delegate,
                      &AppDelegate::MenuItemPinlarkClick);

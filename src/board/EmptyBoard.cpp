@@ -100,7 +100,6 @@ void EmptyBoard::setKind(Kind kind)
     m_SignIn->setVisible(kind == Kind::NotSignedIn);
     m_OpenWeb->setVisible(kind == Kind::NoPage);
     m_Refresh->setVisible(kind == Kind::Looking || kind == Kind::NoPage || kind == Kind::NoItems);
+    // Made after the tab view's own bar and page stack, it stays above them.
     setVisible(kind != Kind::None);
-    if (isVisible())
-        raise();
 }

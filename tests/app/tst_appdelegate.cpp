@@ -2,6 +2,7 @@
 #include "app/MConfig.h"
 #include "app/MGlobals.h"
 #include "app/MProblems.h"
+#include "board/EmptyBoard.h"
 #include "board/ItemListModel.h"
 #include "board/MSearchField.h"
 #include "board/MTabViewColumn.h"
@@ -66,6 +67,11 @@ private slots:
     void signInAskedOnlyWithoutRefreshToken();
     void quitEndsModalLoopsAndSavesOnce();
     void problemsToldOnceAndActedOn();
+    void emptyBoardExplains_data();
+    void emptyBoardExplains();
+    void signInOutcome_data();
+    void signInOutcome();
+    void linkConversionSaysWhatItDid();
     void boardKeys_data();
     void boardKeys();
     void tabShortcuts_data();
@@ -351,7 +357,10 @@ void TestAppDelegate::signInAskedOnlyWithoutRefreshToken()
     g_OnlineOneNoteUserId.store(userId);
     int asked = 0;
     AppDelegate::Services services;
-    services.runSignIn = [&asked](int) { ++asked; };
+    services.runSignIn = [&asked](int) {
+        ++asked;
+        return SignInOutcome::Closed;
+    };
     launch(std::move(services));
     QTEST(asked == 1, "asked");
     QCOMPARE(g_OnlineOneNoteRefreshToken.load(), refresh);
@@ -407,7 +416,10 @@ void TestAppDelegate::problemsToldOnceAndActedOn()
     int signIns = 0;
     AppDelegate::Services services;
     services.notify = [&told](const QString &, const QString &text) { told << text; };
-    services.runSignIn = [&signIns](int) { ++signIns; };
+    services.runSignIn = [&signIns](int) {
+        ++signIns;
+        return SignInOutcome::Closed;
+    };
     g_OnlineOneNoteAccessToken.store(QStringLiteral("a"));
     g_OnlineOneNoteUserId.store(QStringLiteral("u"));
     launch(std::move(services));
@@ -445,6 +457,64 @@ void TestAppDelegate::problemsToldOnceAndActedOn()
     QVERIFY(!MProblems::Has(MProblem::ClientRejected));
     QCOMPARE(g_OnlineOneNoteClientId.load(), u"corrected-id");
     g_OnlineOneNoteClientId.store(QString::fromLatin1(MGlobals::kDefaultClientId));
+}
+
+void TestAppDelegate::emptyBoardExplains_data()
+{
+    QTest::addColumn<QString>("refresh");
+    QTest::addColumn<bool>("pageMissing");
+    QTest::addColumn<QString>("html");
+    QTest::addColumn<EmptyBoard::Kind>("kind");
+    QTest::newRow("never signed in") << "" << false << "" << EmptyBoard::Kind::NotSignedIn;
+    QTest::newRow("signed in, still looking") << "r" << false << "" << EmptyBoard::Kind::Looking;
+    QTest::newRow("signed in, no page") << "r" << true << "" << EmptyBoard::Kind::NoPage;
+    QTest::newRow("a page without items")
+        << "r" << false << page(QStringLiteral("<h1>Mail</h1>")) << EmptyBoard::Kind::NoItems;
+    QTest::newRow("a board is shown whatever the sign-in")
+        << "" << false << kTwoTabs << EmptyBoard::Kind::None;
+}
+
+void TestAppDelegate::emptyBoardExplains()
+{
+    QFETCH(QString, refresh);
+    QFETCH(bool, pageMissing);
+    QFETCH(QString, html);
+    g_OnlineOneNoteRefreshToken.store(refresh);
+    g_PinlarkPageMissing = pageMissing;
+    launch();
+    g_PinlarkPageHtml.store(html);
+    tick();
+    QTEST(m_app->emptyBoard()->kind(), "kind");
+    QCOMPARE(m_app->emptyBoard()->isHidden(),
+             m_app->emptyBoard()->kind() == EmptyBoard::Kind::None);
+    g_PinlarkPageMissing = false;
+}
+
+void TestAppDelegate::signInOutcome_data()
+{
+    QTest::addColumn<SignInOutcome>("outcome");
+    QTest::addColumn<bool>("boardShown");
+    QTest::addColumn<bool>("told");
+    QTest::newRow("signed in: the board opens") << SignInOutcome::SignedIn << true << false;
+    QTest::newRow("closed: nothing more") << SignInOutcome::Closed << false << false;
+    QTest::newRow("window missing: the user is told")
+        << SignInOutcome::Unavailable << false << true;
+}
+
+void TestAppDelegate::signInOutcome()
+{
+    QFETCH(SignInOutcome, outcome);
+    int told = 0;
+    AppDelegate::Services services;
+    services.runSignIn = [outcome](int) { return outcome; };
+    services.notify = [&told](const QString &, const QString &) { ++told; };
+    launch(std::move(services));
+    // Without a tray the board shows from the start: look at a sign-in from the menu.
+    m_app->window()->hide();
+    m_app->MenuItemLoginClick();
+    tick();
+    QTEST(m_app->window()->isVisible(), "boardShown");
+    QTEST(told == 1, "told");
 }
 
 void TestAppDelegate::boardKeys_data()
@@ -635,6 +705,21 @@ void TestAppDelegate::tabLabelsAndNamesStayReadable()
         QVERIFY(list->visualRect(list->model()->index(0, 0)).width() <= list->viewport()->width());
     }
     QTEST(shortened, "shortened");
+}
+
+void TestAppDelegate::linkConversionSaysWhatItDid()
+{
+    bool found = true;
+    QStringList told;
+    AppDelegate::Services services;
+    services.convertClipboardLink = [&found] { return found; };
+    services.notify = [&told](const QString &, const QString &text) { told << text; };
+    launch(std::move(services));
+    m_app->MenuItemDecompositionClipboardLinkClick();
+    found = false;
+    m_app->MenuItemDecompositionClipboardLinkClick();
+    QCOMPARE(told.size(), 2);
+    QVERIFY(told.at(0) != told.at(1));
 }
 
 QTEST_MAIN(TestAppDelegate)
