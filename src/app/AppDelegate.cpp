@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDesktopServices>
+#include <QLabel>
 #include <QMenu>
 #include <QScreen>
 #include <QSystemTrayIcon>
@@ -31,6 +32,8 @@ AppDelegate::AppDelegate(Services services, QObject *parent)
     initResources();
     ui->setupUi(m_Window.get());
     m_Window->installEventFilter(this);
+
+    connect(ui->labelProblem, &QLabel::linkActivated, this, &AppDelegate::MenuItemStateWindowClick);
 
     m_EmptyBoard = new EmptyBoard(ui->tabView);
     connect(m_EmptyBoard, &EmptyBoard::signInRequested, this, &AppDelegate::MenuItemLoginClick);

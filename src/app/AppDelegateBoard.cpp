@@ -271,8 +271,20 @@ void AppDelegate::reportProblems()
         if (told != m_ProblemToldAt.cend() && now - *told < kRetellAfterMs)
             continue;
         m_ProblemToldAt.insert(bit, now);
-        tell(MProblems::Text(problem), true);
+        // The board in front of the user says so itself (its problem line).
+        if (!m_Window->isActiveWindow())
+            tell(MProblems::Text(problem), true);
     }
+
+    // A line on the board leads to the status window, which names each problem.
+    QStringList standing;
+    for (const MProblem problem : MProblems::kAll) {
+        if (current & static_cast<unsigned>(problem))
+            standing << MProblems::Text(problem);
+    }
+    ui->labelProblem->setToolTip(standing.join(u'\n'));
+    if (ui->labelProblem->isHidden() == !standing.isEmpty())
+        ui->labelProblem->setVisible(!standing.isEmpty());
 
     // The service refused the stored sign-in and the worker has cleared it: ask
     // again, once, after the tick.

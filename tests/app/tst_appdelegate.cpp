@@ -427,8 +427,12 @@ void TestAppDelegate::problemsToldOnceAndActedOn()
     // A standing problem, or one that comes back within the hour, is told once.
     MProblems::Raise(MProblem::SaveFailed);
     tick(3);
+    // The board has a line for it, leading to the status window.
+    const auto *line = m_app->window()->findChild<QLabel *>(QStringLiteral("labelProblem"));
+    QVERIFY(!line->isHidden());
     MProblems::Clear(MProblem::SaveFailed);
     tick();
+    QVERIFY(line->isHidden());
     MProblems::Raise(MProblem::SaveFailed);
     tick();
     QCOMPARE(told, QStringList{MProblems::Text(MProblem::SaveFailed)});
