@@ -2,6 +2,7 @@
 
 #include "platform/HttpTransport.h"
 #include "sync/Backoff.h"
+#include "sync/Requests.h"
 
 #include <QByteArray>
 #include <QString>
@@ -86,6 +87,9 @@ private:
     // Replaces both tokens; says whether the credentials changed from
     // `accessTokenBefore` and the refresh token held so far. Call under
     // MGlobals::StoreForSignIn.
+    // What follows a token answer once stored: the user told of a refusal, the
+    // settings saved if they changed. `current`: stored for the sign-in still in use.
+    void FinishTokenAnswer(bool current, SyncRequests::TokenVerdict verdict, bool changed);
     bool StoreTokens(const QString &accessToken, const QString &refreshToken,
                      const QString &accessTokenBefore);
 

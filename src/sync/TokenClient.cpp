@@ -35,6 +35,18 @@ bool MThreadOnlineOneNote::StoreTokens(const QString &accessToken, const QString
     return accessToken != accessTokenBefore || refreshToken != refreshTokenBefore;
 }
 
+void MThreadOnlineOneNote::FinishTokenAnswer(bool current, SyncRequests::TokenVerdict verdict,
+                                             bool changed)
+{
+    // An answer for a sign-in the user has since ended tells nothing.
+    if (!current)
+        return;
+    if (verdict == SyncRequests::TokenVerdict::GrantRefused)
+        MProblems::Raise(MProblem::SignInRefused);
+    if (changed)
+        MGlobals::SaveConfig();
+}
+
 void MThreadOnlineOneNote::RetrieveTokensByCode()
 {
     // A rejected client would only be rejected again.
@@ -76,12 +88,7 @@ void MThreadOnlineOneNote::RetrieveTokensByCode()
         // access token empty.
         g_OnlineOneNoteCode.compareExchange(code, QString());
     });
-    if (!current)
-        return;
-    if (verdict == SyncRequests::TokenVerdict::GrantRefused)
-        MProblems::Raise(MProblem::SignInRefused);
-    if (changed)
-        MGlobals::SaveConfig();
+    FinishTokenAnswer(current, verdict, changed);
 }
 
 void MThreadOnlineOneNote::RefreshTokens()
@@ -138,12 +145,7 @@ void MThreadOnlineOneNote::RefreshTokens()
                               MUtils::GetStringBetween(text, kRefreshTokenMarker, kQuote),
                               previousAccessToken);
     });
-    if (!current)
-        return;
-    if (verdict == SyncRequests::TokenVerdict::GrantRefused)
-        MProblems::Raise(MProblem::SignInRefused);
-    if (changed)
-        MGlobals::SaveConfig();
+    FinishTokenAnswer(current, verdict, changed);
 }
 
 void MThreadOnlineOneNote::RetrieveUserIdByToken()
