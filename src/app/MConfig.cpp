@@ -75,7 +75,11 @@ qint64 MConfig::ReadValueDefInt(const QString &key, qint64 defInt) const
     if (!m_Dict)
         return defInt;
     const auto number = asNumber(m_Dict->value(key));
-    return number ? static_cast<qint64>(*number) : defInt;
+    // A real beyond qint64 (1e300, inf, nan) has no integer value; converting it
+    // anyway is undefined behaviour.
+    if (!number || !(*number >= -0x1p63 && *number < 0x1p63))
+        return defInt;
+    return static_cast<qint64>(*number);
 }
 
 double MConfig::ReadValueDefFloat(const QString &key, double defFloat) const

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "board/MNameValue.h"
+
+#include <QByteArray>
+
+// The board as one line of JSON, ending in a line feed:
+// {"tabs":[{"label":"…","items":[{"name":"…","value":"…"}]}]}. Tabs and items keep
+// their order, text is UTF-8 with only what JSON requires escaped, so boards can be
+// compared byte for byte.
+QByteArray BoardJson(const Board &board);
