@@ -2,6 +2,7 @@
 #include "app/AppDelegate.h"
 #include "app/MGlobals.h"
 #include "app/SingleInstance.h"
+#include "app/SyncStateFromGlobals.h"
 #include "app/UnixSignals.h"
 #include "platform/HttpTransport.h"
 #include "signin/SignInLoader.h"
@@ -86,8 +87,8 @@ int main(int argc, char *argv[])
     std::unique_ptr<MThreadOnlineOneNote> worker;
     AppDelegate::Services services;
     services.startWorker = [&worker] {
-        worker =
-            std::make_unique<MThreadOnlineOneNote>(std::make_shared<platform::CurlTransport>());
+        worker = std::make_unique<MThreadOnlineOneNote>(
+            SyncStateFromGlobals(), std::make_unique<platform::CurlTransport>());
         worker->Run();
     };
     services.stopWorker = [&worker] {

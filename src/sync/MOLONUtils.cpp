@@ -1,15 +1,14 @@
 #include "sync/MOLONUtils.h"
 
-#include "app/MGlobals.h"
 #include "text/MUtils.h"
 
 namespace MOLONUtils {
 
-QString GetGraphBaseURL(const QString &userId)
+QString GetGraphBaseURL(const QString &graphRoot, const QString &userId)
 {
     if (MUtils::StringContains(QStringLiteral("-"), userId))
-        return g_GraphRoot.load() + QStringLiteral("/v1.0/users/") + userId;
-    return g_GraphRoot.load() + QStringLiteral("/v1.0/me");
+        return graphRoot + QStringLiteral("/v1.0/users/") + userId;
+    return graphRoot + QStringLiteral("/v1.0/me");
 }
 
 QList<QUrl> PageOpenAddresses(const QString &clientUrl, const QString &webUrl, bool webFirst)

@@ -3,6 +3,7 @@
 #include "platform/HttpTransport.h"
 #include "sync/Backoff.h"
 #include "sync/Requests.h"
+#include "sync/SyncState.h"
 
 #include <QByteArray>
 #include <QString>
@@ -16,9 +17,10 @@ class QThread;
 
 // The sync worker: one background thread that turns an authorization code into
 // tokens, completes the account with the user id and, at most every 120 seconds,
-// downloads the board page. It meets the main thread only in the MGlobals
-// variables: it reads the credentials and the code there and leaves the page text,
-// the page's identity and the access and change times for the main thread to poll.
+// downloads the board page. It meets the main thread only in the variables of the
+// SyncState it is given (the app gives the MGlobals ones): it reads the credentials
+// and the code there and leaves the page text, the page's identity and the access
+// and change times for the main thread to poll.
 //
 // Every request goes through the transport, one at a time, on the worker thread.
 // The operations are public so that tests can drive them without the thread.
@@ -38,8 +40,10 @@ public:
     static constexpr qint64 kRefreshRetryFirst = 10;
     static constexpr qint64 kRefreshRetryMax = 300;
 
-    explicit MThreadOnlineOneNote(std::shared_ptr<platform::HttpTransport> transport,
-                                  Clock clock = &SystemClock);
+    // The worker owns the transport alone: Stop() aborts it for good. The state's
+    // variables must outlive the worker.
+    MThreadOnlineOneNote(SyncState state, std::unique_ptr<platform::HttpTransport> transport,
+                         Clock clock = &SystemClock);
     // Stops the thread: a worker still running while statics are destroyed would
     // crash the exit.
     ~MThreadOnlineOneNote();
@@ -58,7 +62,7 @@ public:
     // the page step.
     void RunCycle();
 
-    // Token client. Results are left in the MGlobals credentials, and saved when
+    // Token client. Results are left in the state's credentials, and saved when
     // they changed. An answer is dropped when the sign-in it was asked for has been
     // cleared meanwhile. Nothing is sent to the token endpoint while the client id
     // stands rejected (MProblem::ClientRejected).
@@ -66,8 +70,8 @@ public:
     void RefreshTokens();
     void RetrieveUserIdByToken();
 
-    // Page step: paced by g_Ticks, looks the page up when its id is unknown and
-    // hands the downloaded content over in g_PinlarkPageHtml.
+    // Page step: paced by the state's ticks, looks the page up when its id is
+    // unknown and hands the downloaded content over in the state's pageHtml.
     void GetPinlarkPageHtml();
     void SectionPageFilter(const QString &sectionName, const QString &pageName);
     // `pageName` is in lower case from here on.
@@ -85,15 +89,16 @@ private:
     // Nothing is sent once a stop has been asked for.
     platform::HttpResponse Send(const platform::HttpRequest &request);
     // Replaces both tokens; says whether the credentials changed from
-    // `accessTokenBefore` and the refresh token held so far. Call under
-    // MGlobals::StoreForSignIn.
+    // `accessTokenBefore` and the refresh token held so far. Call under the state's
+    // storeForSignIn.
+    bool StoreTokens(const QString &accessToken, const QString &refreshToken,
+                     const QString &accessTokenBefore);
     // What follows a token answer once stored: the user told of a refusal, the
     // settings saved if they changed. `current`: stored for the sign-in still in use.
     void FinishTokenAnswer(bool current, SyncRequests::TokenVerdict verdict, bool changed);
-    bool StoreTokens(const QString &accessToken, const QString &refreshToken,
-                     const QString &accessTokenBefore);
 
-    std::shared_ptr<platform::HttpTransport> m_transport;
+    SyncState m_state;
+    std::unique_ptr<platform::HttpTransport> m_transport;
     Clock m_clock;
     Backoff m_refreshRetry{kRefreshRetryFirst, kRefreshRetryMax};
     Backoff m_userIdRetry{kRefreshRetryFirst, kRefreshRetryMax};

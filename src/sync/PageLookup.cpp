@@ -1,8 +1,7 @@
-#include "app/MGlobals.h"
-#include "sync/DateText.h"
 #include "sync/MOLONUtils.h"
 #include "sync/MThreadOnlineOneNote.h"
 #include "sync/Requests.h"
+#include "text/DateText.h"
 #include "text/Encoding.h"
 
 #include <QJsonArray>
@@ -22,9 +21,9 @@ QJsonObject ListAnswer(const QByteArray &bytes)
 
 // The access token travels with a continuation address, so only addresses on the
 // Graph service itself are followed.
-bool IsGraphAddress(const QString &address)
+bool IsGraphAddress(const QString &graphRoot, const QString &address)
 {
-    return !address.isEmpty() && address.startsWith(g_GraphRoot.load() + u'/');
+    return !address.isEmpty() && address.startsWith(graphRoot + u'/');
 }
 
 QString LinkAddress(const QJsonObject &page, QLatin1String kind)
@@ -37,16 +36,16 @@ QString LinkAddress(const QJsonObject &page, QLatin1String kind)
         .toString();
 }
 
-void StorePageValues(const QJsonObject &page)
+void StorePageValues(const SyncState &state, const QJsonObject &page)
 {
-    g_PinlarkPageId.store(page.value(QLatin1String("id")).toString());
-    g_PinlarkPageMissing = false;
-    g_PinlarkPageClientUrl.store(LinkAddress(page, QLatin1String("oneNoteClientUrl")));
+    state.pageId.store(page.value(QLatin1String("id")).toString());
+    state.pageMissing = false;
+    state.pageClientUrl.store(LinkAddress(page, QLatin1String("oneNoteClientUrl")));
     // Where no notebook client takes the client address, the web one opens the page.
-    g_PinlarkPageWebUrl.store(LinkAddress(page, QLatin1String("oneNoteWebUrl")));
+    state.pageWebUrl.store(LinkAddress(page, QLatin1String("oneNoteWebUrl")));
     const QString modified = page.value(QLatin1String("lastModifiedDateTime")).toString();
     // Text too short or malformed to read as a date leaves the value empty.
-    g_PinlarkPageLastModified.store(
+    state.pageLastModified.store(
         modified.isEmpty() ? QString() : MUtils::DateText(MUtils::DateFromDateTimeText(modified)));
 }
 
@@ -54,14 +53,14 @@ void StorePageValues(const QJsonObject &page)
 
 void MThreadOnlineOneNote::SectionPageFilter(const QString &sectionName, const QString &pageName)
 {
-    const QString userId = g_OnlineOneNoteUserId.load();
-    const QString accessToken = g_OnlineOneNoteAccessToken.load();
+    const QString userId = m_state.userId.load();
+    const QString accessToken = m_state.accessToken.load();
     if (accessToken.isEmpty() || userId.isEmpty())
         return;
 
     // The service compares lower-cased section names with the lower-cased name.
     const QString address =
-        MUtils::EscapeUrl(MOLONUtils::GetGraphBaseURL(userId) +
+        MUtils::EscapeUrl(MOLONUtils::GetGraphBaseURL(m_state.graphRoot.load(), userId) +
                           QStringLiteral("/onenote/sections?filter=tolower(name) eq '") +
                           sectionName.toLower() + u'\'');
     const platform::HttpResponse response = Send(SyncRequests::GraphGet(address, accessToken));
@@ -71,7 +70,7 @@ void MThreadOnlineOneNote::SectionPageFilter(const QString &sectionName, const Q
     }
     // Only a walk through a real answer may say the page does not exist.
     if (SyncRequests::IsSuccess(response))
-        g_PinlarkPageMissing = true;
+        m_state.pageMissing = true;
     SectionPageLoopSections(response.body, pageName.toLower());
 }
 
@@ -93,12 +92,13 @@ void MThreadOnlineOneNote::SectionPageLoopSections(const QByteArray &bytes, cons
 bool MThreadOnlineOneNote::SectionPageGetSectionAllPages(const QString &sectionId,
                                                          const QString &pageName)
 {
-    const QString userId = g_OnlineOneNoteUserId.load();
-    const QString accessToken = g_OnlineOneNoteAccessToken.load();
+    const QString userId = m_state.userId.load();
+    const QString accessToken = m_state.accessToken.load();
     if (accessToken.isEmpty() || userId.isEmpty())
         return false;
 
-    QString address = MUtils::EscapeUrl(MOLONUtils::GetGraphBaseURL(userId) +
+    const QString graphRoot = m_state.graphRoot.load();
+    QString address = MUtils::EscapeUrl(MOLONUtils::GetGraphBaseURL(graphRoot, userId) +
                                         QStringLiteral("/onenote/sections/") + sectionId +
                                         QStringLiteral("/Pages"));
     // The service hands a long list out in pieces; the board page may be in any.
@@ -111,7 +111,7 @@ bool MThreadOnlineOneNote::SectionPageGetSectionAllPages(const QString &sectionI
         if (SectionPageLoopFindPage(response.body, pageName, &nextLink))
             return true;
         // The continuation address is ready for the wire: it is not escaped again.
-        address = IsGraphAddress(nextLink) ? nextLink : QString();
+        address = IsGraphAddress(graphRoot, nextLink) ? nextLink : QString();
     }
     return false;
 }
@@ -128,7 +128,7 @@ bool MThreadOnlineOneNote::SectionPageLoopFindPage(const QByteArray &bytes, cons
         const QJsonValue title = page.value(QLatin1String("title"));
         if (!title.isString() || title.toString().toLower() != pageName)
             continue;
-        StorePageValues(page);
+        StorePageValues(m_state, page);
         return true;
     }
     return false;

@@ -1,8 +1,7 @@
-#include "app/MGlobals.h"
-#include "sync/DateText.h"
 #include "sync/MOLONUtils.h"
 #include "sync/MThreadOnlineOneNote.h"
 #include "sync/Requests.h"
+#include "text/DateText.h"
 #include "text/Encoding.h"
 
 #include <QScopeGuard>
@@ -20,38 +19,39 @@ void MThreadOnlineOneNote::GetPinlarkPageHtml()
     const qint64 now = m_clock();
     // A signed difference: after the clock has been set back, steps wait until it
     // has passed the last step by the whole interval again.
-    if (now - g_Ticks.load() < kPageStepInterval)
+    if (now - m_state.ticks.load() < kPageStepInterval)
         return;
     // The pace holds even for a step that stops for want of credentials.
-    g_Ticks = now;
+    m_state.ticks = now;
 
-    const QString userId = g_OnlineOneNoteUserId.load();
-    if (g_OnlineOneNoteAccessToken.load().isEmpty() || userId.isEmpty())
+    const QString userId = m_state.userId.load();
+    if (m_state.accessToken.load().isEmpty() || userId.isEmpty())
         return;
-    g_OnlineOneNoteLastAccess.store(MUtils::DateTextFromSecs(now));
+    m_state.lastAccess.store(MUtils::DateTextFromSecs(now));
 
     // The board shows its busy bar only while this step talks to the service.
-    g_SyncBusy = true;
-    const auto notBusy = qScopeGuard([] { g_SyncBusy = false; });
+    m_state.syncBusy = true;
+    const auto notBusy = qScopeGuard([this] { m_state.syncBusy = false; });
 
-    if (g_PinlarkPageId.load().isEmpty()) {
+    if (m_state.pageId.load().isEmpty()) {
         SectionPageFilter(kBoardName, kBoardName);
-        if (g_PinlarkPageId.load().isEmpty())
+        if (m_state.pageId.load().isEmpty())
             return;
     }
 
     const QString address =
-        MUtils::EscapeUrl(MOLONUtils::GetGraphBaseURL(userId) + QStringLiteral("/onenote/pages/") +
-                          g_PinlarkPageId.load() + QStringLiteral("/content?includeIDs=true"));
+        MUtils::EscapeUrl(MOLONUtils::GetGraphBaseURL(m_state.graphRoot.load(), userId) +
+                          QStringLiteral("/onenote/pages/") + m_state.pageId.load() +
+                          QStringLiteral("/content?includeIDs=true"));
     const platform::HttpResponse response =
-        Send(SyncRequests::GraphGet(address, g_OnlineOneNoteAccessToken.load()));
+        Send(SyncRequests::GraphGet(address, m_state.accessToken.load()));
     if (response.transportError) {
         RefreshTokens();
         return;
     }
     if (response.status == 404) {
         // The page was deleted or moved: look it up again at the next step.
-        g_PinlarkPageId.store(QString());
+        m_state.pageId.store(QString());
         return;
     }
     // An error body must never replace the board or the cached page file.
@@ -61,7 +61,7 @@ void MThreadOnlineOneNote::GetPinlarkPageHtml()
     // taken yet: empty text would read as "nothing new".
     const QString html = MUtils::DecodeUtf8Strict(response.body);
     if (!html.isEmpty()) {
-        g_PinlarkPageHtml.store(html);
-        g_LastPageDownload.store(MUtils::DateTextFromSecs(now));
+        m_state.pageHtml.store(html);
+        m_state.lastPageDownload.store(MUtils::DateTextFromSecs(now));
     }
 }

@@ -1,6 +1,5 @@
 #include "sync/Requests.h"
 
-#include "app/MGlobals.h"
 #include "text/Encoding.h"
 
 #include <QJsonDocument>
@@ -8,7 +7,7 @@
 
 namespace SyncRequests {
 
-platform::HttpRequest TokenRequest(const FormFields &fields)
+platform::HttpRequest TokenRequest(const QString &identityRoot, const FormFields &fields)
 {
     QByteArray body;
     for (const auto &[name, value] : fields) {
@@ -18,7 +17,7 @@ platform::HttpRequest TokenRequest(const FormFields &fields)
     }
     platform::HttpRequest request;
     request.method = "POST";
-    request.url = g_IdentityRoot.load() + QStringLiteral("/common/oauth2/v2.0/token");
+    request.url = identityRoot + QStringLiteral("/common/oauth2/v2.0/token");
     request.headers = {{"Content-Length", QByteArray::number(body.size())},
                        {"Content-Type", "application/x-www-form-urlencoded"}};
     request.body = body;

@@ -17,9 +17,10 @@ inline constexpr std::chrono::seconds kGraphTimeout{30};
 
 using FormFields = QList<std::pair<QByteArray, QString>>;
 
-// A POST to the identity platform's token endpoint with the fields form-encoded,
-// so that a "+", "&", "=" or "%" inside a code or token arrives unchanged.
-platform::HttpRequest TokenRequest(const FormFields &fields);
+// A POST to the token endpoint of the identity platform at `identityRoot` with the
+// fields form-encoded, so that a "+", "&", "=" or "%" inside a code or token
+// arrives unchanged.
+platform::HttpRequest TokenRequest(const QString &identityRoot, const FormFields &fields);
 
 // A GET to Microsoft Graph carrying the access token.
 platform::HttpRequest GraphGet(const QString &address, const QString &accessToken);

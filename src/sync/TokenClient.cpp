@@ -1,5 +1,3 @@
-#include "app/MGlobals.h"
-#include "app/MProblems.h"
 #include "sync/MThreadOnlineOneNote.h"
 #include "sync/Requests.h"
 #include "text/Encoding.h"
@@ -9,7 +7,7 @@
 // service writes them without escapes. None of them is ever logged.
 //
 // Each answer is stored only if the sign-in it was asked for is still the current
-// one (MGlobals::StoreForSignIn): the sign-in window may have cleared the
+// one (the state's storeForSignIn): the sign-in window may have cleared the
 // credentials while the request was under way, and an answer stored over the
 // cleared values would undo the sign-out and keep the new account's code from
 // ever being exchanged.
@@ -26,8 +24,8 @@ const QString kQuote = QStringLiteral("\"");
 bool MThreadOnlineOneNote::StoreTokens(const QString &accessToken, const QString &refreshToken,
                                        const QString &accessTokenBefore)
 {
-    g_OnlineOneNoteAccessToken.store(accessToken);
-    const QString refreshTokenBefore = g_OnlineOneNoteRefreshToken.exchange(refreshToken);
+    m_state.accessToken.store(accessToken);
+    const QString refreshTokenBefore = m_state.refreshToken.exchange(refreshToken);
     if (accessToken.isEmpty())
         m_refreshRetry.failed(m_clock());
     else
@@ -42,28 +40,29 @@ void MThreadOnlineOneNote::FinishTokenAnswer(bool current, SyncRequests::TokenVe
     if (!current)
         return;
     if (verdict == SyncRequests::TokenVerdict::GrantRefused)
-        MProblems::Raise(MProblem::SignInRefused);
+        m_state.raiseProblem(MProblem::SignInRefused);
     if (changed)
-        MGlobals::SaveConfig();
+        m_state.saveConfig();
 }
 
 void MThreadOnlineOneNote::RetrieveTokensByCode()
 {
     // A rejected client would only be rejected again.
-    if (MProblems::Has(MProblem::ClientRejected))
+    if (m_state.hasProblem(MProblem::ClientRejected))
         return;
     // Read before the credentials, so that a clear after this point is noticed.
-    const quint64 generation = g_SignInGeneration.load();
-    const QString code = g_OnlineOneNoteCode.load();
+    const quint64 generation = m_state.signInGeneration.load();
+    const QString code = m_state.code.load();
     if (code.isEmpty())
         return;
 
-    const platform::HttpResponse response = Send(SyncRequests::TokenRequest({
-        {"grant_type", QStringLiteral("authorization_code")},
-        {"client_id", g_OnlineOneNoteClientId.load()},
-        {"code", code},
-        {"redirect_uri", g_RedirectAddress.load()},
-    }));
+    const platform::HttpResponse response = Send(SyncRequests::TokenRequest(
+        m_state.identityRoot.load(), {
+                                         {"grant_type", QStringLiteral("authorization_code")},
+                                         {"client_id", m_state.clientId.load()},
+                                         {"code", code},
+                                         {"redirect_uri", m_state.redirectAddress.load()},
+                                     }));
     const SyncRequests::TokenVerdict verdict = SyncRequests::ReadTokenVerdict(response);
     if (verdict == SyncRequests::TokenVerdict::PassingFailure) {
         // The code may still be good: it is tried again in the next cycle.
@@ -72,21 +71,21 @@ void MThreadOnlineOneNote::RetrieveTokensByCode()
     }
     if (verdict == SyncRequests::TokenVerdict::ClientRejected) {
         // The code was not looked at: it stays for when the settings are put right.
-        MProblems::Raise(MProblem::ClientRejected);
+        m_state.raiseProblem(MProblem::ClientRejected);
         return;
     }
 
     const QString text = MUtils::DecodeUtf8Strict(response.body);
     bool changed = false;
-    const bool current = MGlobals::StoreForSignIn(generation, [&] {
+    const bool current = m_state.storeForSignIn(generation, [&] {
         changed = StoreTokens(MUtils::GetStringBetween(text, kAccessTokenMarker, kQuote),
                               MUtils::GetStringBetween(text, kRefreshTokenMarker, kQuote),
-                              g_OnlineOneNoteAccessToken.load());
+                              m_state.accessToken.load());
         // A code is single-use: whatever the answer, it is spent. Trying it again
         // would only be refused, and an old code left behind would be exchanged
         // (and refused, signing the user out) the next time a refresh leaves the
         // access token empty.
-        g_OnlineOneNoteCode.compareExchange(code, QString());
+        m_state.code.compareExchange(code, QString());
     });
     FinishTokenAnswer(current, verdict, changed);
 }
@@ -96,29 +95,30 @@ void MThreadOnlineOneNote::RefreshTokens()
     // A request cut short by shut-down says nothing about the tokens.
     if (StopRequested())
         return;
-    if (MProblems::Has(MProblem::ClientRejected))
+    if (m_state.hasProblem(MProblem::ClientRejected))
         return;
-    const quint64 generation = g_SignInGeneration.load();
-    const QString refreshToken = g_OnlineOneNoteRefreshToken.load();
+    const quint64 generation = m_state.signInGeneration.load();
+    const QString refreshToken = m_state.refreshToken.load();
     if (refreshToken.isEmpty())
         return;
 
     // Until a new access token arrives the account reads as not connected.
-    const QString previousAccessToken = g_OnlineOneNoteAccessToken.exchange(QString());
-    const platform::HttpResponse response = Send(SyncRequests::TokenRequest({
-        {"grant_type", QStringLiteral("refresh_token")},
-        {"client_id", g_OnlineOneNoteClientId.load()},
-        {"refresh_token", refreshToken},
-        {"redirect_uri", g_RedirectAddress.load()},
-    }));
+    const QString previousAccessToken = m_state.accessToken.exchange(QString());
+    const platform::HttpResponse response = Send(SyncRequests::TokenRequest(
+        m_state.identityRoot.load(), {
+                                         {"grant_type", QStringLiteral("refresh_token")},
+                                         {"client_id", m_state.clientId.load()},
+                                         {"refresh_token", refreshToken},
+                                         {"redirect_uri", m_state.redirectAddress.load()},
+                                     }));
     const SyncRequests::TokenVerdict verdict = SyncRequests::ReadTokenVerdict(response);
     if (verdict == SyncRequests::TokenVerdict::PassingFailure) {
         if (StopRequested()) {
             // Leave the credentials as they were for whoever saves them at exit,
             // unless they have been cleared meanwhile.
-            MGlobals::StoreForSignIn(generation, [&] {
-                if (g_OnlineOneNoteAccessToken.load().isEmpty())
-                    g_OnlineOneNoteAccessToken.store(previousAccessToken);
+            m_state.storeForSignIn(generation, [&] {
+                if (m_state.accessToken.load().isEmpty())
+                    m_state.accessToken.store(previousAccessToken);
             });
             return;
         }
@@ -130,7 +130,7 @@ void MThreadOnlineOneNote::RefreshTokens()
     if (verdict == SyncRequests::TokenVerdict::ClientRejected) {
         // The refresh token is still good once the client id is put right, and the
         // worker's cycle refreshes with it then. Nothing changed worth saving.
-        MProblems::Raise(MProblem::ClientRejected);
+        m_state.raiseProblem(MProblem::ClientRejected);
         return;
     }
 
@@ -140,7 +140,7 @@ void MThreadOnlineOneNote::RefreshTokens()
                              ? QString()
                              : MUtils::DecodeUtf8Strict(response.body);
     bool changed = false;
-    const bool current = MGlobals::StoreForSignIn(generation, [&] {
+    const bool current = m_state.storeForSignIn(generation, [&] {
         changed = StoreTokens(MUtils::GetStringBetween(text, kAccessTokenMarker, kQuote),
                               MUtils::GetStringBetween(text, kRefreshTokenMarker, kQuote),
                               previousAccessToken);
@@ -150,14 +150,14 @@ void MThreadOnlineOneNote::RefreshTokens()
 
 void MThreadOnlineOneNote::RetrieveUserIdByToken()
 {
-    const quint64 generation = g_SignInGeneration.load();
-    const QString accessToken = g_OnlineOneNoteAccessToken.load();
+    const quint64 generation = m_state.signInGeneration.load();
+    const QString accessToken = m_state.accessToken.load();
     if (accessToken.isEmpty())
         return;
 
     // Always the signed-in user's own address, whatever user id is stored.
-    const platform::HttpResponse response =
-        Send(SyncRequests::GraphGet(g_GraphRoot.load() + QStringLiteral("/v1.0/me"), accessToken));
+    const platform::HttpResponse response = Send(
+        SyncRequests::GraphGet(m_state.graphRoot.load() + QStringLiteral("/v1.0/me"), accessToken));
     if (response.transportError) {
         m_userIdRetry.failed(m_clock());
         RefreshTokens();
@@ -176,8 +176,8 @@ void MThreadOnlineOneNote::RetrieveUserIdByToken()
     else
         m_userIdRetry.succeeded();
     bool changed = false;
-    MGlobals::StoreForSignIn(generation,
-                             [&] { changed = g_OnlineOneNoteUserId.exchange(userId) != userId; });
+    m_state.storeForSignIn(generation,
+                           [&] { changed = m_state.userId.exchange(userId) != userId; });
     if (changed)
-        MGlobals::SaveConfig();
+        m_state.saveConfig();
 }

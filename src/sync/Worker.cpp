@@ -1,4 +1,3 @@
-#include "app/MGlobals.h"
 #include "sync/MThreadOnlineOneNote.h"
 
 #include <QDateTime>
@@ -10,10 +9,15 @@ qint64 MThreadOnlineOneNote::SystemClock()
     return QDateTime::currentSecsSinceEpoch();
 }
 
-MThreadOnlineOneNote::MThreadOnlineOneNote(std::shared_ptr<platform::HttpTransport> transport,
+MThreadOnlineOneNote::MThreadOnlineOneNote(SyncState state,
+                                           std::unique_ptr<platform::HttpTransport> transport,
                                            Clock clock)
-    : m_transport(std::move(transport)), m_clock(std::move(clock))
-{}
+    : m_state(std::move(state)), m_transport(std::move(transport)), m_clock(std::move(clock))
+{
+    Q_ASSERT(m_transport && m_clock);
+    Q_ASSERT(m_state.saveConfig && m_state.storeForSignIn && m_state.raiseProblem &&
+             m_state.hasProblem);
+}
 
 MThreadOnlineOneNote::~MThreadOnlineOneNote()
 {
@@ -57,7 +61,8 @@ void MThreadOnlineOneNote::RunCycle()
 {
     // A new sign-in owes nothing to the failures of the one before: its user id is
     // fetched at once, not minutes later.
-    if (const quint64 generation = g_SignInGeneration.load(); generation != m_signInGeneration) {
+    if (const quint64 generation = m_state.signInGeneration.load();
+        generation != m_signInGeneration) {
         m_signInGeneration = generation;
         m_refreshRetry.succeeded();
         m_userIdRetry.succeeded();
@@ -65,15 +70,15 @@ void MThreadOnlineOneNote::RunCycle()
     // Each test reads the variables afresh, so that what an earlier step has just
     // obtained is used in the same cycle: a code exchange is followed at once by the
     // user id, and the user id by the page.
-    if (g_OnlineOneNoteAccessToken.load().isEmpty() && !g_OnlineOneNoteCode.load().isEmpty())
+    if (m_state.accessToken.load().isEmpty() && !m_state.code.load().isEmpty())
         RetrieveTokensByCode();
     if (RefreshRetryDue())
         RefreshTokens();
-    if (g_OnlineOneNoteUserId.load().isEmpty()) {
+    if (m_state.userId.load().isEmpty()) {
         // A service that keeps failing is not asked every second.
         if (m_userIdRetry.due(m_clock()))
             RetrieveUserIdByToken();
-        g_Ticks = 0;
+        m_state.ticks = 0;
     }
     GetPinlarkPageHtml();
 }
@@ -83,8 +88,8 @@ bool MThreadOnlineOneNote::RefreshRetryDue() const
     // A refresh that got no answer left the refresh token in place and the access
     // token empty. Nothing else would ever refresh again, because only a failing
     // Graph request does so and none is sent without an access token.
-    return g_OnlineOneNoteAccessToken.load().isEmpty() && g_OnlineOneNoteCode.load().isEmpty() &&
-           !g_OnlineOneNoteRefreshToken.load().isEmpty() && m_refreshRetry.due(m_clock());
+    return m_state.accessToken.load().isEmpty() && m_state.code.load().isEmpty() &&
+           !m_state.refreshToken.load().isEmpty() && m_refreshRetry.due(m_clock());
 }
 
 platform::HttpResponse MThreadOnlineOneNote::Send(const platform::HttpRequest &request)
@@ -95,6 +100,6 @@ platform::HttpResponse MThreadOnlineOneNote::Send(const platform::HttpRequest &r
     // No status at all: the network or the service is out of reach, which the user
     // should see as "offline, retrying" rather than as signed out.
     if (!StopRequested())
-        g_ServiceUnreachable = response.transportError && response.status == 0;
+        m_state.serviceUnreachable = response.transportError && response.status == 0;
     return response;
 }

@@ -1,54 +1,111 @@
 #include "SyncFixture.h"
 
-#include "app/MConfig.h"
-#include "app/MGlobals.h"
-#include "app/MProblems.h"
-
-#include <QFile>
-
 const QByteArray SyncFixture::kPageHtml = "<html><body><h1>Tab</h1><p>Item</p></body></html>";
 
-void SyncFixture::reset()
+SyncFixture::SyncFixture()
 {
-    worker.reset();
-    transport = std::make_shared<ScriptedTransport>();
-    worker = std::make_unique<MThreadOnlineOneNote>(transport, [this] { return now; });
-    now = kStart;
-
-    for (MShared<QString> *variable :
-         {&g_OnlineOneNoteAccessToken, &g_OnlineOneNoteRefreshToken, &g_OnlineOneNoteAccountId,
-          &g_OnlineOneNoteUserId, &g_OnlineOneNoteCode, &g_OnlineOneNoteLastAccess,
-          &g_PinlarkPageId, &g_PinlarkPageLastModified, &g_PinlarkPageClientUrl,
-          &g_PinlarkPageWebUrl, &g_PinlarkPageHtml, &g_LastPageDownload})
-        variable->store(QString());
-    g_Ticks = 0;
-    g_PinlarkPageMissing = false;
-    g_ServiceUnreachable = false;
-    // Raised problems would hold requests back in the next case.
-    for (const MProblem problem : MProblems::kAll)
-        MProblems::Clear(problem);
-    g_OnlineOneNoteClientId.store(QStringLiteral("client-1"));
-    g_IdentityRoot.store(QStringLiteral("https://login.test"));
-    g_RedirectAddress.store(QStringLiteral("https://login.test/oauth20_desktop.srf"));
-    g_GraphRoot.store(QStringLiteral("https://graph.test"));
-
-    const QString configPath = m_dir.filePath(QStringLiteral("zanapp.plist"));
-    QFile::remove(configPath);
-    g_ConfigFilePath.store(configPath);
+    auto scripted = std::make_unique<ScriptedTransport>();
+    transport = scripted.get();
+    worker = std::make_unique<MThreadOnlineOneNote>(state(), std::move(scripted),
+                                                    [this] { return now; });
 }
 
-void SyncFixture::signIn(const QString &accessToken, const QString &refreshToken,
-                         const QString &userId, const QString &pageId)
+SyncFixture::~SyncFixture()
 {
-    g_OnlineOneNoteAccessToken.store(accessToken);
-    g_OnlineOneNoteRefreshToken.store(refreshToken);
-    g_OnlineOneNoteUserId.store(userId);
-    g_PinlarkPageId.store(pageId);
+    // The worker's thread may still be saving through this fixture.
+    worker.reset();
+}
+
+SyncState SyncFixture::state()
+{
+    return {
+        .accessToken = accessToken,
+        .refreshToken = refreshToken,
+        .userId = userId,
+        .code = code,
+        .clientId = clientId,
+        .identityRoot = identityRoot,
+        .redirectAddress = redirectAddress,
+        .graphRoot = graphRoot,
+        .pageId = pageId,
+        .pageLastModified = pageLastModified,
+        .pageClientUrl = pageClientUrl,
+        .pageWebUrl = pageWebUrl,
+        .pageHtml = pageHtml,
+        .lastAccess = lastAccess,
+        .lastPageDownload = lastPageDownload,
+        .ticks = ticks,
+        .syncBusy = syncBusy,
+        .serviceUnreachable = serviceUnreachable,
+        .pageMissing = pageMissing,
+        .signInGeneration = signInGeneration,
+        .saveConfig = [this] { saveConfig(); },
+        .storeForSignIn =
+            [this](quint64 generation, const std::function<void()> &store) {
+                return storeForSignIn(generation, store);
+            },
+        .raiseProblem =
+            [this](MProblem problem) { problems.fetch_or(static_cast<unsigned>(problem)); },
+        .hasProblem =
+            [this](MProblem problem) {
+                return (problems.load() & static_cast<unsigned>(problem)) != 0;
+            },
+    };
+}
+
+void SyncFixture::signIn(const QString &accessTokenValue, const QString &refreshTokenValue,
+                         const QString &userIdValue, const QString &pageIdValue)
+{
+    accessToken.store(accessTokenValue);
+    refreshToken.store(refreshTokenValue);
+    userId.store(userIdValue);
+    pageId.store(pageIdValue);
+}
+
+void SyncFixture::clearCredentials()
+{
+    {
+        std::lock_guard lock(m_signInMutex);
+        for (MShared<QString> *variable : {&code, &accessToken, &refreshToken, &userId})
+            variable->store(QString());
+        ++signInGeneration;
+    }
+    saveConfig();
+}
+
+void SyncFixture::clearProblem(MProblem problem)
+{
+    problems.fetch_and(~static_cast<unsigned>(problem));
+}
+
+bool SyncFixture::settingsWritten() const
+{
+    std::lock_guard lock(m_saveMutex);
+    return m_written;
 }
 
 QString SyncFixture::saved(const char *key) const
 {
-    return MConfig(g_ConfigFilePath.load()).ReadValueDefStr(QLatin1String(key), QString());
+    std::lock_guard lock(m_saveMutex);
+    return m_saved.value(QLatin1String(key));
+}
+
+void SyncFixture::saveConfig()
+{
+    std::lock_guard lock(m_saveMutex);
+    m_written = true;
+    m_saved = {{QStringLiteral("OnlineOneNoteAccessToken"), accessToken.load()},
+               {QStringLiteral("OnlineOneNoteRefreshToken"), refreshToken.load()},
+               {QStringLiteral("OnlineOneNoteUserId"), userId.load()}};
+}
+
+bool SyncFixture::storeForSignIn(quint64 generation, const std::function<void()> &store)
+{
+    std::lock_guard lock(m_signInMutex);
+    if (signInGeneration.load() != generation)
+        return false;
+    store();
+    return true;
 }
 
 ScriptedAnswer SyncFixture::HealthyService(const platform::HttpRequest &request)

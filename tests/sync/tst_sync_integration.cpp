@@ -4,11 +4,10 @@
 
 #include "StandIn.h"
 #include "SyncFixture.h"
-#include "app/MGlobals.h"
-#include "app/MProblems.h"
 
 #include <QFile>
 #include <QTest>
+#include <optional>
 
 class TestSyncIntegration : public QObject
 {
@@ -16,7 +15,7 @@ class TestSyncIntegration : public QObject
 
 private slots:
     void initTestCase();
-    void init() { m_fx.reset(); }
+    void init() { m_fx.emplace(); }
     void cleanup() { m_worker.reset(); }
 
     void signInLeadsToTheBoardPage();
@@ -34,7 +33,7 @@ private:
     void signIn();
     int pageListRequests() const;
 
-    SyncFixture m_fx;
+    std::optional<SyncFixture> m_fx;
     QTemporaryDir m_dir;
     QString m_pageFile;
     std::unique_ptr<StandIn> m_standIn;
@@ -57,20 +56,20 @@ bool TestSyncIntegration::start(const QStringList &arguments)
         qWarning("%s", qPrintable(m_standIn->errorString()));
         return false;
     }
-    g_IdentityRoot.store(m_standIn->root());
-    g_GraphRoot.store(m_standIn->root());
-    g_RedirectAddress.store(m_standIn->redirectAddress());
-    m_worker = std::make_unique<MThreadOnlineOneNote>(std::make_shared<platform::CurlTransport>(),
-                                                      [this] { return m_fx.now; });
+    m_fx->identityRoot.store(m_standIn->root());
+    m_fx->graphRoot.store(m_standIn->root());
+    m_fx->redirectAddress.store(m_standIn->redirectAddress());
+    m_worker = std::make_unique<MThreadOnlineOneNote>(
+        m_fx->state(), std::make_unique<platform::CurlTransport>(), [this] { return m_fx->now; });
     return true;
 }
 
 void TestSyncIntegration::signIn()
 {
-    g_OnlineOneNoteCode.store(m_standIn->authorizationCode(g_OnlineOneNoteClientId.load()));
-    QVERIFY(!g_OnlineOneNoteCode.load().isEmpty());
+    m_fx->code.store(m_standIn->authorizationCode(m_fx->clientId.load()));
+    QVERIFY(!m_fx->code.load().isEmpty());
     m_worker->RunCycle();
-    QVERIFY(g_PinlarkPageHtml.exchange(QString()).contains(QLatin1String("Hello there, friend")));
+    QVERIFY(m_fx->pageHtml.exchange(QString()).contains(QLatin1String("Hello there, friend")));
 }
 
 int TestSyncIntegration::pageListRequests() const
@@ -87,18 +86,18 @@ int TestSyncIntegration::pageListRequests() const
 void TestSyncIntegration::signInLeadsToTheBoardPage()
 {
     QVERIFY(start());
-    g_OnlineOneNoteCode.store(m_standIn->authorizationCode(g_OnlineOneNoteClientId.load()));
+    m_fx->code.store(m_standIn->authorizationCode(m_fx->clientId.load()));
 
     m_worker->RunCycle();
 
-    QVERIFY(!g_OnlineOneNoteAccessToken.load().isEmpty());
-    QVERIFY(!g_OnlineOneNoteRefreshToken.load().isEmpty());
-    QCOMPARE(g_OnlineOneNoteUserId.load(), QStringLiteral("5c1f3e8a9b2d4f60"));
-    QVERIFY(!g_PinlarkPageId.load().isEmpty());
-    QVERIFY(!g_PinlarkPageClientUrl.load().isEmpty());
-    QVERIFY(g_PinlarkPageLastModified.load().endsWith(QLatin1String(" +0000")));
-    QVERIFY(g_PinlarkPageHtml.load().contains(QLatin1String("Hello there, friend")));
-    QCOMPARE(m_fx.saved("OnlineOneNoteUserId"), g_OnlineOneNoteUserId.load());
+    QVERIFY(!m_fx->accessToken.load().isEmpty());
+    QVERIFY(!m_fx->refreshToken.load().isEmpty());
+    QCOMPARE(m_fx->userId.load(), QStringLiteral("5c1f3e8a9b2d4f60"));
+    QVERIFY(!m_fx->pageId.load().isEmpty());
+    QVERIFY(!m_fx->pageClientUrl.load().isEmpty());
+    QVERIFY(m_fx->pageLastModified.load().endsWith(QLatin1String(" +0000")));
+    QVERIFY(m_fx->pageHtml.load().contains(QLatin1String("Hello there, friend")));
+    QCOMPARE(m_fx->saved("OnlineOneNoteUserId"), m_fx->userId.load());
     QCOMPARE(m_standIn->counts().value(QStringLiteral("/common/oauth2/v2.0/token")), 1);
 }
 
@@ -106,51 +105,51 @@ void TestSyncIntegration::expiredAccessTokenIsRefreshedForTheNextStep()
 {
     QVERIFY(start());
     signIn();
-    const QString firstToken = g_OnlineOneNoteAccessToken.load();
+    const QString firstToken = m_fx->accessToken.load();
     QVERIFY(m_standIn->expireTokens());
 
-    m_fx.now += 120;
+    m_fx->now += 120;
     m_worker->RunCycle();
-    QVERIFY(g_PinlarkPageHtml.load().isEmpty());
-    QVERIFY(!g_OnlineOneNoteAccessToken.load().isEmpty());
-    QVERIFY(g_OnlineOneNoteAccessToken.load() != firstToken);
+    QVERIFY(m_fx->pageHtml.load().isEmpty());
+    QVERIFY(!m_fx->accessToken.load().isEmpty());
+    QVERIFY(m_fx->accessToken.load() != firstToken);
 
-    m_fx.now += 120;
+    m_fx->now += 120;
     m_worker->RunCycle();
-    QVERIFY(g_PinlarkPageHtml.load().contains(QLatin1String("Hello there, friend")));
+    QVERIFY(m_fx->pageHtml.load().contains(QLatin1String("Hello there, friend")));
 }
 
 void TestSyncIntegration::refreshCommandForcesTheNextDownload()
 {
     QVERIFY(start());
     signIn();
-    m_fx.now += 5;
+    m_fx->now += 5;
     m_worker->RunCycle();
-    QVERIFY(g_PinlarkPageHtml.load().isEmpty());
+    QVERIFY(m_fx->pageHtml.load().isEmpty());
 
-    g_Ticks = 0;
-    m_fx.now += 1;
+    m_fx->ticks = 0;
+    m_fx->now += 1;
     m_worker->RunCycle();
-    QVERIFY(g_PinlarkPageHtml.load().contains(QLatin1String("Hello there, friend")));
+    QVERIFY(m_fx->pageHtml.load().contains(QLatin1String("Hello there, friend")));
 }
 
 void TestSyncIntegration::tokenServerFailureKeepsTheRefreshToken()
 {
     QVERIFY(start());
     signIn();
-    const QString refreshToken = g_OnlineOneNoteRefreshToken.load();
+    const QString refreshToken = m_fx->refreshToken.load();
     QVERIFY(m_standIn->expireTokens());
     QVERIFY(m_standIn->fault(QStringLiteral("/common/oauth2/v2.0/token"), 1, 503));
 
-    m_fx.now += 120;
+    m_fx->now += 120;
     m_worker->RunCycle();
-    QVERIFY(g_OnlineOneNoteAccessToken.load().isEmpty());
-    QCOMPARE(g_OnlineOneNoteRefreshToken.load(), refreshToken);
+    QVERIFY(m_fx->accessToken.load().isEmpty());
+    QCOMPARE(m_fx->refreshToken.load(), refreshToken);
 
     // The worker tries again by itself once the back-off has passed.
-    m_fx.now += MThreadOnlineOneNote::kRefreshRetryFirst;
+    m_fx->now += MThreadOnlineOneNote::kRefreshRetryFirst;
     m_worker->RunCycle();
-    QVERIFY(!g_OnlineOneNoteAccessToken.load().isEmpty());
+    QVERIFY(!m_fx->accessToken.load().isEmpty());
 }
 
 void TestSyncIntegration::refusalsAreNotRetried_data()
@@ -180,11 +179,11 @@ void TestSyncIntegration::refusalsAreNotRetried()
 
     QVERIFY(start(arguments));
     signIn();
-    const QString refreshToken = g_OnlineOneNoteRefreshToken.load();
+    const QString refreshToken = m_fx->refreshToken.load();
     if (refusal == QLatin1String("revoke"))
         QVERIFY(m_standIn->revokeRefreshTokens());
     if (refusal == QLatin1String("client"))
-        g_OnlineOneNoteClientId.store(QStringLiteral("7d0c9b1e-2f3a-4b5c-8d6e-0a1b2c3d4e5f"));
+        m_fx->clientId.store(QStringLiteral("7d0c9b1e-2f3a-4b5c-8d6e-0a1b2c3d4e5f"));
     if (refusal == QLatin1String("401"))
         QVERIFY(
             m_standIn->fault(tokenPath, 1, 401, QStringLiteral(R"({"error":"invalid_client"})")));
@@ -193,20 +192,20 @@ void TestSyncIntegration::refusalsAreNotRetried()
 
     // Ten minutes of cycles: the refused access token sends one refresh, and its
     // refusal no other.
-    for (const qint64 end = m_fx.now + 600; m_fx.now < end; m_fx.now += 1)
+    for (const qint64 end = m_fx->now + 600; m_fx->now < end; m_fx->now += 1)
         m_worker->RunCycle();
     QCOMPARE(m_standIn->counts().value(tokenPath), 1);
-    QCOMPARE(MProblems::Current(), problems);
-    QVERIFY(g_OnlineOneNoteAccessToken.load().isEmpty());
+    QCOMPARE(m_fx->problems.load(), problems);
+    QVERIFY(m_fx->accessToken.load().isEmpty());
     const bool kept = problems == static_cast<unsigned>(MProblem::ClientRejected);
-    QCOMPARE(g_OnlineOneNoteRefreshToken.load(), kept ? refreshToken : QString());
-    QCOMPARE(m_fx.saved("OnlineOneNoteRefreshToken"), kept ? refreshToken : QString());
+    QCOMPARE(m_fx->refreshToken.load(), kept ? refreshToken : QString());
+    QCOMPARE(m_fx->saved("OnlineOneNoteRefreshToken"), kept ? refreshToken : QString());
 
     // The settings put right: the kept refresh token renews the sign-in by itself.
-    MProblems::Clear(MProblem::ClientRejected);
-    g_OnlineOneNoteClientId.store(QStringLiteral("client-1"));
+    m_fx->clearProblem(MProblem::ClientRejected);
+    m_fx->clientId.store(QStringLiteral("client-1"));
     m_worker->RunCycle();
-    QCOMPARE(g_OnlineOneNoteAccessToken.load().isEmpty(), !kept);
+    QCOMPARE(m_fx->accessToken.load().isEmpty(), !kept);
 }
 
 void TestSyncIntegration::boardPagePastTwentyOthersIsFound()
@@ -222,15 +221,15 @@ void TestSyncIntegration::stopEndsAStalledRequest()
     signIn();
     QVERIFY(m_standIn->stall(QStringLiteral("/v1.0/me/onenote/pages/*"), 1, 600));
     QVERIFY(m_standIn->resetCounts());
-    g_Ticks = 0;
+    m_fx->ticks = 0;
 
     m_worker->Run();
     QTRY_VERIFY_WITH_TIMEOUT(!m_standIn->counts().isEmpty(), 10000);
     m_worker->Stop();
 
-    QVERIFY(!g_OnlineOneNoteAccessToken.load().isEmpty());
-    QVERIFY(!g_OnlineOneNoteRefreshToken.load().isEmpty());
-    QVERIFY(g_PinlarkPageHtml.load().isEmpty());
+    QVERIFY(!m_fx->accessToken.load().isEmpty());
+    QVERIFY(!m_fx->refreshToken.load().isEmpty());
+    QVERIFY(m_fx->pageHtml.load().isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestSyncIntegration)

@@ -2,10 +2,10 @@
 // lists, and which content answers reach the board.
 
 #include "SyncFixture.h"
-#include "app/MGlobals.h"
 #include "sync/MOLONUtils.h"
 
 #include <QTest>
+#include <optional>
 
 // Declared before the helpers: moc cannot see past their raw strings.
 class TestSyncPages : public QObject
@@ -13,7 +13,7 @@ class TestSyncPages : public QObject
     Q_OBJECT
 
 private slots:
-    void init() { m_fx.reset(); }
+    void init() { m_fx.emplace(); }
 
     void lookup_data();
     void lookup();
@@ -23,7 +23,7 @@ private slots:
     void openAddresses();
 
 private:
-    SyncFixture m_fx;
+    std::optional<SyncFixture> m_fx;
 };
 
 namespace {
@@ -124,25 +124,25 @@ void TestSyncPages::lookup()
     QFETCH(QStringList, asked);
     QFETCH(QString, pageId);
 
-    m_fx.signIn(QStringLiteral("A1"), QStringLiteral("R1"), QStringLiteral("U1"));
-    m_fx.transport->script(answers);
+    m_fx->signIn(QStringLiteral("A1"), QStringLiteral("R1"), QStringLiteral("U1"));
+    m_fx->transport->script(answers);
 
-    m_fx.worker->SectionPageFilter(QStringLiteral("Pinlark"), QStringLiteral("Pinlark"));
+    m_fx->worker->SectionPageFilter(QStringLiteral("Pinlark"), QStringLiteral("Pinlark"));
 
     QStringList urls;
-    for (const platform::HttpRequest &request : m_fx.transport->requests())
+    for (const platform::HttpRequest &request : m_fx->transport->requests())
         urls << QString(request.url).remove(kOneNote);
     QCOMPARE(urls, asked);
-    QCOMPARE(g_PinlarkPageId.load(), pageId);
-    QCOMPARE(g_PinlarkPageClientUrl.load(),
+    QCOMPARE(m_fx->pageId.load(), pageId);
+    QCOMPARE(m_fx->pageClientUrl.load(),
              pageId.isEmpty() ? QString() : QStringLiteral("onenote:") + pageId);
-    QCOMPARE(g_PinlarkPageWebUrl.load(),
+    QCOMPARE(m_fx->pageWebUrl.load(),
              pageId.isEmpty() ? QString() : QStringLiteral("https://web.test/") + pageId);
     // The board tells the user to make the page only when an answer said it is not there.
-    QCOMPARE(g_PinlarkPageMissing.load(), pageId.isEmpty());
-    QCOMPARE(g_PinlarkPageLastModified.load(),
+    QCOMPARE(m_fx->pageMissing.load(), pageId.isEmpty());
+    QCOMPARE(m_fx->pageLastModified.load(),
              pageId.isEmpty() ? QString() : QStringLiteral("2024-05-01 08:30:15 +0000"));
-    QCOMPARE(g_OnlineOneNoteAccessToken.load(), QStringLiteral("A1"));
+    QCOMPARE(m_fx->accessToken.load(), QStringLiteral("A1"));
 }
 
 void TestSyncPages::content_data()
@@ -182,19 +182,19 @@ void TestSyncPages::content()
     QFETCH(QString, pageId);
     QFETCH(QString, accessToken);
 
-    m_fx.signIn(QStringLiteral("A1"), QStringLiteral("R1"), QStringLiteral("U1"),
-                QStringLiteral("P1"));
-    g_PinlarkPageHtml.store(QStringLiteral("untaken"));
-    m_fx.transport->script({answer});
-    m_fx.transport->fallback = &SyncFixture::HealthyService;
+    m_fx->signIn(QStringLiteral("A1"), QStringLiteral("R1"), QStringLiteral("U1"),
+                 QStringLiteral("P1"));
+    m_fx->pageHtml.store(QStringLiteral("untaken"));
+    m_fx->transport->script({answer});
+    m_fx->transport->fallback = &SyncFixture::HealthyService;
 
-    m_fx.worker->GetPinlarkPageHtml();
+    m_fx->worker->GetPinlarkPageHtml();
 
-    QCOMPARE(g_PinlarkPageHtml.load(), html);
-    QCOMPARE(g_PinlarkPageId.load(), pageId);
-    QCOMPARE(g_OnlineOneNoteAccessToken.load(), accessToken);
-    QCOMPARE(g_LastPageDownload.load().isEmpty(), html == u"untaken");
-    QVERIFY(!g_SyncBusy);
+    QCOMPARE(m_fx->pageHtml.load(), html);
+    QCOMPARE(m_fx->pageId.load(), pageId);
+    QCOMPARE(m_fx->accessToken.load(), accessToken);
+    QCOMPARE(m_fx->lastPageDownload.load().isEmpty(), html == u"untaken");
+    QVERIFY(!m_fx->syncBusy);
 }
 
 void TestSyncPages::openAddresses_data()

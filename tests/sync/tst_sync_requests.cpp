@@ -1,10 +1,9 @@
 // The exact requests the worker sends: bodies, headers, addresses and escaping.
 
 #include "SyncFixture.h"
-#include "app/MGlobals.h"
-#include "sync/DateText.h"
 
 #include <QTest>
+#include <optional>
 
 using platform::HttpRequest;
 using Headers = QList<std::pair<QByteArray, QByteArray>>;
@@ -14,17 +13,15 @@ class TestSyncRequests : public QObject
     Q_OBJECT
 
 private slots:
-    void init() { m_fx.reset(); }
+    void init() { m_fx.emplace(); }
 
     void tokenRequests_data();
     void tokenRequests();
     void graphRequests_data();
     void graphRequests();
-    void dateText_data();
-    void dateText();
 
 private:
-    SyncFixture m_fx;
+    std::optional<SyncFixture> m_fx;
 };
 
 void TestSyncRequests::tokenRequests_data()
@@ -56,14 +53,14 @@ void TestSyncRequests::tokenRequests()
     QFETCH(QByteArray, body);
 
     if (byCode) {
-        g_OnlineOneNoteCode.store(secret);
-        m_fx.worker->RetrieveTokensByCode();
+        m_fx->code.store(secret);
+        m_fx->worker->RetrieveTokensByCode();
     } else {
-        g_OnlineOneNoteRefreshToken.store(secret);
-        m_fx.worker->RefreshTokens();
+        m_fx->refreshToken.store(secret);
+        m_fx->worker->RefreshTokens();
     }
 
-    const QList<HttpRequest> sent = m_fx.transport->requests();
+    const QList<HttpRequest> sent = m_fx->transport->requests();
     QCOMPARE(sent.size(), 1);
     const HttpRequest &request = sent.first();
     QCOMPARE(request.method, QByteArray("POST"));
@@ -107,24 +104,24 @@ void TestSyncRequests::graphRequests()
     QFETCH(QString, userId);
     QFETCH(QString, url);
 
-    m_fx.signIn(QStringLiteral("A+1/="), QStringLiteral("R1"), userId, QStringLiteral("0-P!1"));
+    m_fx->signIn(QStringLiteral("A+1/="), QStringLiteral("R1"), userId, QStringLiteral("0-P!1"));
     switch (call) {
     case GraphCall::UserId:
-        m_fx.worker->RetrieveUserIdByToken();
+        m_fx->worker->RetrieveUserIdByToken();
         break;
     case GraphCall::SectionQuery:
-        m_fx.worker->SectionPageFilter(QStringLiteral("Pinlark"), QStringLiteral("Pinlark"));
+        m_fx->worker->SectionPageFilter(QStringLiteral("Pinlark"), QStringLiteral("Pinlark"));
         break;
     case GraphCall::PageList:
-        m_fx.worker->SectionPageGetSectionAllPages(QStringLiteral("0-S!1"),
-                                                   QStringLiteral("pinlark"));
+        m_fx->worker->SectionPageGetSectionAllPages(QStringLiteral("0-S!1"),
+                                                    QStringLiteral("pinlark"));
         break;
     case GraphCall::Content:
-        m_fx.worker->GetPinlarkPageHtml();
+        m_fx->worker->GetPinlarkPageHtml();
         break;
     }
 
-    const QList<HttpRequest> sent = m_fx.transport->requests();
+    const QList<HttpRequest> sent = m_fx->transport->requests();
     QVERIFY(!sent.isEmpty());
     const HttpRequest &request = sent.first();
     QCOMPARE(request.method, QByteArray("GET"));
@@ -133,30 +130,6 @@ void TestSyncRequests::graphRequests()
     QCOMPARE(request.headers, expected);
     QVERIFY(request.body.isEmpty());
     QCOMPARE(request.timeout.count(), 30);
-}
-
-void TestSyncRequests::dateText_data()
-{
-    QTest::addColumn<QString>("serviceText");
-    QTest::addColumn<QString>("dateText");
-
-    QTest::newRow("fraction and zone designator are ignored") << "2024-05-01T08:30:15.123Z"
-                                                              << "2024-05-01 08:30:15 +0000";
-    QTest::newRow("a time without fraction") << "1999-12-31T23:59:59Z"
-                                             << "1999-12-31 23:59:59 +0000";
-    QTest::newRow("text shorter than a date and time gives no date") << "2024-05-01T08:30"
-                                                                     << "";
-    QTest::newRow("a day that does not exist gives no date") << "2024-02-30T08:30:15Z"
-                                                             << "";
-    QTest::newRow("a sign where a digit belongs gives no date") << "+024-05-01T08:30:15Z"
-                                                                << "";
-}
-
-void TestSyncRequests::dateText()
-{
-    QFETCH(QString, serviceText);
-    QFETCH(QString, dateText);
-    QCOMPARE(MUtils::DateText(MUtils::DateFromDateTimeText(serviceText)), dateText);
 }
 
 QTEST_GUILESS_MAIN(TestSyncRequests)

@@ -3,11 +3,9 @@
 // answers that arrive after the sign-in window has cleared the credentials.
 
 #include "SyncFixture.h"
-#include "app/MGlobals.h"
-#include "app/MProblems.h"
 
-#include <QFile>
 #include <QTest>
+#include <optional>
 
 namespace {
 
@@ -21,11 +19,6 @@ unsigned Bits(MProblem problem)
     return static_cast<unsigned>(problem);
 }
 
-bool SettingsWritten()
-{
-    return QFile::exists(g_ConfigFilePath.load());
-}
-
 } // namespace
 
 class TestSyncTokens : public QObject
@@ -33,7 +26,7 @@ class TestSyncTokens : public QObject
     Q_OBJECT
 
 private slots:
-    void init() { m_fx.reset(); }
+    void init() { m_fx.emplace(); }
 
     void refreshAnswers_data();
     void refreshAnswers();
@@ -52,7 +45,7 @@ private slots:
     void answerAfterASignOutIsDropped();
 
 private:
-    SyncFixture m_fx;
+    std::optional<SyncFixture> m_fx;
 };
 
 void TestSyncTokens::refreshAnswers_data()
@@ -103,17 +96,17 @@ void TestSyncTokens::refreshAnswers()
     QFETCH(bool, saved);
     QFETCH(unsigned, problems);
 
-    m_fx.signIn(QStringLiteral("A1"), QStringLiteral("R1"), QStringLiteral("U1"));
-    m_fx.transport->script({answer});
+    m_fx->signIn(QStringLiteral("A1"), QStringLiteral("R1"), QStringLiteral("U1"));
+    m_fx->transport->script({answer});
 
-    m_fx.worker->RefreshTokens();
+    m_fx->worker->RefreshTokens();
 
-    QCOMPARE(g_OnlineOneNoteAccessToken.load(), accessToken);
-    QCOMPARE(g_OnlineOneNoteRefreshToken.load(), refreshToken);
-    QCOMPARE(SettingsWritten(), saved);
-    QCOMPARE(m_fx.saved("OnlineOneNoteAccessToken"), saved ? accessToken : QString());
-    QCOMPARE(m_fx.saved("OnlineOneNoteRefreshToken"), saved ? refreshToken : QString());
-    QCOMPARE(MProblems::Current(), problems);
+    QCOMPARE(m_fx->accessToken.load(), accessToken);
+    QCOMPARE(m_fx->refreshToken.load(), refreshToken);
+    QCOMPARE(m_fx->settingsWritten(), saved);
+    QCOMPARE(m_fx->saved("OnlineOneNoteAccessToken"), saved ? accessToken : QString());
+    QCOMPARE(m_fx->saved("OnlineOneNoteRefreshToken"), saved ? refreshToken : QString());
+    QCOMPARE(m_fx->problems.load(), problems);
 }
 
 void TestSyncTokens::codeExchangeAnswers_data()
@@ -149,39 +142,39 @@ void TestSyncTokens::codeExchangeAnswers()
     QFETCH(int, requestsInNextCycle);
     QFETCH(unsigned, problems);
 
-    g_OnlineOneNoteCode.store(QStringLiteral("C1"));
-    g_OnlineOneNoteUserId.store(QStringLiteral("U1"));
-    g_Ticks = m_fx.now;
-    m_fx.transport->script({answer});
+    m_fx->code.store(QStringLiteral("C1"));
+    m_fx->userId.store(QStringLiteral("U1"));
+    m_fx->ticks = m_fx->now;
+    m_fx->transport->script({answer});
 
-    m_fx.worker->RetrieveTokensByCode();
-    QCOMPARE(g_OnlineOneNoteAccessToken.load(), accessToken);
-    QCOMPARE(g_OnlineOneNoteCode.load(), code);
-    QCOMPARE(MProblems::Current(), problems);
+    m_fx->worker->RetrieveTokensByCode();
+    QCOMPARE(m_fx->accessToken.load(), accessToken);
+    QCOMPARE(m_fx->code.load(), code);
+    QCOMPARE(m_fx->problems.load(), problems);
 
-    m_fx.transport->clearRequests();
-    m_fx.now += 1;
-    m_fx.worker->RunCycle();
-    QCOMPARE(m_fx.transport->requests().size(), requestsInNextCycle);
+    m_fx->transport->clearRequests();
+    m_fx->now += 1;
+    m_fx->worker->RunCycle();
+    QCOMPARE(m_fx->transport->requests().size(), requestsInNextCycle);
 }
 
 void TestSyncTokens::nothingToSendChangesNothing()
 {
-    g_OnlineOneNoteAccessToken.store(QStringLiteral("A1"));
-    m_fx.worker->RetrieveTokensByCode(); // no code
-    m_fx.worker->RefreshTokens();        // no refresh token
-    QVERIFY(m_fx.transport->requests().isEmpty());
-    QCOMPARE(g_OnlineOneNoteAccessToken.load(), QStringLiteral("A1"));
+    m_fx->accessToken.store(QStringLiteral("A1"));
+    m_fx->worker->RetrieveTokensByCode(); // no code
+    m_fx->worker->RefreshTokens();        // no refresh token
+    QVERIFY(m_fx->transport->requests().isEmpty());
+    QCOMPARE(m_fx->accessToken.load(), QStringLiteral("A1"));
 }
 
 void TestSyncTokens::refreshEmptiesTheAccessTokenBeforeSending()
 {
-    m_fx.signIn(QStringLiteral("A1"), QStringLiteral("R1"), QStringLiteral("U1"));
+    m_fx->signIn(QStringLiteral("A1"), QStringLiteral("R1"), QStringLiteral("U1"));
     QString seenDuringRequest = QStringLiteral("unset");
-    m_fx.transport->onSend = [&](const platform::HttpRequest &) {
-        seenDuringRequest = g_OnlineOneNoteAccessToken.load();
+    m_fx->transport->onSend = [&](const platform::HttpRequest &) {
+        seenDuringRequest = m_fx->accessToken.load();
     };
-    m_fx.worker->RefreshTokens();
+    m_fx->worker->RefreshTokens();
     QCOMPARE(seenDuringRequest, QString());
 }
 
@@ -217,57 +210,57 @@ void TestSyncTokens::refreshIsRetriedOnlyAfterPassingFailures()
     // Signed in, Graph out of reach: the page download fails and refreshes, the
     // token endpoint gives `answer`, and from then on only the worker's own
     // retries refresh.
-    m_fx.signIn(QStringLiteral("A1"), QStringLiteral("R1"), QStringLiteral("U1"),
-                QStringLiteral("P1"));
+    m_fx->signIn(QStringLiteral("A1"), QStringLiteral("R1"), QStringLiteral("U1"),
+                 QStringLiteral("P1"));
     QList<qint64> sentAt;
-    m_fx.transport->fallback = [&](const platform::HttpRequest &request) {
+    m_fx->transport->fallback = [&](const platform::HttpRequest &request) {
         if (ScriptedTransport::Label(request) != QLatin1String("token:refresh_token"))
             return ScriptedAnswer::noAnswer();
-        sentAt << m_fx.now - SyncFixture::kStart;
+        sentAt << m_fx->now - SyncFixture::kStart;
         return answer;
     };
 
-    for (; m_fx.now <= SyncFixture::kStart + 1000; ++m_fx.now)
-        m_fx.worker->RunCycle();
+    for (; m_fx->now <= SyncFixture::kStart + 1000; ++m_fx->now)
+        m_fx->worker->RunCycle();
 
     QCOMPARE(sentAt, refreshAt);
-    QCOMPARE(g_OnlineOneNoteRefreshToken.load(), refreshToken);
-    QCOMPARE(MProblems::Current(), problems);
+    QCOMPARE(m_fx->refreshToken.load(), refreshToken);
+    QCOMPARE(m_fx->problems.load(), problems);
 
     // Once the settings are put right, the kept refresh token is used at once.
     if (problems == Bits(MProblem::ClientRejected)) {
-        MProblems::Clear(MProblem::ClientRejected);
+        m_fx->clearProblem(MProblem::ClientRejected);
         answer = ScriptedAnswer::reply(200, kBoth);
-        m_fx.worker->RunCycle();
+        m_fx->worker->RunCycle();
         QCOMPARE(sentAt.size(), 2);
-        QCOMPARE(g_OnlineOneNoteAccessToken.load(), QStringLiteral("A2"));
+        QCOMPARE(m_fx->accessToken.load(), QStringLiteral("A2"));
     }
 }
 
 void TestSyncTokens::backoffStartsOverAfterASuccess()
 {
-    m_fx.signIn(QString(), QStringLiteral("R1"), QStringLiteral("U1"), QStringLiteral("P1"));
-    g_Ticks = m_fx.now;
-    m_fx.transport->script({ScriptedAnswer::noAnswer(), ScriptedAnswer::noAnswer(),
-                            ScriptedAnswer::reply(200, kBoth)});
+    m_fx->signIn(QString(), QStringLiteral("R1"), QStringLiteral("U1"), QStringLiteral("P1"));
+    m_fx->ticks = m_fx->now;
+    m_fx->transport->script({ScriptedAnswer::noAnswer(), ScriptedAnswer::noAnswer(),
+                             ScriptedAnswer::reply(200, kBoth)});
     for (const qint64 at : {0, 10, 30}) {
-        m_fx.now = SyncFixture::kStart + at;
-        m_fx.worker->RunCycle();
+        m_fx->now = SyncFixture::kStart + at;
+        m_fx->worker->RunCycle();
     }
-    QCOMPARE(g_OnlineOneNoteAccessToken.load(), QStringLiteral("A2"));
+    QCOMPARE(m_fx->accessToken.load(), QStringLiteral("A2"));
 
     // The new access token is refused and the refresh gets no answer: the first
     // retry comes after 10 seconds again.
-    m_fx.transport->script({ScriptedAnswer::reply(401), ScriptedAnswer::noAnswer()});
-    m_fx.now = SyncFixture::kStart + 120;
-    m_fx.worker->RunCycle();
-    m_fx.transport->clearRequests();
-    m_fx.now += 9;
-    m_fx.worker->RunCycle();
-    QVERIFY(m_fx.transport->requests().isEmpty());
-    m_fx.now += 1;
-    m_fx.worker->RunCycle();
-    QCOMPARE(m_fx.transport->labels(), QStringList{"token:refresh_token"});
+    m_fx->transport->script({ScriptedAnswer::reply(401), ScriptedAnswer::noAnswer()});
+    m_fx->now = SyncFixture::kStart + 120;
+    m_fx->worker->RunCycle();
+    m_fx->transport->clearRequests();
+    m_fx->now += 9;
+    m_fx->worker->RunCycle();
+    QVERIFY(m_fx->transport->requests().isEmpty());
+    m_fx->now += 1;
+    m_fx->worker->RunCycle();
+    QCOMPARE(m_fx->transport->labels(), QStringList{"token:refresh_token"});
 }
 
 void TestSyncTokens::userIdAnswers_data()
@@ -292,11 +285,11 @@ void TestSyncTokens::userIdAnswers()
     QFETCH(QString, userId);
     QFETCH(QString, accessToken);
 
-    m_fx.signIn(QStringLiteral("A1"), QStringLiteral("R1"), QString());
-    m_fx.transport->script({answer, ScriptedAnswer::reply(200, kBoth)});
-    m_fx.worker->RetrieveUserIdByToken();
-    QCOMPARE(g_OnlineOneNoteUserId.load(), userId);
-    QCOMPARE(g_OnlineOneNoteAccessToken.load(), accessToken);
+    m_fx->signIn(QStringLiteral("A1"), QStringLiteral("R1"), QString());
+    m_fx->transport->script({answer, ScriptedAnswer::reply(200, kBoth)});
+    m_fx->worker->RetrieveUserIdByToken();
+    QCOMPARE(m_fx->userId.load(), userId);
+    QCOMPARE(m_fx->accessToken.load(), accessToken);
 }
 
 void TestSyncTokens::failingUserIdIsAskedWithBackoff_data()
@@ -327,33 +320,33 @@ void TestSyncTokens::failingUserIdIsAskedWithBackoff()
     QFETCH(QString, userId);
     QFETCH(bool, saved);
 
-    m_fx.signIn(QStringLiteral("A1"), QStringLiteral("R1"), QString(), QStringLiteral("P1"));
+    m_fx->signIn(QStringLiteral("A1"), QStringLiteral("R1"), QString(), QStringLiteral("P1"));
     QList<qint64> sentAt;
-    m_fx.transport->fallback = [&](const platform::HttpRequest &request) {
+    m_fx->transport->fallback = [&](const platform::HttpRequest &request) {
         const QString label = ScriptedTransport::Label(request);
         if (label.startsWith(QLatin1String("token:")))
             return ScriptedAnswer::reply(200, kBoth);
         if (label != QLatin1String("me"))
             return SyncFixture::HealthyService(request);
-        sentAt << m_fx.now - SyncFixture::kStart;
+        sentAt << m_fx->now - SyncFixture::kStart;
         return answers.size() > 1 ? answers.takeFirst() : answers.first();
     };
 
-    for (; m_fx.now < SyncFixture::kStart + 700; ++m_fx.now)
-        m_fx.worker->RunCycle();
+    for (; m_fx->now < SyncFixture::kStart + 700; ++m_fx->now)
+        m_fx->worker->RunCycle();
 
     QCOMPARE(sentAt, askedAt);
-    QCOMPARE(g_OnlineOneNoteUserId.load(), userId);
+    QCOMPARE(m_fx->userId.load(), userId);
     // An answer that changed nothing is not saved.
-    QCOMPARE(SettingsWritten(), saved);
+    QCOMPARE(m_fx->settingsWritten(), saved);
 
     // A new sign-in owes nothing to the old one's failures: its user id is asked
     // for in the same cycle as its code.
-    MGlobals::ClearCredentials();
-    g_OnlineOneNoteCode.store(QStringLiteral("C2"));
-    m_fx.transport->clearRequests();
-    m_fx.worker->RunCycle();
-    QCOMPARE(m_fx.transport->labels().mid(0, 2), (QStringList{"token:authorization_code", "me"}));
+    m_fx->clearCredentials();
+    m_fx->code.store(QStringLiteral("C2"));
+    m_fx->transport->clearRequests();
+    m_fx->worker->RunCycle();
+    QCOMPARE(m_fx->transport->labels().mid(0, 2), (QStringList{"token:authorization_code", "me"}));
 }
 
 void TestSyncTokens::answerAfterASignOutIsDropped_data()
@@ -381,39 +374,39 @@ void TestSyncTokens::answerAfterASignOutIsDropped()
     QFETCH(ScriptedAnswer, answer);
     QFETCH(QString, request);
 
-    m_fx.signIn(state[0], state[2], state[3], QStringLiteral("P1"));
-    g_OnlineOneNoteCode.store(state[1]);
-    g_Ticks = m_fx.now;
+    m_fx->signIn(state[0], state[2], state[3], QStringLiteral("P1"));
+    m_fx->code.store(state[1]);
+    m_fx->ticks = m_fx->now;
     // While the request is under way the sign-in window opens (clearing the
     // credentials) and hands over the new account's code.
     bool signedInAgain = false;
-    m_fx.transport->onSend = [&](const platform::HttpRequest &) {
+    m_fx->transport->onSend = [&](const platform::HttpRequest &) {
         if (std::exchange(signedInAgain, true))
             return;
-        MGlobals::ClearCredentials();
-        g_OnlineOneNoteCode.store(QStringLiteral("C2"));
+        m_fx->clearCredentials();
+        m_fx->code.store(QStringLiteral("C2"));
     };
-    m_fx.transport->script({answer});
-    m_fx.transport->fallback = &SyncFixture::HealthyService;
+    m_fx->transport->script({answer});
+    m_fx->transport->fallback = &SyncFixture::HealthyService;
 
-    m_fx.worker->RunCycle();
+    m_fx->worker->RunCycle();
 
-    QCOMPARE(m_fx.transport->labels(), QStringList{request});
+    QCOMPARE(m_fx->transport->labels(), QStringList{request});
     const QStringList cleared{"", "C2", "", ""};
-    QCOMPARE((QStringList{g_OnlineOneNoteAccessToken.load(), g_OnlineOneNoteCode.load(),
-                          g_OnlineOneNoteRefreshToken.load(), g_OnlineOneNoteUserId.load()}),
+    QCOMPARE((QStringList{m_fx->accessToken.load(), m_fx->code.load(), m_fx->refreshToken.load(),
+                          m_fx->userId.load()}),
              cleared);
-    QCOMPARE(m_fx.saved("OnlineOneNoteRefreshToken"), QString());
-    QCOMPARE(MProblems::Current(), 0u);
+    QCOMPARE(m_fx->saved("OnlineOneNoteRefreshToken"), QString());
+    QCOMPARE(m_fx->problems.load(), 0u);
 
     // The new account's code is exchanged in the next cycle.
-    m_fx.transport->clearRequests();
-    m_fx.now += 1;
-    m_fx.worker->RunCycle();
-    QCOMPARE(m_fx.transport->labels().value(0), QStringLiteral("token:authorization_code"));
-    QVERIFY(m_fx.transport->requests().first().body.contains("&code=C2&"));
-    QCOMPARE(g_OnlineOneNoteAccessToken.load(), QStringLiteral("A2"));
-    QCOMPARE(g_OnlineOneNoteUserId.load(), QStringLiteral("U1"));
+    m_fx->transport->clearRequests();
+    m_fx->now += 1;
+    m_fx->worker->RunCycle();
+    QCOMPARE(m_fx->transport->labels().value(0), QStringLiteral("token:authorization_code"));
+    QVERIFY(m_fx->transport->requests().first().body.contains("&code=C2&"));
+    QCOMPARE(m_fx->accessToken.load(), QStringLiteral("A2"));
+    QCOMPARE(m_fx->userId.load(), QStringLiteral("U1"));
 }
 
 QTEST_GUILESS_MAIN(TestSyncTokens)

@@ -2,9 +2,9 @@
 // injected clock, and the thread's start and stop.
 
 #include "SyncFixture.h"
-#include "app/MGlobals.h"
 
 #include <QTest>
+#include <optional>
 
 class TestSyncWorker : public QObject
 {
@@ -13,8 +13,8 @@ class TestSyncWorker : public QObject
 private slots:
     void init()
     {
-        m_fx.reset();
-        m_fx.transport->fallback = &SyncFixture::HealthyService;
+        m_fx.emplace();
+        m_fx->transport->fallback = &SyncFixture::HealthyService;
     }
 
     void cycle_data();
@@ -29,7 +29,7 @@ private slots:
     void stoppedWorkerDoesNotStartAgain();
 
 private:
-    SyncFixture m_fx;
+    std::optional<SyncFixture> m_fx;
 };
 
 // Access token, authorization code, refresh token, user id, page id.
@@ -46,7 +46,7 @@ void TestSyncWorker::cycle_data()
     QTest::addColumn<qint64>("secondsSinceLastStep");
     QTest::addColumn<QStringList>("requests");
 
-    const qint64 due = SyncFixture::kStart; // g_Ticks = 0
+    const qint64 due = SyncFixture::kStart; // m_fx->ticks = 0
     const qint64 recent = 5;
     QTest::newRow("signed out without a code sends nothing")
         << State("", "", "", "", "") << due << QStringList{};
@@ -73,15 +73,15 @@ void TestSyncWorker::cycle()
     QFETCH(qint64, secondsSinceLastStep);
     QFETCH(QStringList, requests);
 
-    m_fx.signIn(state[0], state[2], state[3], state[4]);
-    g_OnlineOneNoteCode.store(state[1]);
-    g_Ticks = m_fx.now - secondsSinceLastStep;
+    m_fx->signIn(state[0], state[2], state[3], state[4]);
+    m_fx->code.store(state[1]);
+    m_fx->ticks = m_fx->now - secondsSinceLastStep;
 
-    m_fx.worker->RunCycle();
+    m_fx->worker->RunCycle();
 
-    QCOMPARE(m_fx.transport->labels(), requests);
+    QCOMPARE(m_fx->transport->labels(), requests);
     if (requests.endsWith(QStringLiteral("content")))
-        QCOMPARE(g_PinlarkPageHtml.load().toUtf8(), SyncFixture::kPageHtml);
+        QCOMPARE(m_fx->pageHtml.load().toUtf8(), SyncFixture::kPageHtml);
 }
 
 void TestSyncWorker::pace_data()
@@ -101,97 +101,97 @@ void TestSyncWorker::pace()
     QFETCH(qint64, ticks);
     QFETCH(bool, runs);
 
-    m_fx.signIn(QStringLiteral("A1"), QStringLiteral("R1"), QStringLiteral("U1"),
-                QStringLiteral("P1"));
-    g_Ticks = ticks;
+    m_fx->signIn(QStringLiteral("A1"), QStringLiteral("R1"), QStringLiteral("U1"),
+                 QStringLiteral("P1"));
+    m_fx->ticks = ticks;
 
-    m_fx.worker->GetPinlarkPageHtml();
+    m_fx->worker->GetPinlarkPageHtml();
 
-    QCOMPARE(m_fx.transport->labels(), runs ? QStringList{"content"} : QStringList{});
-    QCOMPARE(g_Ticks.load(), runs ? m_fx.now : ticks);
-    QCOMPARE(g_OnlineOneNoteLastAccess.load(),
+    QCOMPARE(m_fx->transport->labels(), runs ? QStringList{"content"} : QStringList{});
+    QCOMPARE(m_fx->ticks.load(), runs ? m_fx->now : ticks);
+    QCOMPARE(m_fx->lastAccess.load(),
              runs ? QStringLiteral("2024-05-01 08:30:15 +0000") : QString());
 }
 
 void TestSyncWorker::paceHoldsWithoutCredentials()
 {
-    g_OnlineOneNoteAccessToken.store(QStringLiteral("A1"));
-    m_fx.worker->GetPinlarkPageHtml();
-    QCOMPARE(g_Ticks.load(), m_fx.now);
-    QVERIFY(g_OnlineOneNoteLastAccess.load().isEmpty());
-    QVERIFY(m_fx.transport->requests().isEmpty());
+    m_fx->accessToken.store(QStringLiteral("A1"));
+    m_fx->worker->GetPinlarkPageHtml();
+    QCOMPARE(m_fx->ticks.load(), m_fx->now);
+    QVERIFY(m_fx->lastAccess.load().isEmpty());
+    QVERIFY(m_fx->transport->requests().isEmpty());
 }
 
 void TestSyncWorker::refreshCommandForcesTheNextDownload()
 {
-    m_fx.signIn(QStringLiteral("A1"), QStringLiteral("R1"), QStringLiteral("U1"),
-                QStringLiteral("P1"));
-    m_fx.worker->RunCycle();
-    m_fx.now += 5;
-    m_fx.worker->RunCycle();
-    QCOMPARE(m_fx.transport->labels(), QStringList{"content"});
+    m_fx->signIn(QStringLiteral("A1"), QStringLiteral("R1"), QStringLiteral("U1"),
+                 QStringLiteral("P1"));
+    m_fx->worker->RunCycle();
+    m_fx->now += 5;
+    m_fx->worker->RunCycle();
+    QCOMPARE(m_fx->transport->labels(), QStringList{"content"});
 
-    g_Ticks = 0; // the Refresh command
-    m_fx.now += 1;
-    m_fx.worker->RunCycle();
-    QCOMPARE(m_fx.transport->labels(), (QStringList{"content", "content"}));
+    m_fx->ticks = 0; // the Refresh command
+    m_fx->now += 1;
+    m_fx->worker->RunCycle();
+    QCOMPARE(m_fx->transport->labels(), (QStringList{"content", "content"}));
 }
 
 void TestSyncWorker::refusedAccessTokenIsRefreshedAndTheNextStepDownloads()
 {
-    m_fx.signIn(QStringLiteral("A1"), QStringLiteral("R1"), QStringLiteral("U1"),
-                QStringLiteral("P1"));
-    g_PinlarkPageHtml.store(QStringLiteral("untaken"));
-    m_fx.transport->script({ScriptedAnswer::reply(401, "expired")});
+    m_fx->signIn(QStringLiteral("A1"), QStringLiteral("R1"), QStringLiteral("U1"),
+                 QStringLiteral("P1"));
+    m_fx->pageHtml.store(QStringLiteral("untaken"));
+    m_fx->transport->script({ScriptedAnswer::reply(401, "expired")});
 
-    m_fx.worker->RunCycle();
-    QCOMPARE(m_fx.transport->labels(), (QStringList{"content", "token:refresh_token"}));
-    QCOMPARE(g_OnlineOneNoteAccessToken.load(), QStringLiteral("A2"));
-    QCOMPARE(g_PinlarkPageHtml.load(), QStringLiteral("untaken"));
+    m_fx->worker->RunCycle();
+    QCOMPARE(m_fx->transport->labels(), (QStringList{"content", "token:refresh_token"}));
+    QCOMPARE(m_fx->accessToken.load(), QStringLiteral("A2"));
+    QCOMPARE(m_fx->pageHtml.load(), QStringLiteral("untaken"));
 
     // No immediate retry: the next step comes with the pace.
-    for (m_fx.now += 1; m_fx.now < SyncFixture::kStart + 120; m_fx.now += 1)
-        m_fx.worker->RunCycle();
-    QCOMPARE(m_fx.transport->requests().size(), 2);
-    m_fx.worker->RunCycle();
-    QCOMPARE(m_fx.transport->requests().size(), 3);
-    QCOMPARE(m_fx.transport->requests().last().headers.first().second, QByteArray("Bearer A2"));
-    QCOMPARE(g_PinlarkPageHtml.load().toUtf8(), SyncFixture::kPageHtml);
+    for (m_fx->now += 1; m_fx->now < SyncFixture::kStart + 120; m_fx->now += 1)
+        m_fx->worker->RunCycle();
+    QCOMPARE(m_fx->transport->requests().size(), 2);
+    m_fx->worker->RunCycle();
+    QCOMPARE(m_fx->transport->requests().size(), 3);
+    QCOMPARE(m_fx->transport->requests().last().headers.first().second, QByteArray("Bearer A2"));
+    QCOMPARE(m_fx->pageHtml.load().toUtf8(), SyncFixture::kPageHtml);
 }
 
 void TestSyncWorker::threadRunsCyclesUntilStopped()
 {
-    g_OnlineOneNoteCode.store(QStringLiteral("C1"));
-    m_fx.worker->Run();
-    QTRY_COMPARE_WITH_TIMEOUT(g_PinlarkPageHtml.load().toUtf8(), SyncFixture::kPageHtml, 10000);
+    m_fx->code.store(QStringLiteral("C1"));
+    m_fx->worker->Run();
+    QTRY_COMPARE_WITH_TIMEOUT(m_fx->pageHtml.load().toUtf8(), SyncFixture::kPageHtml, 10000);
     // Stop wakes the one-second pause, and a second Stop is harmless.
-    m_fx.worker->Stop();
-    m_fx.worker->Stop();
+    m_fx->worker->Stop();
+    m_fx->worker->Stop();
 }
 
 void TestSyncWorker::stopAbortsAStalledRequestAndKeepsTheCredentials()
 {
-    m_fx.signIn(QStringLiteral("A1"), QStringLiteral("R1"), QStringLiteral("U1"),
-                QStringLiteral("P1"));
-    m_fx.transport->script({ScriptedAnswer::stall()});
-    m_fx.worker->Run();
-    QVERIFY(m_fx.transport->waitUntilStalled());
+    m_fx->signIn(QStringLiteral("A1"), QStringLiteral("R1"), QStringLiteral("U1"),
+                 QStringLiteral("P1"));
+    m_fx->transport->script({ScriptedAnswer::stall()});
+    m_fx->worker->Run();
+    QVERIFY(m_fx->transport->waitUntilStalled());
 
-    m_fx.worker->Stop();
+    m_fx->worker->Stop();
 
     // The aborted download was not taken for a refused token.
-    QCOMPARE(m_fx.transport->labels(), QStringList{"content"});
-    QCOMPARE(g_OnlineOneNoteAccessToken.load(), QStringLiteral("A1"));
-    QCOMPARE(g_OnlineOneNoteRefreshToken.load(), QStringLiteral("R1"));
+    QCOMPARE(m_fx->transport->labels(), QStringList{"content"});
+    QCOMPARE(m_fx->accessToken.load(), QStringLiteral("A1"));
+    QCOMPARE(m_fx->refreshToken.load(), QStringLiteral("R1"));
 }
 
 void TestSyncWorker::stoppedWorkerDoesNotStartAgain()
 {
-    g_OnlineOneNoteCode.store(QStringLiteral("C1"));
-    m_fx.worker->Stop();
-    m_fx.worker->Run();
-    m_fx.worker->Stop();
-    QCOMPARE(m_fx.transport->requests().size(), 0);
+    m_fx->code.store(QStringLiteral("C1"));
+    m_fx->worker->Stop();
+    m_fx->worker->Run();
+    m_fx->worker->Stop();
+    QCOMPARE(m_fx->transport->requests().size(), 0);
 }
 
 QTEST_GUILESS_MAIN(TestSyncWorker)

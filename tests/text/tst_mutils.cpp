@@ -1,3 +1,4 @@
+#include "text/DateText.h"
 #include "text/Encoding.h"
 #include "text/MUtils.h"
 
@@ -26,6 +27,8 @@ private slots:
     void decodeUtf8Strict();
     void escapeUrl_data();
     void escapeUrl();
+    void dateText_data();
+    void dateText();
 };
 
 void TestMUtils::getStringBetween_data()
@@ -251,6 +254,30 @@ void TestMUtils::escapeUrl()
 {
     QFETCH(QString, address);
     QTEST(EscapeUrl(address), "expected");
+}
+
+void TestMUtils::dateText_data()
+{
+    QTest::addColumn<QString>("serviceText");
+    QTest::addColumn<QString>("dateText");
+
+    QTest::newRow("fraction and zone designator are ignored") << "2024-05-01T08:30:15.123Z"
+                                                              << "2024-05-01 08:30:15 +0000";
+    QTest::newRow("a time without fraction") << "1999-12-31T23:59:59Z"
+                                             << "1999-12-31 23:59:59 +0000";
+    QTest::newRow("text shorter than a date and time gives no date") << "2024-05-01T08:30"
+                                                                     << "";
+    QTest::newRow("a day that does not exist gives no date") << "2024-02-30T08:30:15Z"
+                                                             << "";
+    QTest::newRow("a sign where a digit belongs gives no date") << "+024-05-01T08:30:15Z"
+                                                                << "";
+}
+
+void TestMUtils::dateText()
+{
+    QFETCH(QString, serviceText);
+    QFETCH(QString, dateText);
+    QCOMPARE(DateText(DateFromDateTimeText(serviceText)), dateText);
 }
 
 QTEST_GUILESS_MAIN(TestMUtils)

@@ -1,4 +1,4 @@
-#include "sync/DateText.h"
+#include "text/DateText.h"
 
 namespace MUtils {
 
