@@ -4,6 +4,10 @@
 # The window helpers below drive the app under a private display (lib-display.sh).
 # Sets: work (scratch folder), data (the app's data folder), page (the notebook
 # page the stand-in serves), service (its address), app (the binary).
+# The scratch folder holds the session's tokens: stop_session removes it, so call it
+# from the script's exit trap.
+
+source "$(dirname "${BASH_SOURCE[0]}")/lib-display.sh"
 
 start_session() {
     local build=$1
@@ -20,12 +24,10 @@ start_session() {
     "$build/bin/pinlark-standin" --port 0 --page "$page" --quiet \
         >"$work/standin.out" 2>"$work/standin.log" &
     STANDIN_PID=$!
-    for _ in $(seq 100); do
-        grep -q '^listening on ' "$work/standin.out" 2>/dev/null && break
-        sleep 0.1
-    done
+    wait_until --while "$STANDIN_PID" 10 "the service stand-in" \
+        grep -qs '^listening on ' "$work/standin.out" ||
+        { cat "$work/standin.log" >&2; return 1; }
     service=$(sed -n 's/^listening on //p' "$work/standin.out")
-    [ -n "$service" ] || { echo "the service stand-in did not start" >&2; return 1; }
 
     cat >"$data/zanapp.plist" <<PLIST
 <?xml version="1.0" encoding="UTF-8"?>
@@ -42,7 +44,55 @@ PLIST
 }
 
 stop_session() {
-    kill "${STANDIN_PID:-}" 2>/dev/null || true
+    [ -z "${STANDIN_PID:-}" ] || { kill "$STANDIN_PID" && wait "$STANDIN_PID"; } 2>/dev/null || true
+    [ -z "${work:-}" ] || rm -rf "$work"
+    return 0
+}
+
+# How many requests the stand-in has answered on paths containing TEXT, from its
+# admin API (not counted itself).
+standin_count() {
+    local port=${service##*:} answer
+    exec 4<>"/dev/tcp/127.0.0.1/$port" || return 1
+    printf 'GET /_admin/counts HTTP/1.0\r\nHost: 127.0.0.1\r\n\r\n' >&4
+    answer=$(cat <&4)
+    exec 4<&-
+    grep -o "\"[^\"]*$1[^\"]*\": *[0-9]*" <<<"$answer" | awk -F: '{ n += $NF } END { print n + 0 }'
+}
+
+# Waits until process PID's resident memory has stayed within 64 KB for a second:
+# start-up, first paint and the work that follows them are over.
+wait_memory_settled() {
+    local pid=$1 last=-1 still=0 now
+    memory_steady() {
+        now=$(awk '/^VmRSS:/ { print $2 }' "/proc/$pid/status" 2>/dev/null) || return 1
+        if ((now - last < 64 && last - now < 64)); then
+            still=$((still + 1))
+        else
+            still=0 last=$now
+        fi
+        ((still >= 20))
+    }
+    wait_until --while "$pid" 30 "the memory of process $pid to settle" memory_steady
+}
+
+# Waits until WINDOW shows more than one colour: mapped windows start as one blank
+# colour, so this is the first paint. Pictures and keys wait for it.
+window_painted() {
+    local colours
+    colours=$(import -window "$1" -format '%k' info: 2>/dev/null) || return 1
+    ((colours > 1))
+}
+wait_painted() {
+    wait_until 20 "window $1 to be painted" window_painted "$1"
+}
+
+# Gives window ID the keyboard focus; without a window manager, activation is
+# refused and the focus is set directly.
+focus_window() {
+    timeout 10 xdotool windowactivate --sync "$1" 2>/dev/null ||
+        timeout 10 xdotool windowfocus --sync "$1" ||
+        { echo "window $1 did not take the focus" >&2; return 1; }
 }
 
 # Under a private display: waits for the sign-in window and presses Enter on the
@@ -50,64 +100,93 @@ stop_session() {
 # to reach the app's cache. SHOT, if given, receives a picture of the window.
 sign_in_by_keyboard() {
     local shot=${1:-} window
-    window=$(xdotool search --sync --onlyvisible --name 'Sign in' | head -n 1)
-    sleep 4 # the browser engine draws the page a while after mapping the window
-    xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus --sync "$window"
+    window=$(wait_signin_page)
     [ -z "$shot" ] || import -window "$window" "$shot"
-    xdotool key --window "$window" Return
-    for _ in $(seq 150); do [ -s "$data/pinlark.html" ] && return 0; sleep 0.2; done
-    echo "the board page did not arrive; see $work" >&2
-    return 1
+    xdotool key Return # to the focused window: the release may find it gone
+    wait_until 30 "the board page to reach the cache" test -s "$data/pinlark.html"
+}
+
+# Waits for the sign-in window and for the browser engine to draw the stand-in's
+# page in it, whose "Sign in" button has the focus from the page's load on. Prints
+# the window's id.
+wait_signin_page() {
+    local found
+    # The engine maps the window blank, may replace it by one it can draw into with
+    # OpenGL, and draws the page once it has loaded: look for the window each time.
+    signin_drawn() {
+        found=$(largest_window 'Sign in.*') && [ -n "$found" ] && window_painted "$found"
+    }
+    wait_until 60 "the sign-in page to be drawn" signin_drawn || return 1
+    focus_window "$found" || return 1
+    echo "$found"
 }
 
 # The largest visible window of the app whose whole title matches this regular
-# expression (the tray icon shares the board's title, and is the smaller).
+# expression. The tray icon shares the board's title: it never counts.
 largest_window() {
     local id best= area=0
-    for id in $(xdotool search --onlyvisible --class '^pinlark$'); do
+    for id in $(xdotool search --onlyvisible --class '^pinlark$' 2>/dev/null); do
         [[ "$(xdotool getwindowname "$id")" =~ ^$1$ ]] || continue
         eval "$(xdotool getwindowgeometry --shell "$id")"
+        ((WIDTH > 64 || HEIGHT > 64)) || continue
         ((WIDTH * HEIGHT > area)) || continue
         area=$((WIDTH * HEIGHT)) best=$id
     done
     echo "$best"
 }
 
-# Waits up to 20 s for largest_window TITLE to find a window.
+# Waits up to 20 s for largest_window TITLE to find a window, and prints its id.
 wait_window() {
+    local found
+    window_shown() { found=$(largest_window "$1") && [ -n "$found" ]; }
+    wait_until 20 "a window \"$1\"" window_shown "$1" || return 1
+    echo "$found"
+}
+
+# Waits until window ID is no longer on screen (hidden or gone).
+wait_window_gone() {
+    window_gone() { ! xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable'; }
+    wait_until 20 "window $1 to go" window_gone "$1"
+}
+
+# The tray icon: the app's small window, as "X Y" of its centre.
+tray_icon() {
     local id
-    for _ in $(seq 100); do
-        id=$(largest_window "$1")
-        [ -n "$id" ] && { echo "$id"; return 0; }
-        sleep 0.2
+    for id in $(xdotool search --onlyvisible --class '^pinlark$' 2>/dev/null); do
+        eval "$(xdotool getwindowgeometry --shell "$id")"
+        if ((WIDTH <= 64 && HEIGHT <= 64)); then
+            echo "$((X + WIDTH / 2)) $((Y + HEIGHT / 2))"
+            return 0
+        fi
     done
-    echo "no window \"$1\" showed" >&2
     return 1
 }
 
 # Opens the tray icon's menu with a right click, as a user would, and waits for it
 # to show (a window of the app that was not on screen before the click). A click
 # that lands while the tray host is still settling can be lost: it is tried again.
+# Prints the menu's window id once it is drawn, so keys reach it.
 open_tray_menu() {
-    local id icon= before
+    local icon before menu=
+    wait_until 20 "the tray icon" tray_icon >/dev/null || return 1
+    icon=$(tray_icon)
     before=" $(xdotool search --onlyvisible --class '^pinlark$' | tr '\n' ' ') "
-    for id in $before; do
-        eval "$(xdotool getwindowgeometry --shell "$id")"
-        if ((WIDTH <= 64 && HEIGHT <= 64)); then
-            icon="$((X + WIDTH / 2)) $((Y + HEIGHT / 2))"
-        fi
-    done
-    [ -n "$icon" ] || { echo "no tray icon" >&2; return 1; }
+    menu_shown() {
+        local id
+        for id in $(xdotool search --onlyvisible --class '^pinlark$' 2>/dev/null); do
+            [[ $before == *" $id "* ]] || { menu=$id && return 0; }
+        done
+        return 1
+    }
     for _ in 1 2 3 4 5; do
         # shellcheck disable=SC2086
         xdotool mousemove $icon click 3
-        for _ in $(seq 20); do
-            sleep 0.1
-            for id in $(xdotool search --onlyvisible --class '^pinlark$'); do
-                [[ $before == *" $id "* ]] || return 0
-            done
-        done
+        if wait_until 2 "the tray menu" menu_shown 2>/dev/null; then
+            wait_painted "$menu" || return 1
+            echo "$menu"
+            return 0
+        fi
     done
-    echo "the tray menu did not open" >&2
+    echo "the tray menu did not open after five clicks" >&2
     return 1
 }

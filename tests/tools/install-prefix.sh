@@ -24,9 +24,13 @@ for _ in $(seq 150); do
         [ -f "$prefix/share/pinlark/help/index.html" ] || { echo "no help page installed" >&2; exit 1; }
         exit 0
     fi
-    kill -0 "$pid" 2>/dev/null || break
+    if ! kill -0 "$pid" 2>/dev/null; then
+        echo "the installed app ended without loading its sign-in library; its output:" >&2
+        cat "$prefix/app.log" >&2
+        exit 1
+    fi
     sleep 0.1
 done
-echo "the installed app did not load its sign-in library; its output:" >&2
+echo "the installed app did not load its sign-in library within 15 s; its output:" >&2
 cat "$prefix/app.log" >&2
 exit 1
