@@ -1,17 +1,22 @@
 // Prints, one per line as "name value", medians for a board of 50 tabs with 200
-// items each (10,000 items): the bare libxml2 parse of the page, a full rebuild
-// from a changed page, one search keystroke over all items, and the resident
-// memory of the real app with that board loaded. Then the conversion of a page of
-// paragraphs nested in paragraphs, with the total text of its board.
+// items each (10,000 items): the bare libxml2 parse of the page into a tree, the
+// page-to-board conversion alone, a full rebuild from a changed page, one search
+// keystroke over all items, and the resident memory of the real app with that
+// board loaded. Then the conversion of a page of paragraphs nested in paragraphs,
+// with the total text of its board.
+//
+// bench_board --write-page DIR writes that page as DIR/pinlark.html and the value
+// of each of its items to DIR/texts, each followed by a NUL, for the side-by-side
+// comparison with a peer (bench/side-by-side).
 
 #include "app/AppDelegate.h"
 #include "app/MGlobals.h"
 #include "board/BoardBuilder.h"
 #include "board/MSearchField.h"
 #include "board/PageFile.h"
-#include "platform/XmlDocument.h"
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -20,6 +25,7 @@
 #include <QThread>
 #include <algorithm>
 #include <cstdio>
+#include <libxml/parser.h>
 #include <vector>
 
 namespace {
@@ -97,6 +103,43 @@ template <typename F> double medianMs(F &&run, int runs = kRuns)
     return times[runs / 2];
 }
 
+double residentMb(qint64 pid)
+{
+    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
+    }
+    return -1;
+}
+
+// The reference for the board's own cost: libxml2 reading the page into its tree
+// and freeing it, as a program with no board of its own would.
+void bareParse(const QByteArray &utf8)
+{
+    constexpr int options = XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING;
+    xmlFreeDoc(
+        xmlReadMemory(utf8.data(), static_cast<int>(utf8.size()), nullptr, "UTF-8", options));
+}
+
+// The page and the text of each item, for a peer to be given the same texts.
+int writePage(const QString &folder, const QString &page)
+{
+    QDir().mkpath(folder);
+    if (!WritePageFile(folder + QStringLiteral("/pinlark.html"), page))
+        return 1;
+    QFile texts(folder + QStringLiteral("/texts"));
+    if (!texts.open(QIODevice::WriteOnly))
+        return 1;
+    for (const BoardTab &tab : BuildBoard(page)) {
+        for (const MNameValue &item : tab.items)
+            texts.write(item.value.toUtf8().append('\0'));
+    }
+    return texts.flush() ? 0 : 1;
+}
+
 // Resident memory of the real app showing the board from its cached page file.
 double appResidentMb(const QString &page)
 {
@@ -121,22 +164,38 @@ double appResidentMb(const QString &page)
     env.insert(QStringLiteral("XDG_DATA_HOME"), home.path());
     env.insert(QStringLiteral("XDG_RUNTIME_DIR"), home.path());
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    // The app says when it has built the board.
+    env.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("pinlark.board.info=true"));
     app.setProcessEnvironment(env);
+    app.setProcessChannelMode(QProcess::MergedChannels);
     app.start(QStringLiteral(PINLARK_APP_PATH), {});
     if (!app.waitForStarted())
         return -1;
-    QThread::sleep(4);
-    QFile status(QStringLiteral("/proc/%1/status").arg(app.processId()));
-    double mb = -1;
-    if (status.open(QIODevice::ReadOnly)) {
-        for (const QByteArray &line : status.readAll().split('\n')) {
-            if (line.startsWith("VmRSS:"))
-                mb = line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
+    const auto stop = [&app](double result) {
+        app.terminate();
+        app.waitForFinished(5000);
+        return result;
+    };
+    QByteArray output;
+    const QDeadlineTimer built(20000);
+    while (!output.contains("-- Create tabs. --")) {
+        if (built.hasExpired() || app.state() != QProcess::Running) {
+            std::fprintf(stderr, "the app did not build its board within 20 s\n");
+            return stop(-1);
         }
+        app.waitForReadyRead(100);
+        output += app.readAll();
     }
-    app.terminate();
-    app.waitForFinished(5000);
-    return mb;
+    // Then until the window has been shown and painted: the figure stops moving.
+    double mb = residentMb(app.processId());
+    const QDeadlineTimer settled(10000);
+    for (int still = 0; still < 10 && !settled.hasExpired();) {
+        QThread::msleep(100);
+        const double now = residentMb(app.processId());
+        still = now == mb ? still + 1 : 0;
+        mb = now;
+    }
+    return stop(mb);
 }
 
 } // namespace
@@ -152,9 +211,13 @@ int main(int argc, char *argv[])
     qInstallMessageHandler(quiet);
 
     const QString pages[2] = {generatePage(0), generatePage(1)};
+    if (const QStringList arguments = QApplication::arguments();
+        arguments.size() == 3 && arguments.at(1) == u"--write-page")
+        return writePage(arguments.at(2), pages[0]);
     const QByteArray masked = MaskAmpersands(pages[0]).toUtf8();
 
-    const double parseMs = medianMs([&](int) { (void)platform::XmlDocument::parse(masked); });
+    const double parseMs = medianMs([&](int) { bareParse(masked); });
+    const double buildMs = medianMs([&](int) { (void)BuildBoard(pages[0]); });
 
     AppDelegate app;
     app.applicationDidFinishLaunching();
@@ -180,7 +243,9 @@ int main(int argc, char *argv[])
     std::printf("items %d\n", kTabs * kItemsPerTab);
     std::printf("page_kb %lld\n", static_cast<long long>(masked.size() / 1024));
     std::printf("parse_ms %.2f\n", parseMs);
+    std::printf("build_ms %.2f\n", buildMs);
     std::printf("rebuild_ms %.2f\n", rebuildMs);
+    std::printf("rebuild_per_parse %.2f\n", rebuildMs / parseMs);
     std::printf("search_ms %.2f\n", searchMs);
     std::printf("rss_mb %.1f\n", rssMb);
     // Text sizes in thousands of characters.
