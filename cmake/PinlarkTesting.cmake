@@ -1,11 +1,11 @@
-# pinlark_add_test(NAME SOURCES file... LIBS target... [GUI] [WEBENGINE])
+# pinlark_add_test(NAME SOURCES file... LIBS target... [WEBENGINE])
 #
 # One Qt Test executable per unit, registered with CTest under its own name.
 # Widget tests run on the offscreen platform; web view tests need a real X
 # server, so they run under xvfb-run with the Chromium sandbox off (we run as root
 # in CI).
 function(pinlark_add_test name)
-    cmake_parse_arguments(T "GUI;WEBENGINE" "" "SOURCES;LIBS" ${ARGN})
+    cmake_parse_arguments(T "WEBENGINE" "" "SOURCES;LIBS" ${ARGN})
     add_executable(${name} ${T_SOURCES})
     target_link_libraries(${name} PRIVATE pinlark_config Qt6::Test ${T_LIBS})
     target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
@@ -16,7 +16,6 @@ function(pinlark_add_test name)
             TIMEOUT 180)
     else()
         add_test(NAME ${name} COMMAND ${name})
-        set(env "QT_QPA_PLATFORM=offscreen")
-        set_tests_properties(${name} PROPERTIES ENVIRONMENT "${env}" TIMEOUT 120)
+        set_tests_properties(${name} PROPERTIES ENVIRONMENT QT_QPA_PLATFORM=offscreen TIMEOUT 120)
     endif()
 endfunction()
