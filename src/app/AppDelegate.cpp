@@ -27,15 +27,16 @@ static void initResources()
 
 AppDelegate::AppDelegate(Services services, QObject *parent)
     : QObject(parent), m_Services(std::move(services)), m_Window(std::make_unique<QWidget>()),
-      ui(std::make_unique<Ui::MainWindow>())
+      m_Ui(std::make_unique<Ui::MainWindow>())
 {
     initResources();
-    ui->setupUi(m_Window.get());
+    m_Ui->setupUi(m_Window.get());
     m_Window->installEventFilter(this);
 
-    connect(ui->labelProblem, &QLabel::linkActivated, this, &AppDelegate::MenuItemStateWindowClick);
+    connect(m_Ui->labelProblem, &QLabel::linkActivated, this,
+            &AppDelegate::MenuItemStateWindowClick);
 
-    m_EmptyBoard = new EmptyBoard(ui->tabView);
+    m_EmptyBoard = new EmptyBoard(m_Ui->tabView);
     connect(m_EmptyBoard, &EmptyBoard::signInRequested, this, &AppDelegate::MenuItemLoginClick);
     connect(m_EmptyBoard, &EmptyBoard::refreshRequested, this, &AppDelegate::MenuItemRefreshClick);
     connect(m_EmptyBoard, &EmptyBoard::openWebRequested, this, [] {
@@ -47,23 +48,23 @@ AppDelegate::~AppDelegate() = default;
 
 QTabWidget *AppDelegate::tabView() const
 {
-    return ui->tabView;
+    return m_Ui->tabView;
 }
 QWidget *AppDelegate::searchView() const
 {
-    return ui->searchView;
+    return m_Ui->searchView;
 }
 MSearchField *AppDelegate::searchField() const
 {
-    return ui->searchField;
+    return m_Ui->searchField;
 }
 QLabel *AppDelegate::labelCopied() const
 {
-    return ui->labelCopied;
+    return m_Ui->labelCopied;
 }
 QProgressBar *AppDelegate::progressInd() const
 {
-    return ui->progressInd;
+    return m_Ui->progressInd;
 }
 
 void AppDelegate::awakeFromNib()
@@ -73,10 +74,11 @@ void AppDelegate::awakeFromNib()
     statusHighlightImage = QIcon(QStringLiteral(":/Pinlark24.png"));
     statusImageError = QIcon(QStringLiteral(":/Pinlark24err.png"));
 
+    // Connected at first, whatever is stored: the first tick corrects it.
+    m_StatusConnected = true;
     m_StatusItem = new QSystemTrayIcon(statusImage, this);
     m_StatusItem->setContextMenu(m_StatusMenu.get());
-    m_StatusToolTip = QStringLiteral("Connected");
-    m_StatusItem->setToolTip(m_StatusToolTip);
+    m_StatusItem->setToolTip(statusToolTip());
     // Linux desktops keep the menu on the right button; the left one opens the board.
     connect(m_StatusItem, &QSystemTrayIcon::activated, this,
             [this](QSystemTrayIcon::ActivationReason reason) {
@@ -127,25 +129,25 @@ void AppDelegate::buildStatusMenu()
 
     // Without a tray (GNOME without its extension) the same menu stays reachable
     // from the window, which then shows at start.
-    ui->menuButton->setMenu(menu);
+    m_Ui->menuButton->setMenu(menu);
 }
 
 void AppDelegate::applicationDidFinishLaunching()
 {
     m_PinlarkHtml.clear();
 
-    m_TabViewColumnSearch = new MTabViewColumn(ui->searchView);
+    m_TabViewColumnSearch = new MTabViewColumn(m_Ui->searchView);
     m_TabViewColumnSearch->setObjectName(QStringLiteral("searchColumn"));
-    ui->searchView->layout()->addWidget(m_TabViewColumnSearch);
+    m_Ui->searchView->layout()->addWidget(m_TabViewColumnSearch);
     connect(m_TabViewColumnSearch, &MTabViewColumn::copied, this,
             &AppDelegate::showCopied2Clipboard);
-    connect(ui->searchField, &MSearchField::textDidChange, this,
+    connect(m_Ui->searchField, &MSearchField::textDidChange, this,
             &AppDelegate::searchField_textDidChange);
-    connect(ui->searchField, &MSearchField::moveSelectionRequested, this,
+    connect(m_Ui->searchField, &MSearchField::moveSelectionRequested, this,
             &AppDelegate::moveSelection);
-    connect(ui->searchField, &MSearchField::copySelectionRequested, this,
+    connect(m_Ui->searchField, &MSearchField::copySelectionRequested, this,
             &AppDelegate::copySelection);
-    connect(ui->searchField, &MSearchField::dismissRequested, this, &AppDelegate::hideWindow);
+    connect(m_Ui->searchField, &MSearchField::dismissRequested, this, &AppDelegate::hideWindow);
 
     const QScreen *screen = QGuiApplication::primaryScreen();
     const QRect primary = screen ? screen->geometry() : QRect();
@@ -180,9 +182,7 @@ void AppDelegate::applicationDidFinishLaunching()
     // An empty access token beside a refresh token is a refresh that did not get
     // through before the last exit: the worker renews it at once. Only a sign-in
     // that cannot be renewed asks the user again.
-    const bool incomplete =
-        g_OnlineOneNoteAccessToken.load().isEmpty() || g_OnlineOneNoteUserId.load().isEmpty();
-    if (incomplete && g_OnlineOneNoteRefreshToken.load().isEmpty())
+    if (!MGlobals::HasSignIn())
         runSignIn(0);
     // Quit during the start-up sign-in: the event loop has not started yet, so
     // nothing more is started either.
@@ -234,8 +234,8 @@ void AppDelegate::MenuItemPinlarkClick()
     m_Window->show();
     m_Window->raise();
     m_Window->activateWindow();
-    ui->searchField->setFocus();
-    ui->searchField->selectAll();
+    m_Ui->searchField->setFocus();
+    m_Ui->searchField->selectAll();
 }
 
 void AppDelegate::placeNearTrayIcon()

@@ -97,8 +97,8 @@ public:
     QProgressBar *progressInd() const;
     MTabViewColumn *searchColumn() const { return m_TabViewColumnSearch; }
     EmptyBoard *emptyBoard() const { return m_EmptyBoard; }
-    // The status item's look: "Connected" or "Disconnected".
-    QString statusToolTip() const { return m_StatusToolTip; }
+    // The status item's tooltip, which names its look: "Connected" or "Disconnected".
+    QString statusToolTip() const;
 
 private:
     void buildStatusMenu();
@@ -107,11 +107,11 @@ private:
     void moveSelection(int delta);
     void copySelection();
     // Tab switching from the keyboard and typing from the lists; once per window.
-    void SetUpBoardKeys();
+    void setUpBoardKeys();
     // Shows tab `index` (ending a search); nothing for a tab that does not exist.
-    void ShowTab(int index);
+    void showTab(int index);
     // The next (1) or previous (-1) tab, round the end.
-    void StepTab(int delta);
+    void stepTab(int delta);
     void hideWindow();
     bool raiseModalWindow();
     void tell(const QString &text, bool warning);
@@ -129,7 +129,8 @@ private:
     QIcon statusImage;
     QIcon statusHighlightImage;
     QIcon statusImageError;
-    QString m_StatusToolTip;
+    // The look the status item shows; the tooltip and the icons follow from it.
+    bool m_StatusConnected = true;
     QTimer m_Timer;
     QString m_PinlarkHtml;
     MTabViewColumn *m_TabViewColumnSearch = nullptr;
@@ -152,5 +153,5 @@ private:
     QDateTime m_RejectedSettingsTime;
 
     std::unique_ptr<QWidget> m_Window;
-    std::unique_ptr<Ui::MainWindow> ui;
+    std::unique_ptr<Ui::MainWindow> m_Ui;
 };

@@ -43,8 +43,8 @@ QString shortTabLabel(const QString &label, const QFontMetrics &metrics)
 
 bool AppDelegate::CreateTabs()
 {
-    SetUpBoardKeys();
-    QTabWidget *tabs = ui->tabView;
+    setUpBoardKeys();
+    QTabWidget *tabs = m_Ui->tabView;
     const int selected = tabs->currentIndex();
     m_CurrSelTabName =
         selected >= 0
@@ -67,7 +67,7 @@ bool AppDelegate::CreateTabs()
         column->setLabel(tab.label);
         column->setItems(std::move(tab.items));
         connect(column, &MTabViewColumn::copied, this, &AppDelegate::showCopied2Clipboard);
-        column->tableView()->setTypingTarget(ui->searchField);
+        column->tableView()->setTypingTarget(m_Ui->searchField);
         // "&" would otherwise mark a keyboard accelerator in the tab bar.
         const int index =
             tabs->addTab(column, shortTabLabel(tab.label, tabs->tabBar()->fontMetrics())
@@ -88,7 +88,7 @@ bool AppDelegate::CreateTabs()
 
 void AppDelegate::ClearTabs()
 {
-    QTabWidget *tabs = ui->tabView;
+    QTabWidget *tabs = m_Ui->tabView;
     for (int i = tabs->count() - 1; i >= 0; --i) {
         QWidget *column = tabs->widget(i);
         tabs->removeTab(i);
@@ -98,7 +98,7 @@ void AppDelegate::ClearTabs()
 
 void AppDelegate::SelectTab(const QString &label)
 {
-    QTabWidget *tabs = ui->tabView;
+    QTabWidget *tabs = m_Ui->tabView;
     for (int i = tabs->count() - 1; i >= 0; --i) {
         if (static_cast<MTabViewColumn *>(tabs->widget(i))->label() == label) {
             tabs->setCurrentIndex(i);
@@ -109,7 +109,7 @@ void AppDelegate::SelectTab(const QString &label)
 
 void AppDelegate::ReloadTableViewsData()
 {
-    QTabWidget *tabs = ui->tabView;
+    QTabWidget *tabs = m_Ui->tabView;
     for (int i = tabs->count() - 1; i >= 0; --i)
         static_cast<MTabViewColumn *>(tabs->widget(i))->reloadData();
 }
@@ -117,25 +117,25 @@ void AppDelegate::ReloadTableViewsData()
 void AppDelegate::showCopied2Clipboard()
 {
     m_LabelCopiedTag = 0;
-    ui->labelCopied->show();
+    m_Ui->labelCopied->show();
 }
 
 void AppDelegate::searchField_textDidChange(const QString &text)
 {
     m_TabViewColumnSearch->clearItems();
     if (text.isEmpty()) {
-        ui->searchView->hide();
-        ui->tabView->show();
+        m_Ui->searchView->hide();
+        m_Ui->tabView->show();
         return;
     }
-    ui->searchView->show();
-    ui->tabView->hide();
+    m_Ui->searchView->show();
+    m_Ui->tabView->hide();
 
     QList<SearchList> lists;
-    const int count = ui->tabView->count();
+    const int count = m_Ui->tabView->count();
     lists.reserve(count);
     for (int i = 0; i < count; ++i) {
-        const auto *column = static_cast<MTabViewColumn *>(ui->tabView->widget(i));
+        const auto *column = static_cast<MTabViewColumn *>(m_Ui->tabView->widget(i));
         lists.append({&column->m_ArrayItems(), &column->lowerValues(), column->label()});
     }
     SearchResults found = SearchItems(lists, text);
@@ -145,12 +145,12 @@ void AppDelegate::searchField_textDidChange(const QString &text)
     m_TabViewColumnSearch->tableView()->selectFirstRow();
 }
 
-void AppDelegate::SetUpBoardKeys()
+void AppDelegate::setUpBoardKeys()
 {
     if (m_BoardKeysReady)
         return;
     m_BoardKeysReady = true;
-    m_TabViewColumnSearch->tableView()->setTypingTarget(ui->searchField);
+    m_TabViewColumnSearch->tableView()->setTypingTarget(m_Ui->searchField);
 
     const auto bind = [this](const QList<QKeySequence> &keys, auto command) {
         auto *shortcut = new QShortcut(m_Window.get());
@@ -158,39 +158,39 @@ void AppDelegate::SetUpBoardKeys()
         connect(shortcut, &QShortcut::activated, this, command);
     };
     bind({QKeySequence(Qt::CTRL | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_PageDown)},
-         [this] { StepTab(1); });
+         [this] { stepTab(1); });
     // X11 reports Shift+Tab as Backtab, other systems as Tab.
     bind({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab),
           QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab),
           QKeySequence(Qt::CTRL | Qt::Key_PageUp)},
-         [this] { StepTab(-1); });
+         [this] { stepTab(-1); });
     for (int i = 0; i < kNumberedTabs; ++i)
-        bind({tabKey(i)}, [this, i] { ShowTab(i); });
+        bind({tabKey(i)}, [this, i] { showTab(i); });
 }
 
-void AppDelegate::ShowTab(int index)
+void AppDelegate::showTab(int index)
 {
-    QTabWidget *tabs = ui->tabView;
+    QTabWidget *tabs = m_Ui->tabView;
     if (index < 0 || index >= tabs->count())
         return;
     // The tabs are hidden while a search is shown: asking for one ends the search.
-    if (!ui->searchField->text().isEmpty())
-        ui->searchField->clear();
+    if (!m_Ui->searchField->text().isEmpty())
+        m_Ui->searchField->clear();
     tabs->setCurrentIndex(index);
 }
 
-void AppDelegate::StepTab(int delta)
+void AppDelegate::stepTab(int delta)
 {
-    const int count = ui->tabView->count();
+    const int count = m_Ui->tabView->count();
     if (count > 0)
-        ShowTab((ui->tabView->currentIndex() + delta + count) % count);
+        showTab((m_Ui->tabView->currentIndex() + delta + count) % count);
 }
 
 MTabViewColumn *AppDelegate::currentColumn() const
 {
-    if (!ui->searchView->isHidden())
+    if (!m_Ui->searchView->isHidden())
         return m_TabViewColumnSearch;
-    return static_cast<MTabViewColumn *>(ui->tabView->currentWidget());
+    return static_cast<MTabViewColumn *>(m_Ui->tabView->currentWidget());
 }
 
 void AppDelegate::moveSelection(int delta)
@@ -212,14 +212,19 @@ void AppDelegate::CreateTimer()
     m_Timer.start();
 }
 
+QString AppDelegate::statusToolTip() const
+{
+    return m_StatusConnected ? QStringLiteral("Connected") : QStringLiteral("Disconnected");
+}
+
 void AppDelegate::setStatusLook(bool connected)
 {
-    m_StatusToolTip = connected ? QStringLiteral("Connected") : QStringLiteral("Disconnected");
+    m_StatusConnected = connected;
     if (m_StatusItem) {
         m_StatusItem->setIcon(connected ? statusImage : statusImageError);
-        m_StatusItem->setToolTip(m_StatusToolTip);
+        m_StatusItem->setToolTip(statusToolTip());
     }
-    ui->imageView->setPixmap((connected ? statusImage : statusImageError).pixmap(16, 16));
+    m_Ui->imageView->setPixmap((connected ? statusImage : statusImageError).pixmap(16, 16));
 }
 
 void AppDelegate::takePage()
@@ -246,8 +251,9 @@ void AppDelegate::takePage()
 void AppDelegate::updateEmptyBoard()
 {
     bool hasItems = false;
-    for (int i = 0; i < ui->tabView->count() && !hasItems; ++i)
-        hasItems = !static_cast<MTabViewColumn *>(ui->tabView->widget(i))->m_ArrayItems().isEmpty();
+    for (int i = 0; i < m_Ui->tabView->count() && !hasItems; ++i)
+        hasItems =
+            !static_cast<MTabViewColumn *>(m_Ui->tabView->widget(i))->m_ArrayItems().isEmpty();
     m_EmptyBoard->setKind(EmptyBoard::KindFor(hasItems, MGlobals::HasSignIn(),
                                               g_PinlarkPageMissing.load(), m_PageLoaded));
 }
@@ -282,9 +288,9 @@ void AppDelegate::reportProblems()
         if (current & static_cast<unsigned>(problem))
             standing << MProblems::Text(problem);
     }
-    ui->labelProblem->setToolTip(standing.join(u'\n'));
-    if (ui->labelProblem->isHidden() == !standing.isEmpty())
-        ui->labelProblem->setVisible(!standing.isEmpty());
+    m_Ui->labelProblem->setToolTip(standing.join(u'\n'));
+    if (m_Ui->labelProblem->isHidden() == !standing.isEmpty())
+        m_Ui->labelProblem->setVisible(!standing.isEmpty());
 
     // The service refused the stored sign-in and the worker has cleared it: ask
     // again, once, after the tick.
@@ -325,17 +331,16 @@ void AppDelegate::TimerRun()
     retryRejectedClient();
     updateEmptyBoard();
     // Busy only while the worker actually talks to the service.
-    if (const bool busy = g_SyncBusy.load(); ui->progressInd->isHidden() == busy)
-        ui->progressInd->setVisible(busy);
+    if (const bool busy = g_SyncBusy.load(); m_Ui->progressInd->isHidden() == busy)
+        m_Ui->progressInd->setVisible(busy);
 
-    const bool signedIn = MGlobals::SignedIn();
-    const bool shownConnected = m_StatusToolTip == u"Connected";
-    if (signedIn != shownConnected)
+    // The look changes only when it differs from the sign-in.
+    if (const bool signedIn = MGlobals::SignedIn(); signedIn != m_StatusConnected)
         setStatusLook(signedIn);
 
-    if (ui->labelCopied->isHidden())
+    if (m_Ui->labelCopied->isHidden())
         return;
     if (m_LabelCopiedTag >= 2)
-        ui->labelCopied->hide();
+        m_Ui->labelCopied->hide();
     ++m_LabelCopiedTag;
 }

@@ -11,7 +11,7 @@ const QByteArray kShow = QByteArrayLiteral("show\n");
 
 SingleInstance::SingleInstance(const QString &key, QObject *parent)
     : QObject(parent),
-      m_name(QStringLiteral("pinlark-") +
+      m_Name(QStringLiteral("pinlark-") +
              QString::fromLatin1(
                  QCryptographicHash::hash(key.toUtf8(), QCryptographicHash::Sha1).toHex().left(16)))
 {}
@@ -19,7 +19,7 @@ SingleInstance::SingleInstance(const QString &key, QObject *parent)
 bool SingleInstance::handOverToRunning()
 {
     QLocalSocket socket;
-    socket.connectToServer(m_name);
+    socket.connectToServer(m_Name);
     if (!socket.waitForConnected(kConnectTimeoutMs))
         return false;
     socket.write(kShow);
@@ -30,18 +30,21 @@ bool SingleInstance::handOverToRunning()
 
 bool SingleInstance::listen()
 {
-    m_server = new QLocalServer(this);
-    m_server->setSocketOptions(QLocalServer::UserAccessOption);
-    if (!m_server->listen(m_name)) {
+    m_Server = new QLocalServer(this);
+    m_Server->setSocketOptions(QLocalServer::UserAccessOption);
+    if (!m_Server->listen(m_Name)) {
         // A socket left behind by a crashed instance: nobody answered above.
-        QLocalServer::removeServer(m_name);
-        if (!m_server->listen(m_name))
+        QLocalServer::removeServer(m_Name);
+        if (!m_Server->listen(m_Name))
             return false;
     }
-    connect(m_server, &QLocalServer::newConnection, this, [this] {
-        while (QLocalSocket *socket = m_server->nextPendingConnection()) {
+    connect(m_Server, &QLocalServer::newConnection, this, [this] {
+        while (QLocalSocket *socket = m_Server->nextPendingConnection()) {
+            // The request may come in pieces: answer once the whole line is here.
             connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
-                if (socket->readAll().contains(kShow.trimmed()))
+                if (!socket->canReadLine())
+                    return;
+                if (socket->readLine() == kShow)
                     emit showRequested();
                 socket->disconnectFromServer();
             });

@@ -25,6 +25,6 @@ signals:
     void showRequested();
 
 private:
-    QString m_name;
-    QLocalServer *m_server = nullptr;
+    QString m_Name;
+    QLocalServer *m_Server = nullptr;
 };

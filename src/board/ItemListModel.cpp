@@ -1,20 +1,17 @@
 #include "board/ItemListModel.h"
 
-ItemListModel::ItemListModel(const QList<MNameValue> *items, const QStringList *tabLabels,
-                             QObject *parent)
-    : QAbstractListModel(parent), m_items(items), m_tabLabels(tabLabels)
-{}
+ItemListModel::ItemListModel(QObject *parent) : QAbstractListModel(parent) {}
 
 int ItemListModel::rowCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : static_cast<int>(m_items->size());
+    return parent.isValid() ? 0 : static_cast<int>(m_Items.size());
 }
 
 QVariant ItemListModel::data(const QModelIndex &index, int role) const
 {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
         return {};
-    const MNameValue &item = m_items->at(index.row());
+    const MNameValue &item = m_Items.at(index.row());
     switch (role) {
     case Qt::DisplayRole:
         return item.name;
@@ -23,16 +20,18 @@ QVariant ItemListModel::data(const QModelIndex &index, int role) const
     case TabLabelRole:
     // A screen reader says where a result lives, as the eye sees it beside the name.
     case Qt::AccessibleDescriptionRole:
-        if (m_tabLabels && index.row() < m_tabLabels->size())
-            return m_tabLabels->at(index.row());
+        if (index.row() < m_TabLabels.size())
+            return m_TabLabels.at(index.row());
         return {};
     default:
         return {};
     }
 }
 
-void ItemListModel::reload()
+void ItemListModel::setItems(QList<MNameValue> items, QStringList tabLabels)
 {
     beginResetModel();
+    m_Items = std::move(items);
+    m_TabLabels = std::move(tabLabels);
     endResetModel();
 }

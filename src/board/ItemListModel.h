@@ -5,8 +5,10 @@
 #include <QAbstractListModel>
 #include <QStringList>
 
-// Shows a list of board items by name (the value as tool tip). The list belongs to
-// the tab controller; the model reads it in place and is reset when it changes.
+// Shows a list of board items by name (the value as tool tip). The model holds its
+// own copy of the list (implicitly shared, so the copy costs nothing until one side
+// changes), replaced only inside a reset: the views never see a row count change
+// behind their back, whatever the controller does to its own list meanwhile.
 class ItemListModel : public QAbstractListModel
 {
     Q_OBJECT
@@ -17,17 +19,18 @@ public:
         TabLabelRole = Qt::UserRole,
     };
 
-    // `tabLabels`, if given, holds row for row the tab each item comes from.
-    explicit ItemListModel(const QList<MNameValue> *items, const QStringList *tabLabels = nullptr,
-                           QObject *parent = nullptr);
+    explicit ItemListModel(QObject *parent = nullptr);
 
     int rowCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role) const override;
 
-    // Makes the views show the list's current contents.
-    void reload();
+    // Replaces the list the views show, in one model reset. `tabLabels`, if not
+    // empty, holds row for row the tab each item comes from.
+    void setItems(QList<MNameValue> items, QStringList tabLabels = {});
+    // What the views show now.
+    const QList<MNameValue> &items() const { return m_Items; }
 
 private:
-    const QList<MNameValue> *m_items;
-    const QStringList *m_tabLabels;
+    QList<MNameValue> m_Items;
+    QStringList m_TabLabels;
 };

@@ -9,20 +9,20 @@
 #include <QGuiApplication>
 
 MTabViewColumn::MTabViewColumn(QWidget *parent)
-    : QWidget(parent), ui(std::make_unique<Ui::MTabViewColumn>()),
-      m_Model(new ItemListModel(&m_Items, &m_TabLabels, this))
+    : QWidget(parent), m_Ui(std::make_unique<Ui::MTabViewColumn>()),
+      m_Model(new ItemListModel(this))
 {
-    ui->setupUi(this);
-    ui->tableView->setModel(m_Model);
-    connect(ui->tableView, &MTableView::clicked, this, &MTabViewColumn::onAction);
-    connect(ui->tableView, &MTableView::rowActivated, this, &MTabViewColumn::onAction);
+    m_Ui->setupUi(this);
+    m_Ui->tableView->setModel(m_Model);
+    connect(m_Ui->tableView, &MTableView::clicked, this, &MTabViewColumn::onAction);
+    connect(m_Ui->tableView, &MTableView::rowActivated, this, &MTabViewColumn::onAction);
 }
 
 MTabViewColumn::~MTabViewColumn() = default;
 
 MTableView *MTabViewColumn::tableView() const
 {
-    return ui->tableView;
+    return m_Ui->tableView;
 }
 
 void MTabViewColumn::setItems(QList<MNameValue> items, QStringList tabLabels)
@@ -41,14 +41,17 @@ const QStringList &MTabViewColumn::lowerValues() const
 
 void MTabViewColumn::reloadData()
 {
-    m_Model->reload();
+    m_Model->setItems(m_Items, m_TabLabels);
 }
 
 void MTabViewColumn::onAction()
 {
-    const int row = ui->tableView->selectedRow();
-    if (row < 0 || row >= m_Items.size())
+    // The row's item as the table shows it: the list may have changed since the
+    // last reload (a cleared search is not reloaded while it is hidden).
+    const QList<MNameValue> &shown = m_Model->items();
+    const int row = m_Ui->tableView->selectedRow();
+    if (row < 0 || row >= shown.size())
         return;
-    QGuiApplication::clipboard()->setText(m_Items.at(row).value);
+    QGuiApplication::clipboard()->setText(shown.at(row).value);
     emit copied();
 }

@@ -24,8 +24,9 @@ public:
 
     MTableView *tableView() const;
     const QList<MNameValue> &m_ArrayItems() const { return m_Items; }
-    // Replaces the list; the table shows it after reloadData(). `tabLabels`, row for
-    // row, names the tab each item comes from (the search list shows it).
+    // Replaces the list; the table shows it after reloadData(), which hands the
+    // model a copy. `tabLabels`, row for row, names the tab each item comes from
+    // (the search list shows it).
     void setItems(QList<MNameValue> items, QStringList tabLabels = {});
     void clearItems()
     {
@@ -35,6 +36,7 @@ public:
     }
     // The values in lower case, for search; made on first use after a change.
     const QStringList &lowerValues() const;
+    // Makes the table show the list as it is now.
     void reloadData();
 
     // The tab's label as written in the page (the tab bar shows it escaped).
@@ -49,7 +51,7 @@ signals:
     void copied();
 
 private:
-    std::unique_ptr<Ui::MTabViewColumn> ui;
+    std::unique_ptr<Ui::MTabViewColumn> m_Ui;
     QList<MNameValue> m_Items;
     QStringList m_TabLabels;
     mutable std::optional<QStringList> m_LowerValues;

@@ -32,36 +32,36 @@ void initOnce()
 
 bool XmlNode::isElement() const
 {
-    return m_node && m_node->type == XML_ELEMENT_NODE;
+    return m_Node && m_Node->type == XML_ELEMENT_NODE;
 }
 
 QByteArrayView XmlNode::name() const
 {
-    if (!m_node || !m_node->name)
+    if (!m_Node || !m_Node->name)
         return {};
-    return QByteArrayView(reinterpret_cast<const char *>(m_node->name));
+    return QByteArrayView(reinterpret_cast<const char *>(m_Node->name));
 }
 
 XmlNode XmlNode::firstChild() const
 {
-    return XmlNode(m_node ? m_node->children : nullptr);
+    return XmlNode(m_Node ? m_Node->children : nullptr);
 }
 
 XmlNode XmlNode::nextSibling() const
 {
-    return XmlNode(m_node ? m_node->next : nullptr);
+    return XmlNode(m_Node ? m_Node->next : nullptr);
 }
 
 XmlNode XmlNode::parent() const
 {
-    return XmlNode(m_node ? m_node->parent : nullptr);
+    return XmlNode(m_Node ? m_Node->parent : nullptr);
 }
 
 QString XmlNode::stringValue() const
 {
-    if (!m_node)
+    if (!m_Node)
         return {};
-    xmlChar *content = xmlNodeGetContent(m_node);
+    xmlChar *content = xmlNodeGetContent(m_Node);
     if (!content)
         return {};
     QString text = QString::fromUtf8(reinterpret_cast<const char *>(content));
@@ -86,12 +86,12 @@ std::unique_ptr<XmlDocument> XmlDocument::parse(QByteArrayView utf8)
 
 XmlDocument::~XmlDocument()
 {
-    xmlFreeDoc(m_doc);
+    xmlFreeDoc(m_Doc);
 }
 
 XmlNode XmlDocument::documentNode() const
 {
-    return XmlNode(reinterpret_cast<xmlNodePtr>(m_doc));
+    return XmlNode(reinterpret_cast<xmlNodePtr>(m_Doc));
 }
 
 } // namespace platform

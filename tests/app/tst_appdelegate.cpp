@@ -2,6 +2,7 @@
 #include "app/MConfig.h"
 #include "app/MGlobals.h"
 #include "app/MProblems.h"
+#include "app/SingleInstance.h"
 #include "board/EmptyBoard.h"
 #include "board/ItemListModel.h"
 #include "board/MSearchField.h"
@@ -16,9 +17,12 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLocalServer>
 #include <QMenu>
+#include <QPointer>
 #include <QProgressBar>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -34,6 +38,31 @@ QString page(const QString &body)
 const QString kTwoTabs =
     page(QStringLiteral("<h1>Mail</h1><p>Hello</p><p>there</p><br/><br/><p>Bye</p><br/><br/>"
                         "<h1>Code</h1><p>git</p><p>git log hello</p>"));
+
+// Holds a list's model to its contract with its view from the moment it is made:
+// Qt's tester checks every change the model announces, and the row count may change
+// only with one (a view not told would go on showing rows that are gone).
+class ModelWatch
+{
+public:
+    explicit ModelWatch(QAbstractItemModel *model)
+        : m_Tester(model, QAbstractItemModelTester::FailureReportingMode::QtTest), m_Model(model),
+          m_Rows(model->rowCount())
+    {
+        const auto recount = [this] { m_Rows = m_Model->rowCount(); };
+        QObject::connect(model, &QAbstractItemModel::modelReset, &m_Tester, recount);
+        QObject::connect(model, &QAbstractItemModel::rowsInserted, &m_Tester, recount);
+        QObject::connect(model, &QAbstractItemModel::rowsRemoved, &m_Tester, recount);
+    }
+
+    // True also once the model is gone (a rebuild drops a tab with its list).
+    bool rowsAsAnnounced() const { return !m_Model || m_Model->rowCount() == m_Rows; }
+
+private:
+    QAbstractItemModelTester m_Tester;
+    QPointer<QAbstractItemModel> m_Model;
+    int m_Rows;
+};
 
 QStringList tabLabels(const QTabWidget *tabs)
 {
@@ -78,6 +107,8 @@ private slots:
     void tabShortcuts();
     void tabLabelsAndNamesStayReadable_data();
     void tabLabelsAndNamesStayReadable();
+    void secondStartHandsOver();
+    void staleSocketDoesNotBlockAStart();
 
 private:
     void launch(AppDelegate::Services services = {});
@@ -250,22 +281,45 @@ void TestAppDelegate::searchAcrossTabs()
     g_PinlarkPageHtml.store(kTwoTabs);
     launch();
     tick();
+    QAbstractItemModel *results = m_app->searchColumn()->tableView()->model();
+    const ModelWatch watchResults(results);
+    const ModelWatch watchTab(
+        static_cast<MTabViewColumn *>(m_app->tabView()->widget(0))->tableView()->model());
     QTest::keyClicks(m_app->searchField(), QStringLiteral("HELLO"));
     QVERIFY(m_app->tabView()->isHidden());
     QVERIFY(!m_app->searchView()->isHidden());
-    const QAbstractItemModel *results = m_app->searchColumn()->tableView()->model();
     QCOMPARE(results->rowCount(), 2);
     QCOMPARE(results->index(0, 0).data().toString(), u"Hello");
     QCOMPARE(results->index(1, 0).data().toString(), u"git");
+
+    // Ending a search leaves the hidden results as their view last saw them.
+    m_app->searchField()->clear();
+    QVERIFY(!m_app->tabView()->isHidden());
+    QVERIFY(watchResults.rowsAsAnnounced());
 
     m_app->searchField()->setText(QStringLiteral("nothing like it"));
     QCOMPARE(results->rowCount(), 0);
     QVERIFY(m_app->tabView()->isHidden());
 
+    // A new board while searching: the results stay until the text changes.
+    m_app->searchField()->setText(QStringLiteral("bye"));
+    QCOMPARE(results->rowCount(), 1);
+    g_PinlarkPageHtml.store(page(QStringLiteral("<h1>New</h1><p>bye now</p><br/><br/><p>bye</p>")));
+    tick();
+    QCOMPARE(tabLabels(m_app->tabView()), QStringList{u"New"_qs});
+    QVERIFY(m_app->tabView()->isHidden());
+    QCOMPARE(results->rowCount(), 1);
+    QCOMPARE(results->index(0, 0).data().toString(), u"Bye");
+    QTest::keyClicks(m_app->searchField(), QStringLiteral(" "));
+    QCOMPARE(results->rowCount(), 1);
+    QCOMPARE(results->index(0, 0).data().toString(), u"bye now");
+
     QTest::keyClick(m_app->searchField(), Qt::Key_Escape);
     QVERIFY(m_app->searchField()->text().isEmpty());
     QVERIFY(!m_app->tabView()->isHidden());
     QVERIFY(m_app->searchView()->isHidden());
+    QVERIFY(watchResults.rowsAsAnnounced());
+    QVERIFY(watchTab.rowsAsAnnounced());
 }
 
 void TestAppDelegate::keyboardCopiesSelection()
@@ -286,12 +340,16 @@ void TestAppDelegate::timerRestsWhileModal()
     launch();
     g_PinlarkPageHtml.store(kTwoTabs);
     QDialog dialog;
+    // Looked at once the window is gone: a failed check inside the loop would leave
+    // it open for ever.
+    int tabsWhileModal = -1;
     QTimer::singleShot(0, &dialog, [&] {
         m_app->TimerRun();
-        QCOMPARE(m_app->tabView()->count(), 0);
+        tabsWhileModal = m_app->tabView()->count();
         dialog.reject();
     });
     dialog.exec();
+    QCOMPARE(tabsWhileModal, 0);
     QCOMPARE(g_PinlarkPageHtml.load(), kTwoTabs);
     tick();
     QCOMPARE(m_app->tabView()->count(), 2);
@@ -563,6 +621,7 @@ void TestAppDelegate::boardKeys()
     m_app->MenuItemPinlarkClick();
     QVERIFY(QTest::qWaitForWindowActive(m_app->window()));
     QGuiApplication::clipboard()->setText(QStringLiteral("kept"));
+    const ModelWatch watchResults(m_app->searchColumn()->tableView()->model());
     const auto shownList = [this] {
         return m_app->searchView()->isHidden()
                    ? static_cast<MTabViewColumn *>(m_app->tabView()->currentWidget())->tableView()
@@ -596,6 +655,7 @@ void TestAppDelegate::boardKeys()
     QTEST(selected.data(ItemListModel::TabLabelRole).toString(), "tab");
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     QTEST(QGuiApplication::clipboard()->text(), "copied");
+    QVERIFY(watchResults.rowsAsAnnounced());
 }
 
 void TestAppDelegate::tabShortcuts_data()
@@ -724,6 +784,50 @@ void TestAppDelegate::linkConversionSaysWhatItDid()
     m_app->MenuItemDecompositionClipboardLinkClick();
     QCOMPARE(told.size(), 2);
     QVERIFY(told.at(0) != told.at(1));
+}
+
+// One Pinlark per data folder: a second start hands over to the running one, and
+// the socket of one that crashed does not keep the next one from starting.
+void TestAppDelegate::secondStartHandsOver()
+{
+    const QString folder = m_dir->filePath(QStringLiteral("running"));
+    SingleInstance first(folder);
+    QVERIFY(!first.handOverToRunning());
+    QVERIFY(first.listen());
+    QSignalSpy shown(&first, &SingleInstance::showRequested);
+
+    QVERIFY(SingleInstance(folder).handOverToRunning());
+    QTRY_COMPARE(shown.count(), 1);
+    // Another data folder is another Pinlark.
+    QVERIFY(!SingleInstance(m_dir->filePath(QStringLiteral("other"))).handOverToRunning());
+    QCOMPARE(shown.count(), 1);
+}
+
+void TestAppDelegate::staleSocketDoesNotBlockAStart()
+{
+#ifndef Q_OS_UNIX
+    QSKIP("Only a Unix socket file outlives the process that made it");
+#else
+    const QString folder = m_dir->filePath(QStringLiteral("crashed"));
+    QString path;
+    {
+        SingleInstance crashed(folder);
+        QVERIFY(crashed.listen());
+        const auto *server = crashed.findChild<QLocalServer *>();
+        QVERIFY(server);
+        path = server->fullServerName();
+        // A crash skips the clean close, which removes the file: hide it from that.
+        QVERIFY(QFile::rename(path, path + u".kept"));
+    }
+    QVERIFY(QFile::rename(path + u".kept", path));
+
+    SingleInstance next(folder);
+    QVERIFY(!next.handOverToRunning());
+    QVERIFY(next.listen());
+    QSignalSpy shown(&next, &SingleInstance::showRequested);
+    QVERIFY(SingleInstance(folder).handOverToRunning());
+    QTRY_COMPARE(shown.count(), 1);
+#endif
 }
 
 QTEST_MAIN(TestAppDelegate)

@@ -192,6 +192,11 @@ void TestMConfig::notADictionaryIsLeftAlone_data()
     // Their trees would overflow the stack or take gigabytes.
     QTest::newRow("binary, nested 100000 deep") << deeplyNested(100000);
     QTest::newRow("binary, an array shared at 40 levels") << sharedArrays(40);
+    QTest::newRow("binary, an array holding itself") << binaryPlist(
+        {container(char(0xD0), 1, {1, 2}), ascii("K"), container(char(0xA0), 1, {2})});
+    QTest::newRow("XML, nested 100000 deep")
+        << kPlistHead + QByteArray("<dict><key>K</key>").repeated(100000) +
+               QByteArray("</dict>").repeated(100000) + "</plist>";
 }
 
 void TestMConfig::notADictionaryIsLeftAlone()
@@ -222,6 +227,14 @@ void TestMConfig::oddFileReadsAsWrittenBack_data()
     QTest::newRow("binary key holding a NUL")
         << binaryPlist({container(char(0xD0), 1, {1, 2}), utf16(u"K\0x"_qs), ascii("a")})
         << missing;
+    QTest::newRow("XML markup characters and text beyond the BMP")
+        << kPlistHead + "<dict><key>K</key><string>&lt;a&gt; &amp; ]]&gt; Gr\xc3\xbc\xc3\x9f"
+                        "e \xf0\x9f\x98\x80</string></dict></plist>"
+        << QStringLiteral("<a> & ]]> Gr\u00fc\u00dfe \U0001F600");
+    QTest::newRow("XML key twice: the last one counts")
+        << kPlistHead + "<dict><key>K</key><string>first</string>"
+                        "<key>K</key><string>second</string></dict></plist>"
+        << QStringLiteral("second");
     QTest::newRow("binary key twice: the last one counts")
         << binaryPlist({container(char(0xD0), 2, {1, 1, 2, 3}), ascii("K"), ascii("first"),
                         ascii("second")})
@@ -277,10 +290,11 @@ void TestMConfig::saveKeepsOtherKeysAndTightensMode()
 {
     MGlobals::InitDataFolder();
     const QString path = g_ConfigFilePath.load();
-    writeFile(path, kPlistHead +
-                        "<dict><key>GraphRoot</key><string>http://127.0.0.1:1</string>"
-                        "<key>Extra</key><dict><key>a</key><integer>1</integer></dict></dict>"
-                        "</plist>");
+    writeFile(path, kPlistHead + "<dict><key>GraphRoot</key><string>http://127.0.0.1:1</string>"
+                                 "<key>Extra</key><dict><key>a</key><integer>1</integer></dict>"
+                                 "<key>When</key><date>2024-01-31T10:15:00Z</date>"
+                                 "<key>Blob</key><data>AAEC/w==</data></dict>"
+                                 "</plist>");
     QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther);
     MGlobals::LoadConfig();
     QCOMPARE(g_GraphRoot.load(), u"http://127.0.0.1:1");
@@ -290,6 +304,9 @@ void TestMConfig::saveKeepsOtherKeysAndTightensMode()
     const QByteArray saved = readFile(path);
     QVERIFY(saved.contains("<key>Extra</key>"));
     QVERIFY(saved.contains("<key>GraphRoot</key>"));
+    // Kinds of value the app never reads come back as they were.
+    QVERIFY(saved.contains("<date>2024-01-31T10:15:00Z</date>"));
+    QVERIFY(saved.contains("AAEC/w=="));
     QVERIFY(saved.contains("a+b&amp;c"));
     QCOMPARE(QFile::permissions(path) & kOthersMask, QFileDevice::Permissions());
     QVERIFY(QFile::permissions(path) & QFile::ReadOwner);

@@ -1,4 +1,6 @@
 #include "board/BoardBuilder.h"
+#include "board/BoardSearch.h"
+#include "board/PageFile.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -41,6 +43,10 @@ private slots:
     void refusesOutsideResources();
     void boardTextStaysWithinPageSize_data();
     void boardTextStaysWithinPageSize();
+    void search_data();
+    void search();
+    void pageFile_data();
+    void pageFile();
 };
 
 void TestBoardBuilder::conversion_data()
@@ -187,6 +193,88 @@ void TestBoardBuilder::boardTextStaysWithinPageSize()
     }
     QVERIFY(textSize > 0);
     QVERIFY2(textSize <= 2 * html.size(), qPrintable(QString::number(textSize)));
+}
+
+void TestBoardBuilder::search_data()
+{
+    QTest::addColumn<QString>("text");
+    // Each result as "tab|name", in the order listed.
+    QTest::addColumn<QString>("expected");
+    const auto row = [](const char *title, const char *text, const char *expected) {
+        QTest::newRow(title) << QString::fromUtf8(text) << QString::fromUtf8(expected);
+    };
+    row("tabs in page order, items in tab order, an item in two tabs twice", "straße",
+        "Cities|Straße 5;Spaces|Straße 5");
+    row("the value is searched, the name shown", "CAPITAL", "Cities|Ankara");
+    row("dotted capital I finds itself", "İSTANBUL", "Cities|İstanbul");
+    // Its lower case is "i" with a combining dot, which plain "i" then "s" does not match.
+    row("lower-casing keeps the dot of İ", "istanbul", "");
+    row("capital sharp s lower-cases to ß", "ẞ", "Cities|Straße 5;Spaces|Straße 5");
+    row("ß is not folded to ss", "SS", "Cities|MASSE");
+    row("one blank is a search", " ", "Cities|Straße 5;Spaces|a  b;Spaces|a b;Spaces|Straße 5");
+    row("blanks count one by one", "a b", "Spaces|a b");
+    row("two blanks", "  ", "Spaces|a  b");
+    row("nothing typed finds nothing", "", "");
+}
+
+void TestBoardBuilder::search()
+{
+    QFETCH(QString, text);
+    const Board board = BuildBoard(page(QStringLiteral(
+        "<h1>Cities</h1><p>İstanbul</p><br/><br/><p>Ankara</p><p>capital</p><br/><br/>"
+        "<p>Straße 5</p><br/><br/><p>MASSE</p>"
+        "<h1>Spaces</h1><p>a  b</p><br/><br/><p>a b</p><br/><br/><p>Straße 5</p>")));
+    QCOMPARE(board.size(), 2);
+    QList<QStringList> lower;
+    for (const BoardTab &tab : board)
+        lower << LowerValues(tab.items);
+    QList<SearchList> lists;
+    for (qsizetype i = 0; i < board.size(); ++i)
+        lists.append({&board[i].items, &lower[i], board[i].label});
+
+    const SearchResults found = SearchItems(lists, text);
+    QCOMPARE(found.labels.size(), found.items.size());
+    QStringList shown;
+    for (qsizetype i = 0; i < found.items.size(); ++i)
+        shown << found.labels[i] + u'|' + found.items[i].name;
+    QTEST(shown.join(u';'), "expected");
+}
+
+void TestBoardBuilder::pageFile_data()
+{
+    // The bytes on disk (null: no file) and what reads from them.
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<std::optional<QString>>("expected");
+    QTest::newRow("UTF-8 as written") << QByteArray("<h1>Gr\xc3\xbc\xc3\x9f"
+                                                    "e \xf0\x9f\x98\x80 &amp;</h1>")
+                                      << std::optional(QStringLiteral("<h1>Grüße 😀 &amp;</h1>"));
+    QTest::newRow("a byte-order mark is not part of the page")
+        << QByteArray("\xef\xbb\xbf<h1>T</h1>") << std::optional(QStringLiteral("<h1>T</h1>"));
+    QTest::newRow("bytes that are not UTF-8 read as empty, not as missing")
+        << QByteArray("<h1>\xc3(</h1>") << std::optional(QString());
+    QTest::newRow("an empty file is an empty page") << QByteArray("") << std::optional(QString());
+    QTest::newRow("no file") << QByteArray() << std::optional<QString>();
+}
+
+void TestBoardBuilder::pageFile()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(std::optional<QString>, expected);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("pinlark.html"));
+    if (!bytes.isNull()) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QCOMPARE(file.write(bytes), bytes.size());
+    }
+    const std::optional<QString> read = ReadPageFile(path);
+    QCOMPARE(read.has_value(), expected.has_value());
+    QCOMPARE(read.value_or(u"(missing)"_qs), expected.value_or(u"(missing)"_qs));
+    // What is read is what a write gives back.
+    if (read) {
+        QVERIFY(WritePageFile(path, *read));
+        QCOMPARE(ReadPageFile(path), read);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestBoardBuilder)
