@@ -35,7 +35,7 @@ start_display() {
     Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp \
         3>"$display_dir/number" >"$display_dir/xvfb.log" 2>&1 &
     XVFB_PID=$!
-    wait_until --while "$XVFB_PID" 30 "Xvfb to start" grep -q '^[0-9]' "$display_dir/number" ||
+    wait_until --while "$XVFB_PID" 30 "Xvfb to start" grep -qs '^[0-9]' "$display_dir/number" ||
         { cat "$display_dir/xvfb.log" >&2; return 1; }
     export DISPLAY=":$(head -n 1 "$display_dir/number")"
     [ "${1:-}" = --no-tray ] || start_tray
