@@ -3,6 +3,9 @@
 #include "platform/XmlDocument.h"
 #include "text/MUtils.h"
 
+#include <algorithm>
+#include <vector>
+
 using platform::XmlNode;
 
 namespace {
@@ -11,12 +14,13 @@ namespace {
 // means it. A no-break space, common in notes, would come back as "&".
 constexpr QChar kMask = QChar(0xFDD0);
 
-// Text of a heading or paragraph: string value, "&" restored, tags stripped from
-// CDATA text, the six common entities decoded. Not trimmed.
-QString elementText(const XmlNode &element)
+// Text of a heading or paragraph from all the text inside it: "&" restored, tags
+// stripped from CDATA text, the six common entities decoded. Not trimmed.
+QString elementText(QByteArrayView utf8)
 {
-    return MUtils::DecodeHtmlEntities(
-        MUtils::RemoveHtmlTags(UnmaskAmpersands(element.stringValue())));
+    QString text = QString::fromUtf8(utf8);
+    text.replace(kMask, u'&');
+    return MUtils::DecodeHtmlEntities(MUtils::RemoveHtmlTags(text));
 }
 
 // Trims only what the page's authoring tool counts as blanks: space separators and
@@ -53,16 +57,175 @@ BoardBuilder::BoardBuilder(std::optional<QString> currSelTabName)
     : m_CurrSelTabName(std::move(currSelTabName))
 {}
 
+namespace {
+
+// Walks the page as the parser reads it. Every level (the children of one element)
+// walks with a state of its own: a nested level never sees or changes the tab and
+// pending item of the level above. A heading's or paragraph's text holds
+// everything inside it; nothing inside one opens a tab or an item.
+class BoardWalk final : public platform::XmlEvents
+{
+public:
+    BoardWalk(Board &board, const std::optional<QString> &selectedTab)
+        : m_Board(board), m_SelectedTab(selectedTab)
+    {
+        m_Levels.push_back({});
+    }
+
+    bool foundSelectedTab() const { return m_FoundSelectedTab; }
+
+    // The end of the page ends its top level.
+    void finish() { closePending(m_Levels.back()); }
+
+    void startElement(QByteArrayView name) override
+    {
+        if (m_TakingDepth > 0) {
+            ++m_TakingDepth;
+            return;
+        }
+        Level &level = m_Levels.back();
+        // An h1 whose parent is a "ul" opens no tab: it is walked like any other
+        // element.
+        if (name == "h1" && !level.isList) {
+            // A heading ends the item above it just as the end of the level does;
+            // notes seldom leave blank lines before the next heading.
+            closePending(level);
+            m_Board.append({QString(), {}});
+            level.currentTab = m_Board.size() - 1;
+            level.breakCount = 0;
+            take(Taking::Heading);
+            return;
+        }
+        if (name == "p") {
+            take(Taking::Paragraph);
+            return;
+        }
+        if (name == "br") {
+            if (level.breakCount == 1) {
+                closePending(level);
+                level.breakCount = 0;
+            } else {
+                level.breakCount = 1;
+            }
+        }
+        m_Levels.push_back({});
+        m_Levels.back().isList = name == "ul";
+    }
+
+    void endElement() override
+    {
+        if (m_TakingDepth > 0) {
+            if (--m_TakingDepth == 0)
+                tookText();
+            return;
+        }
+        closePending(m_Levels.back());
+        m_Levels.pop_back();
+    }
+
+    void text(QByteArrayView utf8) override
+    {
+        if (m_TakingDepth > 0)
+            m_Text.append(utf8);
+    }
+
+private:
+    struct Level
+    {
+        qsizetype currentTab = -1;
+        QString pendingName;
+        QString pendingValue;
+        int breakCount = 0;
+        // The element whose children this level walks is a "ul".
+        bool isList = false;
+    };
+    enum class Taking { Heading, Paragraph };
+
+    void take(Taking what)
+    {
+        m_Taking = what;
+        m_TakingDepth = 1;
+        m_Text.clear();
+    }
+
+    void tookText()
+    {
+        Level &level = m_Levels.back();
+        QString text = elementText(m_Text);
+        if (m_Taking == Taking::Heading) {
+            if (m_SelectedTab && text == *m_SelectedTab)
+                m_FoundSelectedTab = true;
+            m_Board[level.currentTab].label = std::move(text);
+            return;
+        }
+        // After one br a paragraph continues the item, if there is one; with no
+        // item open it starts one, rather than being overwritten by the next.
+        if (level.breakCount == 1 && !level.pendingName.isEmpty()) {
+            level.pendingValue += u"\n\n" + text;
+        } else if (!level.pendingName.isEmpty()) {
+            level.pendingValue += u'\n' + text;
+        } else {
+            level.pendingName = trimBlanks(text);
+            level.pendingValue = std::move(text);
+        }
+        level.breakCount = 0;
+    }
+
+    void closePending(Level &level)
+    {
+        if (level.currentTab >= 0 && !level.pendingName.isEmpty())
+            m_Board[level.currentTab].items.append(
+                {std::move(level.pendingName), std::move(level.pendingValue)});
+        level.pendingName.clear();
+        level.pendingValue.clear();
+    }
+
+    Board &m_Board;
+    const std::optional<QString> &m_SelectedTab;
+    bool m_FoundSelectedTab = false;
+    std::vector<Level> m_Levels;
+    // Inside a heading or paragraph: how deep, and its text so far.
+    int m_TakingDepth = 0;
+    Taking m_Taking = Taking::Paragraph;
+    QByteArray m_Text;
+};
+
+// The page as the parser reads it: UTF-8 with every "&" masked. One copy sized up
+// front: QByteArray::replace takes several times the parse for a page of notes.
+QByteArray maskedUtf8(const QString &html)
+{
+    constexpr QByteArrayView kMaskUtf8("\xEF\xB7\x90");
+    const QByteArray bytes = html.toUtf8();
+    const auto ampersands = std::count(bytes.cbegin(), bytes.cend(), '&');
+    if (ampersands == 0)
+        return bytes;
+    QByteArray masked(bytes.size() + ampersands * (kMaskUtf8.size() - 1), Qt::Uninitialized);
+    char *out = masked.data();
+    const char *from = bytes.cbegin();
+    for (const char *at = std::find(from, bytes.cend(), '&'); at != bytes.cend();
+         from = at + 1, at = std::find(from, bytes.cend(), '&')) {
+        out = std::copy(from, at, out);
+        out = std::copy(kMaskUtf8.begin(), kMaskUtf8.end(), out);
+    }
+    std::copy(from, bytes.cend(), out);
+    return masked;
+}
+
+} // namespace
+
 bool BoardBuilder::Build(const QString &html)
 {
     m_Board.clear();
     m_FoundTabName = false;
     if (html.isEmpty())
         return false;
-    const auto document = platform::XmlDocument::parse(MaskAmpersands(html).toUtf8());
-    if (!document)
+    BoardWalk walk(m_Board, m_CurrSelTabName);
+    if (!platform::ParseXmlEvents(maskedUtf8(html), walk)) {
+        m_Board.clear();
         return false;
-    CreateTabs_Recurse_Recurse(document->documentNode());
+    }
+    walk.finish();
+    m_FoundTabName = walk.foundSelectedTab();
     return true;
 }
 
@@ -70,71 +233,6 @@ bool BoardBuilder::MSBug(const XmlNode &element)
 {
     const XmlNode parent = element.parent();
     return parent.isElement() && parent.name() == "ul";
-}
-
-void BoardBuilder::CreateTabs_Recurse_Recurse(const XmlNode &node)
-{
-    // Every level walks with a state of its own: a nested level never sees or
-    // changes the tab and pending item of the level above.
-    qsizetype currentTab = -1;
-    QString pendingName;
-    QString pendingValue;
-    int breakCount = 0;
-
-    const auto closePending = [&] {
-        if (currentTab >= 0 && !pendingName.isEmpty())
-            m_Board[currentTab].items.append({pendingName, pendingValue});
-        pendingName.clear();
-        pendingValue.clear();
-    };
-
-    for (XmlNode child = node.firstChild(); child; child = child.nextSibling()) {
-        if (!child.isElement())
-            continue;
-        const QByteArrayView name = child.name();
-        // A heading's or paragraph's text already holds everything inside it: walking
-        // in would take that text again at every level, which on nested notes grows
-        // with the square of the page. Nothing inside one opens a tab or an item.
-        bool textTaken = false;
-
-        if (name == "h1" && !MSBug(child)) {
-            const QString label = elementText(child);
-            if (m_CurrSelTabName && label == *m_CurrSelTabName)
-                m_FoundTabName = true;
-            // A heading ends the item above it just as the end of the level does;
-            // notes seldom leave blank lines before the next heading.
-            closePending();
-            m_Board.append({label, {}});
-            currentTab = m_Board.size() - 1;
-            breakCount = 0;
-            textTaken = true;
-        } else if (name == "br") {
-            if (breakCount == 1) {
-                closePending();
-                breakCount = 0;
-            } else {
-                breakCount = 1;
-            }
-        } else if (name == "p") {
-            const QString text = elementText(child);
-            // After one br a paragraph continues the item, if there is one; with
-            // no item open it starts one, rather than being overwritten by the next.
-            if (breakCount == 1 && !pendingName.isEmpty()) {
-                pendingValue += u"\n\n" + text;
-            } else if (!pendingName.isEmpty()) {
-                pendingValue += u'\n' + text;
-            } else {
-                pendingName = trimBlanks(text);
-                pendingValue = text;
-            }
-            breakCount = 0;
-            textTaken = true;
-        }
-
-        if (!textTaken)
-            CreateTabs_Recurse_Recurse(child);
-    }
-    closePending();
 }
 
 Board BuildBoard(const QString &html)

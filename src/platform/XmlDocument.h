@@ -56,4 +56,23 @@ private:
     _xmlDoc *m_Doc;
 };
 
+// What ParseXmlEvents reports, in document order. Names are local names, UTF-8.
+class XmlEvents
+{
+public:
+    virtual ~XmlEvents() = default;
+    virtual void startElement(QByteArrayView name) = 0;
+    virtual void endElement() = 0;
+    // Character data and CDATA text, UTF-8, possibly in several pieces.
+    virtual void text(QByteArrayView utf8) = 0;
+};
+
+// Reads the bytes under the same rules as XmlDocument::parse, without building a
+// tree: a reader that looks at each element once pays neither for the tree's
+// thousands of small allocations nor for freeing them. Entity declarations are not
+// kept: a reference to an entity the document declares makes it unreadable here
+// (XmlDocument reads it). False when the bytes are not well-formed UTF-8 XML;
+// events up to the fault have been reported.
+bool ParseXmlEvents(QByteArrayView utf8, XmlEvents &events);
+
 } // namespace platform

@@ -74,15 +74,39 @@ QString RemoveHtmlTags(const QString &text)
 
 QString DecodeHtmlEntities(const QString &text)
 {
-    if (!text.contains(u'&'))
+    qsizetype at = text.indexOf(u'&');
+    if (at < 0)
         return text;
-    QString out = text;
-    out.replace(QStringLiteral("&nbsp;"), QStringLiteral(" "));
-    out.replace(QStringLiteral("&lt;"), QStringLiteral("<"));
-    out.replace(QStringLiteral("&gt;"), QStringLiteral(">"));
-    out.replace(QStringLiteral("&apos;"), QStringLiteral("'"));
-    out.replace(QStringLiteral("&quot;"), QStringLiteral("\""));
-    out.replace(QStringLiteral("&amp;"), QStringLiteral("&"));
+    // One pass from left to right. No name holds a second "&", so no two matches
+    // overlap, and only "&amp;" (replaced last) makes an "&": the result is that of
+    // replacing each name in turn, without a copy of the text per name.
+    struct Entity
+    {
+        QStringView name;
+        QChar character;
+    };
+    static constexpr Entity kEntities[] = {
+        {u"&nbsp;", u' '},  {u"&lt;", u'<'},   {u"&gt;", u'>'},
+        {u"&apos;", u'\''}, {u"&quot;", u'"'}, {u"&amp;", u'&'},
+    };
+    const QStringView view(text);
+    QString out;
+    out.reserve(text.size());
+    qsizetype copied = 0;
+    while (at >= 0) {
+        const QStringView rest = view.sliced(at);
+        qsizetype next = at + 1;
+        for (const Entity &entity : kEntities) {
+            if (rest.startsWith(entity.name)) {
+                out += view.sliced(copied, at - copied);
+                out += entity.character;
+                copied = next = at + entity.name.size();
+                break;
+            }
+        }
+        at = text.indexOf(u'&', next);
+    }
+    out += view.sliced(copied);
     return out;
 }
 
