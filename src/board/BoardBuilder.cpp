@@ -14,13 +14,59 @@ namespace {
 // means it. A no-break space, common in notes, would come back as "&".
 constexpr QChar kMask = QChar(0xFDD0);
 
+// Restores "&" and decodes the six common entities in one pass, in place: the
+// same as MUtils::DecodeHtmlEntities after restoring, since every "&" of the text
+// is a mask and the names hold none.
+void unmaskAndDecode(QString &text)
+{
+    struct Entity
+    {
+        QStringView name;
+        QChar character;
+    };
+    static constexpr Entity kEntities[] = {
+        {u"nbsp;", u' '},  {u"lt;", u'<'},   {u"gt;", u'>'},
+        {u"apos;", u'\''}, {u"quot;", u'"'}, {u"amp;", u'&'},
+    };
+    qsizetype from = text.indexOf(kMask);
+    if (from < 0)
+        return;
+    QChar *chars = text.data();
+    const qsizetype size = text.size();
+    qsizetype out = from;
+    for (qsizetype in = from; in < size;) {
+        if (chars[in] != kMask) {
+            chars[out++] = chars[in++];
+            continue;
+        }
+        const QStringView rest = QStringView(chars + in + 1, size - in - 1);
+        QChar decoded = u'&';
+        qsizetype used = 1;
+        for (const Entity &entity : kEntities) {
+            if (rest.startsWith(entity.name)) {
+                decoded = entity.character;
+                used += entity.name.size();
+                break;
+            }
+        }
+        chars[out++] = decoded;
+        in += used;
+    }
+    text.truncate(out);
+}
+
 // Text of a heading or paragraph from all the text inside it: "&" restored, tags
 // stripped from CDATA text, the six common entities decoded. Not trimmed.
 QString elementText(QByteArrayView utf8)
 {
     QString text = QString::fromUtf8(utf8);
-    text.replace(kMask, u'&');
-    return MUtils::DecodeHtmlEntities(MUtils::RemoveHtmlTags(text));
+    // Tags go before entities are decoded, or "&lt;b&gt;" would be taken for one.
+    if (text.contains(u'<')) {
+        text.replace(kMask, u'&');
+        return MUtils::DecodeHtmlEntities(MUtils::RemoveHtmlTags(text));
+    }
+    unmaskAndDecode(text);
+    return text;
 }
 
 // Trims only what the page's authoring tool counts as blanks: space separators and
