@@ -38,8 +38,6 @@ public:
     static bool MSBug(const platform::XmlNode &element);
 
 private:
-    void CreateTabs_Recurse_Recurse(const platform::XmlNode &node);
-
     Board m_Board;
     std::optional<QString> m_CurrSelTabName;
     bool m_FoundTabName = false;
