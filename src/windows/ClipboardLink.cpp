@@ -1,31 +1,9 @@
 #include "windows/ClipboardLink.h"
 
-#include "text/MUtils.h"
+#include "text/LinkText.h"
 
 #include <QClipboard>
 #include <QMimeData>
-#include <QRegularExpression>
-
-namespace {
-
-// The link text as a reader sees it: markup gone, references decoded, and each run
-// of HTML white space (line breaks and indentation of the page's source) shown as
-// one blank. Tags go first so that "&lt;b&gt;" stays text; runs are collapsed
-// before decoding so that "&nbsp;&nbsp;" keeps its two blanks. A no-break space
-// written as a character is not HTML white space and stays.
-QString linkTextAsRead(const QString &html)
-{
-    static const QRegularExpression whiteSpace(QStringLiteral("[ \\t\\n\\f\\r]+"));
-    QString text = MUtils::RemoveHtmlTags(html);
-    text.replace(whiteSpace, QStringLiteral(" "));
-    if (text.startsWith(u' '))
-        text.remove(0, 1);
-    if (text.endsWith(u' '))
-        text.chop(1);
-    return MUtils::DecodeHtmlEntities(text);
-}
-
-} // namespace
 
 ClipboardLinkOutcome DecomposeClipboardLink(QClipboard *clipboard)
 {
@@ -34,30 +12,10 @@ ClipboardLinkOutcome DecomposeClipboardLink(QClipboard *clipboard)
     const QMimeData *data = clipboard->mimeData();
     if (!data || !data->hasHtml())
         return ClipboardLinkOutcome::NoLink;
-    const QString html = data->html();
-    if (html.isEmpty())
+    const std::optional<QString> text = MUtils::LinkAsPlainText(data->html());
+    if (!text)
         return ClipboardLinkOutcome::NoLink;
-
-    // From just after the first "<a" to the first "</a" after it, in any letter
-    // case, cut from the HTML as written.
-    const QString inner =
-        MUtils::GetStringBetweenIgnoreCase(html, QStringLiteral("<a"), QStringLiteral("</a"));
-    if (inner.isEmpty())
-        return ClipboardLinkOutcome::NoLink;
-    // The rest of the opening tag: nothing to read when it is bare ("<a>").
-    const QString attributes = MUtils::GetStringBetween(inner, QString(), QStringLiteral(">"));
-    if (attributes.isEmpty())
-        return ClipboardLinkOutcome::NoLink;
-
-    // An attribute value is HTML text: "&" in an address is written "&amp;" by
-    // every browser, and pasting that would give a broken address.
-    const QString address = MUtils::DecodeHtmlEntities(
-        MUtils::GetTagAttributeValue(attributes, QStringLiteral("href")));
-    // Markup pasted as text ("<b>Tom</b> &amp; Jerry") is never what was meant.
-    const QString text =
-        linkTextAsRead(MUtils::GetStringBetween(inner, QStringLiteral(">"), QString()));
-
     // Replaces every flavour, the HTML included.
-    clipboard->setText(text + u' ' + address);
+    clipboard->setText(*text);
     return ClipboardLinkOutcome::Converted;
 }

@@ -7,6 +7,7 @@
 #include "FuzzCheck.h"
 #include "text/DateText.h"
 #include "text/Encoding.h"
+#include "text/LinkText.h"
 #include "text/MUtils.h"
 
 #include <QDateTime>
@@ -157,5 +158,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     checkFind(end, text, startAt % (text.size() + 2) - 1);
     checkEncoding(bytes, text);
     checkDates(text, secs);
+    // The link command's own conversion, under the sanitizers: any text it gives
+    // holds the blank between the link's text and its address.
+    if (const std::optional<QString> link = MUtils::LinkAsPlainText(text))
+        FUZZ_CHECK(link->contains(u' '));
     return 0;
 }
