@@ -19,15 +19,6 @@ constexpr QChar kMask = QChar(0xFDD0);
 // is a mask and the names hold none.
 void unmaskAndDecode(QString &text)
 {
-    struct Entity
-    {
-        QStringView name;
-        QChar character;
-    };
-    static constexpr Entity kEntities[] = {
-        {u"nbsp;", u' '},  {u"lt;", u'<'},   {u"gt;", u'>'},
-        {u"apos;", u'\''}, {u"quot;", u'"'}, {u"amp;", u'&'},
-    };
     qsizetype from = text.indexOf(kMask);
     if (from < 0)
         return;
@@ -39,18 +30,9 @@ void unmaskAndDecode(QString &text)
             chars[out++] = chars[in++];
             continue;
         }
-        const QStringView rest = QStringView(chars + in + 1, size - in - 1);
-        QChar decoded = u'&';
-        qsizetype used = 1;
-        for (const Entity &entity : kEntities) {
-            if (rest.startsWith(entity.name)) {
-                decoded = entity.character;
-                used += entity.name.size();
-                break;
-            }
-        }
-        chars[out++] = decoded;
-        in += used;
+        const auto entity = MUtils::MatchHtmlEntity(QStringView(chars + in + 1, size - in - 1));
+        chars[out++] = entity ? entity->first : QChar(u'&');
+        in += 1 + (entity ? entity->second : 0);
     }
     text.truncate(out);
 }

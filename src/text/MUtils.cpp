@@ -72,6 +72,24 @@ QString RemoveHtmlTags(const QString &text)
     return out;
 }
 
+std::optional<std::pair<QChar, qsizetype>> MatchHtmlEntity(QStringView rest)
+{
+    struct Entity
+    {
+        QStringView name;
+        QChar character;
+    };
+    static constexpr Entity kEntities[] = {
+        {u"nbsp;", u' '},  {u"lt;", u'<'},   {u"gt;", u'>'},
+        {u"apos;", u'\''}, {u"quot;", u'"'}, {u"amp;", u'&'},
+    };
+    for (const Entity &entity : kEntities) {
+        if (rest.startsWith(entity.name))
+            return std::pair(entity.character, entity.name.size());
+    }
+    return std::nullopt;
+}
+
 QString DecodeHtmlEntities(const QString &text)
 {
     qsizetype at = text.indexOf(u'&');
@@ -80,29 +98,16 @@ QString DecodeHtmlEntities(const QString &text)
     // One pass from left to right. No name holds a second "&", so no two matches
     // overlap, and only "&amp;" (replaced last) makes an "&": the result is that of
     // replacing each name in turn, without a copy of the text per name.
-    struct Entity
-    {
-        QStringView name;
-        QChar character;
-    };
-    static constexpr Entity kEntities[] = {
-        {u"&nbsp;", u' '},  {u"&lt;", u'<'},   {u"&gt;", u'>'},
-        {u"&apos;", u'\''}, {u"&quot;", u'"'}, {u"&amp;", u'&'},
-    };
     const QStringView view(text);
     QString out;
     out.reserve(text.size());
     qsizetype copied = 0;
     while (at >= 0) {
-        const QStringView rest = view.sliced(at);
         qsizetype next = at + 1;
-        for (const Entity &entity : kEntities) {
-            if (rest.startsWith(entity.name)) {
-                out += view.sliced(copied, at - copied);
-                out += entity.character;
-                copied = next = at + entity.name.size();
-                break;
-            }
+        if (const auto entity = MatchHtmlEntity(view.sliced(at + 1))) {
+            out += view.sliced(copied, at - copied);
+            out += entity->first;
+            copied = next = at + 1 + entity->second;
         }
         at = text.indexOf(u'&', next);
     }

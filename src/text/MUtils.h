@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QString>
+#include <optional>
+#include <utility>
 
 // Small stateless text helpers used to pick values out of HTML, JSON and URL text
 // without a parser. A failed search gives an empty string or false, never an error.
@@ -21,6 +23,9 @@ QString RemoveHtmlTags(const QString &text);
 
 // Replaces &nbsp; &lt; &gt; &apos; &quot; &amp; (in that order, case-sensitive).
 QString DecodeHtmlEntities(const QString &text);
+// Of the entities DecodeHtmlEntities knows, the one `rest` starts with (its name
+// without the "&"): the character it stands for and the length of the name.
+std::optional<std::pair<QChar, qsizetype>> MatchHtmlEntity(QStringView rest);
 
 QString HtmlToPlainText(const QString &text);
 
