@@ -148,6 +148,7 @@ void AppDelegate::applicationDidFinishLaunching()
     connect(m_Ui->searchField, &MSearchField::copySelectionRequested, this,
             &AppDelegate::copySelection);
     connect(m_Ui->searchField, &MSearchField::dismissRequested, this, &AppDelegate::hideWindow);
+    setUpBoardKeys();
 
     const QScreen *screen = QGuiApplication::primaryScreen();
     const QRect primary = screen ? screen->geometry() : QRect();

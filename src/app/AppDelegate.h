@@ -106,7 +106,7 @@ private:
     MTabViewColumn *currentColumn() const;
     void moveSelection(int delta);
     void copySelection();
-    // Tab switching from the keyboard and typing from the lists; once per window.
+    // Tab switching from the keyboard and typing from the lists; once, at start-up.
     void setUpBoardKeys();
     // Shows tab `index` (ending a search); nothing for a tab that does not exist.
     void showTab(int index);
@@ -136,7 +136,6 @@ private:
     MTabViewColumn *m_TabViewColumnSearch = nullptr;
     std::optional<QString> m_CurrSelTabName;
     bool m_FoundTabName = false;
-    bool m_BoardKeysReady = false;
     // Refresh-timer ticks since the copied notice was shown.
     int m_LabelCopiedTag = 0;
     EmptyBoard *m_EmptyBoard = nullptr;
@@ -148,6 +147,8 @@ private:
     bool m_Terminated = false;
     // Problems already told, and when each kind was last told (ms since 1970).
     unsigned m_ToldProblems = 0;
+    // Problems the board's problem line shows.
+    unsigned m_ShownProblems = 0;
     QHash<unsigned, qint64> m_ProblemToldAt;
     // The settings file's time when the service rejected the client id.
     QDateTime m_RejectedSettingsTime;

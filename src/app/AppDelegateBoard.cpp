@@ -43,7 +43,6 @@ QString shortTabLabel(const QString &label, const QFontMetrics &metrics)
 
 bool AppDelegate::CreateTabs()
 {
-    setUpBoardKeys();
     QTabWidget *tabs = m_Ui->tabView;
     const int selected = tabs->currentIndex();
     m_CurrSelTabName =
@@ -147,9 +146,6 @@ void AppDelegate::searchField_textDidChange(const QString &text)
 
 void AppDelegate::setUpBoardKeys()
 {
-    if (m_BoardKeysReady)
-        return;
-    m_BoardKeysReady = true;
     m_TabViewColumnSearch->tableView()->setTypingTarget(m_Ui->searchField);
 
     const auto bind = [this](const QList<QKeySequence> &keys, auto command) {
@@ -282,15 +278,13 @@ void AppDelegate::reportProblems()
             tell(MProblems::Text(problem), true);
     }
 
-    // A line on the board leads to the status window, which names each problem.
-    QStringList standing;
-    for (const MProblem problem : MProblems::kAll) {
-        if (current & static_cast<unsigned>(problem))
-            standing << MProblems::Text(problem);
+    // A line on the board leads to the status window, which names each problem;
+    // redone only when the set of problems changed, not at every tick.
+    if (current != m_ShownProblems) {
+        m_ShownProblems = current;
+        m_Ui->labelProblem->setToolTip(MProblems::Texts(current).join(u'\n'));
+        m_Ui->labelProblem->setVisible(current != 0);
     }
-    m_Ui->labelProblem->setToolTip(standing.join(u'\n'));
-    if (m_Ui->labelProblem->isHidden() == !standing.isEmpty())
-        m_Ui->labelProblem->setVisible(!standing.isEmpty());
 
     // The service refused the stored sign-in and the worker has cleared it: ask
     // again, once, after the tick.

@@ -33,6 +33,16 @@ unsigned Current()
     return g_Problems.load();
 }
 
+QStringList Texts(unsigned problems)
+{
+    QStringList texts;
+    for (const MProblem problem : kAll) {
+        if (problems & bit(problem))
+            texts << Text(problem);
+    }
+    return texts;
+}
+
 QString Text(MProblem problem)
 {
     switch (problem) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <atomic>
 
 // Things gone wrong that the user must hear of, since the app otherwise fails
@@ -35,5 +36,7 @@ unsigned Current();
 
 // One sentence in plain words, for the status window and the notification.
 QString Text(MProblem problem);
+// The sentences of every problem in `problems` (a bit set, as Current() gives).
+QStringList Texts(unsigned problems);
 
 } // namespace MProblems

@@ -103,11 +103,7 @@ void MWinState::TimerRun()
     if (!lastDownload.isEmpty())
         m_Ui->m_LabelLastDownloadValue->setText(lastDownload);
 
-    QStringList problems;
-    for (const MProblem problem : MProblems::kAll) {
-        if (MProblems::Has(problem))
-            problems << MProblems::Text(problem);
-    }
+    const QStringList problems = MProblems::Texts(MProblems::Current());
     m_Ui->m_LabelProblemsValue->setText(problems.join(u'\n'));
     m_Ui->m_LabelProblems->setVisible(!problems.isEmpty());
     m_Ui->m_LabelProblemsValue->setVisible(!problems.isEmpty());
