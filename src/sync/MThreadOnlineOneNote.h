@@ -93,6 +93,9 @@ private:
     // storeForSignIn.
     bool StoreTokens(const QString &accessToken, const QString &refreshToken,
                      const QString &accessTokenBefore);
+    // The token endpoint's request for one grant: a code or a refresh token.
+    platform::HttpResponse SendTokenRequest(const QByteArray &grantType,
+                                            const QByteArray &grantField, const QString &grant);
     // What follows a token answer once stored: the user told of a refusal, the
     // settings saved if they changed. `current`: stored for the sign-in still in use.
     void FinishTokenAnswer(bool current, SyncRequests::TokenVerdict verdict, bool changed);

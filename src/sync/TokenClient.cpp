@@ -33,6 +33,19 @@ bool MThreadOnlineOneNote::StoreTokens(const QString &accessToken, const QString
     return accessToken != accessTokenBefore || refreshToken != refreshTokenBefore;
 }
 
+platform::HttpResponse MThreadOnlineOneNote::SendTokenRequest(const QByteArray &grantType,
+                                                              const QByteArray &grantField,
+                                                              const QString &grant)
+{
+    return Send(SyncRequests::TokenRequest(m_state.identityRoot.load(),
+                                           {
+                                               {"grant_type", QString::fromLatin1(grantType)},
+                                               {"client_id", m_state.clientId.load()},
+                                               {grantField, grant},
+                                               {"redirect_uri", m_state.redirectAddress.load()},
+                                           }));
+}
+
 void MThreadOnlineOneNote::FinishTokenAnswer(bool current, SyncRequests::TokenVerdict verdict,
                                              bool changed)
 {
@@ -56,13 +69,7 @@ void MThreadOnlineOneNote::RetrieveTokensByCode()
     if (code.isEmpty())
         return;
 
-    const platform::HttpResponse response = Send(SyncRequests::TokenRequest(
-        m_state.identityRoot.load(), {
-                                         {"grant_type", QStringLiteral("authorization_code")},
-                                         {"client_id", m_state.clientId.load()},
-                                         {"code", code},
-                                         {"redirect_uri", m_state.redirectAddress.load()},
-                                     }));
+    const platform::HttpResponse response = SendTokenRequest("authorization_code", "code", code);
     const SyncRequests::TokenVerdict verdict = SyncRequests::ReadTokenVerdict(response);
     if (verdict == SyncRequests::TokenVerdict::PassingFailure) {
         // The code may still be good: it is tried again in the next cycle.
@@ -104,13 +111,8 @@ void MThreadOnlineOneNote::RefreshTokens()
 
     // Until a new access token arrives the account reads as not connected.
     const QString previousAccessToken = m_state.accessToken.exchange(QString());
-    const platform::HttpResponse response = Send(SyncRequests::TokenRequest(
-        m_state.identityRoot.load(), {
-                                         {"grant_type", QStringLiteral("refresh_token")},
-                                         {"client_id", m_state.clientId.load()},
-                                         {"refresh_token", refreshToken},
-                                         {"redirect_uri", m_state.redirectAddress.load()},
-                                     }));
+    const platform::HttpResponse response =
+        SendTokenRequest("refresh_token", "refresh_token", refreshToken);
     const SyncRequests::TokenVerdict verdict = SyncRequests::ReadTokenVerdict(response);
     if (verdict == SyncRequests::TokenVerdict::PassingFailure) {
         if (StopRequested()) {
