@@ -25,6 +25,7 @@ MShared<QString> g_OnlineOneNoteRefreshToken;
 MShared<QString> g_OnlineOneNoteAccountId;
 MShared<QString> g_OnlineOneNoteUserId;
 MShared<QString> g_OnlineOneNoteCode;
+MShared<QString> g_OnlineOneNoteCodeVerifier;
 MShared<QString> g_OnlineOneNoteClientId{QString::fromLatin1(MGlobals::kDefaultClientId)};
 MShared<QString> g_OnlineOneNoteLastAccess;
 
@@ -107,8 +108,8 @@ void ClearCredentials()
     {
         std::lock_guard lock(g_signInMutex);
         for (MShared<QString> *variable :
-             {&g_OnlineOneNoteCode, &g_OnlineOneNoteAccessToken, &g_OnlineOneNoteRefreshToken,
-              &g_OnlineOneNoteAccountId, &g_OnlineOneNoteUserId})
+             {&g_OnlineOneNoteCode, &g_OnlineOneNoteCodeVerifier, &g_OnlineOneNoteAccessToken,
+              &g_OnlineOneNoteRefreshToken, &g_OnlineOneNoteAccountId, &g_OnlineOneNoteUserId})
             variable->store(QString());
         ++g_SignInGeneration;
     }
@@ -205,6 +206,19 @@ void SaveConfig()
         MProblems::Clear(MProblem::SaveFailed);
     else
         MProblems::Raise(MProblem::SaveFailed);
+}
+
+bool SaveSettings(const std::function<void(MConfig &)> &write)
+{
+    std::lock_guard lock(g_saveMutex);
+    MConfig config(g_ConfigFilePath.load());
+    write(config);
+    const bool saved = config.Save();
+    if (saved)
+        MProblems::Clear(MProblem::SaveFailed);
+    else
+        MProblems::Raise(MProblem::SaveFailed);
+    return saved;
 }
 
 bool SignedIn()

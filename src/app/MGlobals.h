@@ -6,6 +6,8 @@
 #include <atomic>
 #include <functional>
 
+class MConfig;
+
 // Process-wide state through which the main thread and the sync worker meet. Each
 // variable is replaced whole (see MShared); neither thread calls into the other.
 
@@ -28,6 +30,9 @@ extern MShared<QString> g_OnlineOneNoteAccountId;
 extern MShared<QString> g_OnlineOneNoteUserId;
 // Authorization code handed from the sign-in window to the worker; never saved.
 extern MShared<QString> g_OnlineOneNoteCode;
+// The PKCE verifier of the sign-in that asked for that code; never saved, and
+// emptied with the code.
+extern MShared<QString> g_OnlineOneNoteCodeVerifier;
 // The application's client id at the identity platform ("ClientId" overrides it).
 extern MShared<QString> g_OnlineOneNoteClientId;
 extern MShared<QString> g_OnlineOneNoteLastAccess;
@@ -76,7 +81,7 @@ inline constexpr auto kDefaultGraphRoot = "https://graph.microsoft.com";
 // The data folder this user's Pinlark keeps its files in; does not create it.
 QString DataFolderPath();
 
-// Signs out: empties the code, both tokens, the account id and the user id and
+// Signs out: empties the code and its verifier, both tokens, the account id and the user id and
 // starts a new sign-in generation, all in one step as far as StoreForSignIn can
 // tell, then saves the settings.
 void ClearCredentials();
@@ -97,6 +102,10 @@ void LoadServiceSettings();
 // holds these values. A file that cannot be written is kept as it was, and the
 // problem is raised for the user.
 void SaveConfig();
+// Writes what `write` sets into the settings file, keeping every other key, one
+// save at a time with SaveConfig (the Preferences window's keys). A file that
+// cannot be written is kept and the problem raised, as for SaveConfig; false then.
+bool SaveSettings(const std::function<void(MConfig &)> &write);
 
 // Access token and user id both present.
 bool SignedIn();

@@ -10,6 +10,7 @@ SyncState SyncStateFromGlobals()
         .refreshToken = g_OnlineOneNoteRefreshToken,
         .userId = g_OnlineOneNoteUserId,
         .code = g_OnlineOneNoteCode,
+        .codeVerifier = g_OnlineOneNoteCodeVerifier,
         .clientId = g_OnlineOneNoteClientId,
         .identityRoot = g_IdentityRoot,
         .redirectAddress = g_RedirectAddress,

@@ -167,6 +167,11 @@ HttpResponse CurlTransport::send(const HttpRequest &request)
     long status = 0;
     curl_easy_getinfo(easy.get(), CURLINFO_RESPONSE_CODE, &status);
     response.status = int(status);
+    // libcurl reads both forms of the header, seconds and an HTTP date.
+    curl_off_t retryAfter = 0;
+    if (curl_easy_getinfo(easy.get(), CURLINFO_RETRY_AFTER, &retryAfter) == CURLE_OK &&
+        retryAfter > 0)
+        response.retryAfter = std::chrono::seconds(retryAfter);
     // A refused access token is the sync worker's signal to refresh its tokens.
     response.transportError = status == 401;
     if (!response.transportError)

@@ -29,6 +29,9 @@ struct HttpResponse
     bool transportError = true;
     int status = 0;
     QByteArray body;
+    // How long the service asked the client to wait before asking again (its
+    // "Retry-After", in seconds or as a date); zero when it named no wait.
+    std::chrono::seconds retryAfter{0};
 };
 
 // One synchronous request at a time on the calling thread. The sync worker talks

@@ -2,6 +2,7 @@
 
 #include "text/Encoding.h"
 #include "text/MUtils.h"
+#include "text/Pkce.h"
 #include "ui_MWinLogin.h"
 
 #include <QKeySequence>
@@ -79,19 +80,24 @@ void MWinLogin::ClearSignIn()
     m_State.clearCredentials();
 }
 
-QString MWinLogin::AuthorizationAddress() const
+QString MWinLogin::AuthorizationAddress(const QString &codeChallenge) const
 {
     // Client id and redirect address go in as they are; only the scope list,
-    // which holds blanks, is escaped.
+    // which holds blanks, is escaped. The challenge's alphabet needs no escape.
     return m_State.identityRoot->load() + kAuthorizePath + u"?prompt=login&client_id=" +
            m_State.clientId->load() + u"&response_type=code&response_mode=query&scope=" +
-           MUtils::EscapeUrl(kScope) + u"&redirect_uri=" + m_State.redirectAddress->load();
+           MUtils::EscapeUrl(kScope) + u"&redirect_uri=" + m_State.redirectAddress->load() +
+           u"&code_challenge=" + codeChallenge + u"&code_challenge_method=S256";
 }
 
 void MWinLogin::Login()
 {
     ClearSignIn();
-    WebViewWin()->load(QUrl(AuthorizationAddress()));
+    // Kept for the worker before the request leaves, so that the code that comes
+    // back always finds its verifier waiting.
+    const QString verifier = Pkce::NewVerifier();
+    m_State.codeVerifier->store(verifier);
+    WebViewWin()->load(QUrl(AuthorizationAddress(Pkce::Challenge(verifier))));
 }
 
 void MWinLogin::Logout()

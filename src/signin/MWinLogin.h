@@ -51,8 +51,8 @@ public:
     void Logout();
 
     // The authorization page's address for the current identity root, client id
-    // and redirect address.
-    QString AuthorizationAddress() const;
+    // and redirect address, asking for a code bound to `codeChallenge` (S256).
+    QString AuthorizationAddress(const QString &codeChallenge) const;
 
     // Value of one query field of an address: the text after the first
     // "fieldName=" up to the next "&" or the end; "" when the field is absent or

@@ -33,6 +33,7 @@ SignInState SignInStateFromGlobals()
     state.redirectAddress = &g_RedirectAddress;
     state.clientId = &g_OnlineOneNoteClientId;
     state.code = &g_OnlineOneNoteCode;
+    state.codeVerifier = &g_OnlineOneNoteCodeVerifier;
     state.pageId = &g_PinlarkPageId;
     state.clearCredentials = &MGlobals::ClearCredentials;
     return state;

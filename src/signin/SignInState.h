@@ -17,7 +17,7 @@ enum class SignInOutcome : int {
 
 // Raised whenever SignInState changes shape, so that an app never drives a sign-in
 // library that was built for another layout (a stale install, say).
-inline constexpr int kSignInStateVersion = 2;
+inline constexpr int kSignInStateVersion = 3;
 
 // The shared variables the sign-in window reads and writes, lent by the process
 // that opens it. The window lives in a library loaded only when it must open; if
@@ -33,8 +33,10 @@ struct SignInState
     MShared<QString> *redirectAddress = nullptr;
     MShared<QString> *clientId = nullptr;
 
-    // Where the window leaves the authorization code for the worker.
+    // Where the window leaves the authorization code for the worker, and the PKCE
+    // verifier the code was asked for with (set before the request goes out).
     MShared<QString> *code = nullptr;
+    MShared<QString> *codeVerifier = nullptr;
 
     // Emptied when a new code arrives, so the worker looks the board page up again
     // for the account now signed in.
@@ -49,6 +51,6 @@ struct SignInState
     bool isComplete() const
     {
         return version == kSignInStateVersion && identityRoot && redirectAddress && clientId &&
-               code && pageId && clearCredentials;
+               code && codeVerifier && pageId && clearCredentials;
     }
 };

@@ -17,11 +17,13 @@ public:
         return !m_waiting || now < m_failedAt || now - m_failedAt >= m_wait;
     }
 
-    void failed(qint64 now)
+    // `wait`, when positive, is the service's own word on how long to wait, and
+    // replaces the doubled delay for this retry.
+    void failed(qint64 now, qint64 wait = 0)
     {
         m_waiting = true;
         m_failedAt = now;
-        m_wait = m_delay;
+        m_wait = wait > 0 ? wait : m_delay;
         m_delay = std::min(m_delay * 2, m_max);
     }
 

@@ -39,6 +39,11 @@ public:
     // failed: 10 s, doubling, at most 5 min.
     static constexpr qint64 kRefreshRetryFirst = 10;
     static constexpr qint64 kRefreshRetryMax = 300;
+    // After Graph answered 429 or 503, no Graph request goes out before the wait
+    // it named, or without one before this back-off allows: 10 s, doubling, at
+    // most 5 min. Page steps wait for it as well as for their own pace.
+    static constexpr qint64 kThrottleFirst = 10;
+    static constexpr qint64 kThrottleMax = 300;
 
     // The worker owns the transport alone: Stop() aborts it for good. The state's
     // variables must outlive the worker.
@@ -88,14 +93,18 @@ private:
     bool RefreshRetryDue() const;
     // Nothing is sent once a stop has been asked for.
     platform::HttpResponse Send(const platform::HttpRequest &request);
+    // A GET to Graph, which also keeps the throttle's count.
+    platform::HttpResponse SendGraph(const QString &address, const QString &accessToken);
+    bool GraphDue() const { return m_throttle.due(m_clock()); }
     // Replaces both tokens; says whether the credentials changed from
     // `accessTokenBefore` and the refresh token held so far. Call under the state's
     // storeForSignIn.
     bool StoreTokens(const QString &accessToken, const QString &refreshToken,
                      const QString &accessTokenBefore);
-    // The token endpoint's request for one grant: a code or a refresh token.
+    // The token endpoint's request for one grant: a code (with its verifier) or a
+    // refresh token.
     platform::HttpResponse SendTokenRequest(const QByteArray &grantType,
-                                            const QByteArray &grantField, const QString &grant);
+                                            const SyncRequests::FormFields &grant);
     // What follows a token answer once stored: the user told of a refusal, the
     // settings saved if they changed. `current`: stored for the sign-in still in use.
     void FinishTokenAnswer(bool current, SyncRequests::TokenVerdict verdict, bool changed);
@@ -105,6 +114,7 @@ private:
     Clock m_clock;
     Backoff m_refreshRetry{kRefreshRetryFirst, kRefreshRetryMax};
     Backoff m_userIdRetry{kRefreshRetryFirst, kRefreshRetryMax};
+    Backoff m_throttle{kThrottleFirst, kThrottleMax};
     // The sign-in the back-offs were counted for.
     quint64 m_signInGeneration = 0;
 

@@ -63,7 +63,7 @@ void MThreadOnlineOneNote::SectionPageFilter(const QString &sectionName, const Q
         MUtils::EscapeUrl(MOLONUtils::GetGraphBaseURL(m_state.graphRoot.load(), userId) +
                           QStringLiteral("/onenote/sections?filter=tolower(name) eq '") +
                           sectionName.toLower() + u'\'');
-    const platform::HttpResponse response = Send(SyncRequests::GraphGet(address, accessToken));
+    const platform::HttpResponse response = SendGraph(address, accessToken);
     if (response.transportError) {
         RefreshTokens();
         return;
@@ -84,7 +84,8 @@ void MThreadOnlineOneNote::SectionPageLoopSections(const QByteArray &bytes, cons
         // A section without an id has no page list to ask for.
         if (sectionId.isEmpty())
             continue;
-        if (SectionPageGetSectionAllPages(sectionId, pageName))
+        // A throttled walk stops where it is and starts over at a later step.
+        if (!GraphDue() || SectionPageGetSectionAllPages(sectionId, pageName))
             return;
     }
 }
@@ -103,10 +104,13 @@ bool MThreadOnlineOneNote::SectionPageGetSectionAllPages(const QString &sectionI
                                         QStringLiteral("/Pages"));
     // The service hands a long list out in pieces; the board page may be in any.
     for (int answers = 0; answers < kMaxPageListAnswers && !address.isEmpty(); ++answers) {
-        const platform::HttpResponse response = Send(SyncRequests::GraphGet(address, accessToken));
-        // No refresh here: the walk goes on with the next section.
-        if (response.transportError)
+        const platform::HttpResponse response = SendGraph(address, accessToken);
+        // A list not read cannot tell that the page is not there. No refresh
+        // here: the walk goes on with the next section.
+        if (!SyncRequests::IsSuccess(response)) {
+            m_state.pageMissing = false;
             return false;
+        }
         QString nextLink;
         if (SectionPageLoopFindPage(response.body, pageName, &nextLink))
             return true;

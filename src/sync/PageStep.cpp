@@ -21,6 +21,10 @@ void MThreadOnlineOneNote::GetPinlarkPageHtml()
     // has passed the last step by the whole interval again.
     if (now - m_state.ticks.load() < kPageStepInterval)
         return;
+    // A service that asked for quiet gets it, even from the Refresh command; the
+    // step runs as soon as both waits are over.
+    if (!GraphDue())
+        return;
     // The pace holds even for a step that stops for want of credentials.
     m_state.ticks = now;
 
@@ -43,8 +47,7 @@ void MThreadOnlineOneNote::GetPinlarkPageHtml()
         MUtils::EscapeUrl(MOLONUtils::GetGraphBaseURL(m_state.graphRoot.load(), userId) +
                           QStringLiteral("/onenote/pages/") + m_state.pageId.load() +
                           QStringLiteral("/content?includeIDs=true"));
-    const platform::HttpResponse response =
-        Send(SyncRequests::GraphGet(address, m_state.accessToken.load()));
+    const platform::HttpResponse response = SendGraph(address, m_state.accessToken.load());
     if (response.transportError) {
         RefreshTokens();
         return;

@@ -4,6 +4,7 @@
 
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <algorithm>
 
 namespace SyncRequests {
 
@@ -43,6 +44,16 @@ bool IsPassingFailure(const platform::HttpResponse &response)
 bool IsSuccess(const platform::HttpResponse &response)
 {
     return !response.transportError && response.status >= 200 && response.status < 300;
+}
+
+bool IsThrottled(const platform::HttpResponse &response)
+{
+    return !response.transportError && (response.status == 429 || response.status == 503);
+}
+
+qint64 NamedWait(const platform::HttpResponse &response)
+{
+    return std::min<qint64>(response.retryAfter.count(), kMaxNamedWait);
 }
 
 TokenVerdict ReadTokenVerdict(const platform::HttpResponse &response)

@@ -32,6 +32,14 @@ bool IsPassingFailure(const platform::HttpResponse &response);
 
 bool IsSuccess(const platform::HttpResponse &response);
 
+// Graph asking the client to slow down: 429 (the notebook API's throttling, often
+// without a Retry-After) or 503.
+bool IsThrottled(const platform::HttpResponse &response);
+// The wait a throttled answer names, in whole seconds, held to at most an hour so
+// that a wild header cannot stop the board for good; 0 when it names none.
+qint64 NamedWait(const platform::HttpResponse &response);
+inline constexpr qint64 kMaxNamedWait = 3600;
+
 // What an answer of the token endpoint means for the credentials.
 enum class TokenVerdict {
     // Read the tokens from it; an answer without them signs the user out.

@@ -23,6 +23,8 @@ struct SyncState
     MShared<QString> &userId;
     // The authorization code handed over by the sign-in window; spent by the worker.
     MShared<QString> &code;
+    // The PKCE verifier that goes with the code; spent with it.
+    MShared<QString> &codeVerifier;
     // Read only: who the app is, and where the services are.
     MShared<QString> &clientId;
     MShared<QString> &identityRoot;

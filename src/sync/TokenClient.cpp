@@ -34,16 +34,15 @@ bool MThreadOnlineOneNote::StoreTokens(const QString &accessToken, const QString
 }
 
 platform::HttpResponse MThreadOnlineOneNote::SendTokenRequest(const QByteArray &grantType,
-                                                              const QByteArray &grantField,
-                                                              const QString &grant)
+                                                              const SyncRequests::FormFields &grant)
 {
-    return Send(SyncRequests::TokenRequest(m_state.identityRoot.load(),
-                                           {
-                                               {"grant_type", QString::fromLatin1(grantType)},
-                                               {"client_id", m_state.clientId.load()},
-                                               {grantField, grant},
-                                               {"redirect_uri", m_state.redirectAddress.load()},
-                                           }));
+    SyncRequests::FormFields fields{
+        {"grant_type", QString::fromLatin1(grantType)},
+        {"client_id", m_state.clientId.load()},
+    };
+    fields << grant;
+    fields.append({"redirect_uri", m_state.redirectAddress.load()});
+    return Send(SyncRequests::TokenRequest(m_state.identityRoot.load(), fields));
 }
 
 void MThreadOnlineOneNote::FinishTokenAnswer(bool current, SyncRequests::TokenVerdict verdict,
@@ -68,8 +67,13 @@ void MThreadOnlineOneNote::RetrieveTokensByCode()
     const QString code = m_state.code.load();
     if (code.isEmpty())
         return;
+    // A code asked for without a challenge (a sign-in library of an older build)
+    // goes without a verifier, as the service expects.
+    SyncRequests::FormFields grant{{"code", code}};
+    if (const QString verifier = m_state.codeVerifier.load(); !verifier.isEmpty())
+        grant.append({"code_verifier", verifier});
 
-    const platform::HttpResponse response = SendTokenRequest("authorization_code", "code", code);
+    const platform::HttpResponse response = SendTokenRequest("authorization_code", grant);
     const SyncRequests::TokenVerdict verdict = SyncRequests::ReadTokenVerdict(response);
     if (verdict == SyncRequests::TokenVerdict::PassingFailure) {
         // The code may still be good: it is tried again in the next cycle.
@@ -91,8 +95,9 @@ void MThreadOnlineOneNote::RetrieveTokensByCode()
         // A code is single-use: whatever the answer, it is spent. Trying it again
         // would only be refused, and an old code left behind would be exchanged
         // (and refused, signing the user out) the next time a refresh leaves the
-        // access token empty.
-        m_state.code.compareExchange(code, QString());
+        // access token empty. Its verifier goes with it.
+        if (m_state.code.compareExchange(code, QString()))
+            m_state.codeVerifier.store(QString());
     });
     FinishTokenAnswer(current, verdict, changed);
 }
@@ -112,7 +117,7 @@ void MThreadOnlineOneNote::RefreshTokens()
     // Until a new access token arrives the account reads as not connected.
     const QString previousAccessToken = m_state.accessToken.exchange(QString());
     const platform::HttpResponse response =
-        SendTokenRequest("refresh_token", "refresh_token", refreshToken);
+        SendTokenRequest("refresh_token", {{"refresh_token", refreshToken}});
     const SyncRequests::TokenVerdict verdict = SyncRequests::ReadTokenVerdict(response);
     if (verdict == SyncRequests::TokenVerdict::PassingFailure) {
         if (StopRequested()) {
@@ -158,8 +163,8 @@ void MThreadOnlineOneNote::RetrieveUserIdByToken()
         return;
 
     // Always the signed-in user's own address, whatever user id is stored.
-    const platform::HttpResponse response = Send(
-        SyncRequests::GraphGet(m_state.graphRoot.load() + QStringLiteral("/v1.0/me"), accessToken));
+    const platform::HttpResponse response =
+        SendGraph(m_state.graphRoot.load() + QStringLiteral("/v1.0/me"), accessToken);
     if (response.transportError) {
         m_userIdRetry.failed(m_clock());
         RefreshTokens();

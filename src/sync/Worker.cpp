@@ -60,12 +60,14 @@ void MThreadOnlineOneNote::ThreadRun()
 void MThreadOnlineOneNote::RunCycle()
 {
     // A new sign-in owes nothing to the failures of the one before: its user id is
-    // fetched at once, not minutes later.
+    // fetched at once, not minutes later. It is the user's own act, and may be
+    // another account, so a throttle counted for the old one is forgotten too.
     if (const quint64 generation = m_state.signInGeneration.load();
         generation != m_signInGeneration) {
         m_signInGeneration = generation;
         m_refreshRetry.succeeded();
         m_userIdRetry.succeeded();
+        m_throttle.succeeded();
     }
     // Each test reads the variables afresh, so that what an earlier step has just
     // obtained is used in the same cycle: a code exchange is followed at once by the
@@ -76,7 +78,7 @@ void MThreadOnlineOneNote::RunCycle()
         RefreshTokens();
     if (m_state.userId.load().isEmpty()) {
         // A service that keeps failing is not asked every second.
-        if (m_userIdRetry.due(m_clock()))
+        if (m_userIdRetry.due(m_clock()) && GraphDue())
             RetrieveUserIdByToken();
         m_state.ticks = 0;
     }
@@ -101,5 +103,16 @@ platform::HttpResponse MThreadOnlineOneNote::Send(const platform::HttpRequest &r
     // should see as "offline, retrying" rather than as signed out.
     if (!StopRequested())
         m_state.serviceUnreachable = response.transportError && response.status == 0;
+    return response;
+}
+
+platform::HttpResponse MThreadOnlineOneNote::SendGraph(const QString &address,
+                                                       const QString &accessToken)
+{
+    platform::HttpResponse response = Send(SyncRequests::GraphGet(address, accessToken));
+    if (SyncRequests::IsThrottled(response))
+        m_throttle.failed(m_clock(), SyncRequests::NamedWait(response));
+    else if (SyncRequests::IsSuccess(response))
+        m_throttle.succeeded();
     return response;
 }

@@ -2,7 +2,9 @@
 
 #include "platform/HttpTransport.h"
 
+#include <QDateTime>
 #include <QTest>
+#include <QUrl>
 #include <condition_variable>
 #include <httplib.h>
 #include <mutex>
@@ -46,6 +48,8 @@ private slots:
 
     void statusAndBody_data();
     void statusAndBody();
+    void retryAfterIsRead_data();
+    void retryAfterIsRead();
     void bodyIsSentWithTheCallersLength();
     void refusedConnectionIsATransportError();
     void slowAnswerTimesOut();
@@ -90,6 +94,11 @@ void TestHttpTransport::initTestCase()
     m_server.Get(R"(/status/(\d+))", [](const httplib::Request &request, httplib::Response &res) {
         res.status = std::stoi(request.matches[1]);
         res.set_content("answer " + std::string(request.matches[1]), "text/plain");
+    });
+    m_server.Get("/busy", [](const httplib::Request &request, httplib::Response &res) {
+        res.status = 429;
+        if (request.has_param("after"))
+            res.set_header("Retry-After", request.get_param_value("after"));
     });
     m_server.Post("/echo", [](const httplib::Request &request, httplib::Response &res) {
         res.set_content(request.get_header_value("Content-Length") + '|' +
@@ -164,6 +173,37 @@ void TestHttpTransport::statusAndBody()
     QCOMPARE(response.transportError, transportError);
     QCOMPARE(response.status, status);
     QCOMPARE(response.body, body);
+}
+
+void TestHttpTransport::retryAfterIsRead_data()
+{
+    QTest::addColumn<QString>("header"); // null: none sent
+    QTest::addColumn<qint64>("seconds");
+
+    const QString inTenMinutes = QDateTime::currentDateTimeUtc().addSecs(600).toString(
+        QStringLiteral("ddd, dd MMM yyyy hh:mm:ss 'GMT'"));
+    QTest::newRow("no header names no wait") << QString() << qint64(0);
+    QTest::newRow("seconds") << QStringLiteral("120") << qint64(120);
+    QTest::newRow("an HTTP date") << inTenMinutes << qint64(600);
+    QTest::newRow("a date in the past names no wait")
+        << QStringLiteral("Wed, 21 Oct 2015 07:28:00 GMT") << qint64(0);
+    QTest::newRow("words name no wait") << QStringLiteral("soon") << qint64(0);
+}
+
+void TestHttpTransport::retryAfterIsRead()
+{
+    QFETCH(QString, header);
+    QFETCH(qint64, seconds);
+
+    CurlTransport transport;
+    QString address = url("/busy");
+    if (!header.isNull())
+        address += QStringLiteral("?after=") + QString::fromLatin1(QUrl::toPercentEncoding(header));
+    const HttpResponse response = transport.send(Get(address));
+    QCOMPARE(response.status, 429);
+    // A date is counted from the moment the answer arrives: allow the test's own time.
+    QVERIFY2(qAbs(response.retryAfter.count() - seconds) <= 5,
+             qPrintable(QString::number(response.retryAfter.count())));
 }
 
 void TestHttpTransport::bodyIsSentWithTheCallersLength()

@@ -7,8 +7,10 @@
 #include "app/MGlobals.h"
 #include "signin/MWinLogin.h"
 #include "signin/SignInLoader.h"
+#include "text/Pkce.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -257,6 +259,16 @@ void TestMWinLogin::signInHandsOverTheOfferedCode()
              QStringLiteral(
                  "offline_access User.Read Notes.Create Notes.ReadWrite Notes.ReadWrite.All"));
     QCOMPARE(field("redirect_uri"), g_RedirectAddress.load());
+
+    // The code is bound to a verifier that only this process holds, new for each
+    // sign-in and never written to the settings.
+    const QString verifier = g_OnlineOneNoteCodeVerifier.load();
+    QVERIFY(verifier.size() >= 43 && verifier.size() <= 128);
+    QCOMPARE(field("code_challenge_method"), QStringLiteral("S256"));
+    QCOMPARE(field("code_challenge"), Pkce::Challenge(verifier));
+    QFile saved(g_ConfigFilePath.load());
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QVERIFY(!saved.readAll().contains(verifier.toUtf8()));
 }
 
 void TestMWinLogin::redirectAddresses_data()

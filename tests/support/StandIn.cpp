@@ -175,7 +175,8 @@ QJsonObject StandIn::state() const
     return QJsonDocument::fromJson(get(QStringLiteral("/_admin/state"))).object();
 }
 
-QString StandIn::authorizationCode(const QString &clientId, const QString &redirect) const
+QString StandIn::authorizationCode(const QString &clientId, const QString &redirect,
+                                   const QString &challenge) const
 {
     QUrlQuery query;
     query.addQueryItem(QStringLiteral("prompt"), QStringLiteral("login"));
@@ -185,6 +186,10 @@ QString StandIn::authorizationCode(const QString &clientId, const QString &redir
     query.addQueryItem(QStringLiteral("scope"), QStringLiteral("offline_access User.Read"));
     query.addQueryItem(QStringLiteral("redirect_uri"),
                        redirect.isEmpty() ? redirectAddress() : redirect);
+    if (!challenge.isEmpty()) {
+        query.addQueryItem(QStringLiteral("code_challenge"), challenge);
+        query.addQueryItem(QStringLiteral("code_challenge_method"), QStringLiteral("S256"));
+    }
     const QByteArray page =
         get(QStringLiteral("/common/oauth2/v2.0/authorize?") + query.toString(QUrl::FullyEncoded));
     // The button's data-target is the redirect address with "code=CODE&amp;lc=1033".

@@ -71,8 +71,10 @@ public:
 
     // What pressing "Sign in" on the authorization page hands to the redirect
     // address: a fresh single-use code, unescaped. Empty on failure. For tests
-    // that need a code without a web view.
-    QString authorizationCode(const QString &clientId, const QString &redirect = {}) const;
+    // that need a code without a web view. With a `challenge`, the code is bound to
+    // it (method S256) and needs its verifier.
+    QString authorizationCode(const QString &clientId, const QString &redirect = {},
+                              const QString &challenge = {}) const;
 
 private:
     bool post(const QString &path, const QList<std::pair<QString, QString>> &fields = {});

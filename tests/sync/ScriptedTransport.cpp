@@ -58,7 +58,7 @@ platform::HttpResponse ScriptedTransport::send(const platform::HttpRequest &requ
     // As libcurl's transport does: a 401 keeps its status but not its body.
     if (answer.status == 401)
         return {true, 401, {}};
-    return {false, answer.status, answer.body};
+    return {false, answer.status, answer.body, std::chrono::seconds(answer.retryAfter)};
 }
 
 void ScriptedTransport::abort()

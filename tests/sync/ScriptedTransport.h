@@ -17,10 +17,16 @@ struct ScriptedAnswer
     Kind kind = NoAnswer;
     int status = 0;
     QByteArray body;
+    // The answer's Retry-After in seconds; 0 for none.
+    qint64 retryAfter = 0;
 
     static ScriptedAnswer reply(int status, QByteArray body = {})
     {
         return {Reply, status, std::move(body)};
+    }
+    static ScriptedAnswer throttled(int status, qint64 retryAfter = 0)
+    {
+        return {Reply, status, {}, retryAfter};
     }
     static ScriptedAnswer noAnswer() { return {}; }
     static ScriptedAnswer stall() { return {Stall, 0, {}}; }

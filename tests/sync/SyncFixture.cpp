@@ -23,6 +23,7 @@ SyncState SyncFixture::state()
         .refreshToken = refreshToken,
         .userId = userId,
         .code = code,
+        .codeVerifier = codeVerifier,
         .clientId = clientId,
         .identityRoot = identityRoot,
         .redirectAddress = redirectAddress,
@@ -66,7 +67,8 @@ void SyncFixture::clearCredentials()
 {
     {
         std::lock_guard lock(m_signInMutex);
-        for (MShared<QString> *variable : {&code, &accessToken, &refreshToken, &userId})
+        for (MShared<QString> *variable :
+             {&code, &codeVerifier, &accessToken, &refreshToken, &userId})
             variable->store(QString());
         ++signInGeneration;
     }

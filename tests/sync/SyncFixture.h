@@ -27,6 +27,7 @@ public:
     MShared<QString> refreshToken;
     MShared<QString> userId;
     MShared<QString> code;
+    MShared<QString> codeVerifier;
     MShared<QString> clientId{QStringLiteral("client-1")};
     MShared<QString> identityRoot{QStringLiteral("https://login.test")};
     MShared<QString> redirectAddress{QStringLiteral("https://login.test/oauth20_desktop.srf")};

@@ -4,6 +4,7 @@
 
 #include "StandIn.h"
 #include "SyncFixture.h"
+#include "text/Pkce.h"
 
 #include <QFile>
 #include <QTest>
@@ -18,6 +19,7 @@ private slots:
     void init() { m_fx.emplace(); }
     void cleanup() { m_worker.reset(); }
 
+    void signInLeadsToTheBoardPage_data();
     void signInLeadsToTheBoardPage();
     void expiredAccessTokenIsRefreshedForTheNextStep();
     void refreshCommandForcesTheNextDownload();
@@ -66,7 +68,10 @@ bool TestSyncIntegration::start(const QStringList &arguments)
 
 void TestSyncIntegration::signIn()
 {
-    m_fx->code.store(m_standIn->authorizationCode(m_fx->clientId.load()));
+    const QString verifier = Pkce::NewVerifier();
+    m_fx->codeVerifier.store(verifier);
+    m_fx->code.store(
+        m_standIn->authorizationCode(m_fx->clientId.load(), {}, Pkce::Challenge(verifier)));
     QVERIFY(!m_fx->code.load().isEmpty());
     m_worker->RunCycle();
     QVERIFY(m_fx->pageHtml.exchange(QString()).contains(QLatin1String("Hello there, friend")));
@@ -83,12 +88,37 @@ int TestSyncIntegration::pageListRequests() const
     return total;
 }
 
+void TestSyncIntegration::signInLeadsToTheBoardPage_data()
+{
+    // Which verifier the worker holds beside the code: "own" (the one the code was
+    // asked for with), "other" (another sign-in's) or "none" (a code asked for
+    // without a challenge, by a sign-in window of an older build).
+    QTest::addColumn<QString>("verifier");
+    QTest::newRow("a code bound to a challenge is exchanged with its verifier") << "own";
+    QTest::newRow("a code with another sign-in's verifier is refused, and the user told")
+        << "other";
+    QTest::newRow("a code asked for without a challenge needs no verifier") << "none";
+}
+
 void TestSyncIntegration::signInLeadsToTheBoardPage()
 {
+    QFETCH(QString, verifier);
     QVERIFY(start());
-    m_fx->code.store(m_standIn->authorizationCode(m_fx->clientId.load()));
+    const QString own = Pkce::NewVerifier();
+    const QString challenge = verifier == QLatin1String("none") ? QString() : Pkce::Challenge(own);
+    m_fx->code.store(m_standIn->authorizationCode(m_fx->clientId.load(), {}, challenge));
+    m_fx->codeVerifier.store(verifier == QLatin1String("own")     ? own
+                             : verifier == QLatin1String("other") ? Pkce::NewVerifier()
+                                                                  : QString());
 
     m_worker->RunCycle();
+    QVERIFY(m_fx->code.load().isEmpty());
+    QVERIFY(m_fx->codeVerifier.load().isEmpty());
+    if (verifier == QLatin1String("other")) {
+        QVERIFY(m_fx->accessToken.load().isEmpty());
+        QCOMPARE(m_fx->problems.load(), static_cast<unsigned>(MProblem::SignInRefused));
+        return;
+    }
 
     QVERIFY(!m_fx->accessToken.load().isEmpty());
     QVERIFY(!m_fx->refreshToken.load().isEmpty());

@@ -66,6 +66,8 @@ void TestSyncPages::lookup_data()
     QTest::addColumn<ScriptedAnswers>("answers");
     QTest::addColumn<QStringList>("asked");
     QTest::addColumn<QString>("pageId");
+    // An answer said that no page of that title exists.
+    QTest::addColumn<bool>("missing");
 
     const QString query = QStringLiteral("sections?filter=tolower(name)%20eq%20'pinlark'");
     const QByteArray fillers = [] {
@@ -77,33 +79,40 @@ void TestSyncPages::lookup_data()
 
     QTest::newRow("a title in lower case in a section in capitals is found")
         << ScriptedAnswers{Ok(Sections({"S1"})), Ok(Pages({Page("pinlark", "P1")}))}
-        << QStringList{query, "sections/S1/Pages"} << "P1";
+        << QStringList{query, "sections/S1/Pages"} << "P1" << false;
     QTest::newRow("a title with a trailing blank is not the board page")
         << ScriptedAnswers{Ok(Sections({"S1"})), Ok(Pages({Page("Pinlark ", "P1")}))}
-        << QStringList{query, "sections/S1/Pages"} << "";
+        << QStringList{query, "sections/S1/Pages"} << "" << true;
     QTest::newRow("the second section is asked only when the first lacks the page")
         << ScriptedAnswers{Ok(Sections({"S1", "S2"})), Ok(Pages({Page("Other", "P1")})),
                            Ok(Pages({Page("Pinlark", "P2")}))}
-        << QStringList{query, "sections/S1/Pages", "sections/S2/Pages"} << "P2";
+        << QStringList{query, "sections/S1/Pages", "sections/S2/Pages"} << "P2" << false;
     QTest::newRow("the first section holding the page wins")
         << ScriptedAnswers{Ok(Sections({"S1", "S2"})), Ok(Pages({Page("Pinlark", "P1")}))}
-        << QStringList{query, "sections/S1/Pages"} << "P1";
+        << QStringList{query, "sections/S1/Pages"} << "P1" << false;
     QTest::newRow("a page list lost on the way skips to the next section without a refresh")
         << ScriptedAnswers{Ok(Sections({"S1", "S2"})), ScriptedAnswer::noAnswer(),
                            Ok(Pages({Page("Pinlark", "P2")}))}
-        << QStringList{query, "sections/S1/Pages", "sections/S2/Pages"} << "P2";
+        << QStringList{query, "sections/S1/Pages", "sections/S2/Pages"} << "P2" << false;
     QTest::newRow("a section answer that is not JSON ends the lookup")
-        << ScriptedAnswers{Ok("<html>busy</html>")} << QStringList{query} << "";
+        << ScriptedAnswers{Ok("<html>busy</html>")} << QStringList{query} << "" << true;
     QTest::newRow("a page past the first twenty is found through the continuation")
         << ScriptedAnswers{Ok(Sections({"S1"})),
                            Ok(Pages({fillers}, kOneNote.toUtf8() + "sections/S1/Pages?$skip=20")),
                            Ok(Pages({Page("Pinlark", "P21")}))}
-        << QStringList{query, "sections/S1/Pages", "sections/S1/Pages?$skip=20"} << "P21";
+        << QStringList{query, "sections/S1/Pages", "sections/S1/Pages?$skip=20"} << "P21" << false;
     QTest::newRow("a continuation away from the Graph service is not followed")
         << ScriptedAnswers{Ok(Sections({"S1"})),
                            Ok(Pages({fillers}, "https://elsewhere.test/v1.0/me/onenote/x")),
                            Ok(Pages({Page("Pinlark", "P21")}))}
-        << QStringList{query, "sections/S1/Pages"} << "";
+        << QStringList{query, "sections/S1/Pages"} << "" << true;
+
+    QTest::newRow("a throttled page list ends the walk without calling the page missing")
+        << ScriptedAnswers{Ok(Sections({"S1", "S2"})), ScriptedAnswer::throttled(429)}
+        << QStringList{query, "sections/S1/Pages"} << "" << false;
+    QTest::newRow("a page list refused by the service leaves the page's absence open")
+        << ScriptedAnswers{Ok(Sections({"S1"})), ScriptedAnswer::reply(500, "{}")}
+        << QStringList{query, "sections/S1/Pages"} << "" << false;
 
     ScriptedAnswers endless{Ok(Sections({"S1"}))};
     QStringList asked{query};
@@ -115,7 +124,7 @@ void TestSyncPages::lookup_data()
                              : QStringLiteral("sections/S1/Pages?$skip=%1").arg(20 * i));
     }
     QTest::newRow("a section's list is followed through ten answers at most")
-        << endless << asked << "";
+        << endless << asked << "" << true;
 }
 
 void TestSyncPages::lookup()
@@ -123,6 +132,7 @@ void TestSyncPages::lookup()
     QFETCH(ScriptedAnswers, answers);
     QFETCH(QStringList, asked);
     QFETCH(QString, pageId);
+    QFETCH(bool, missing);
 
     m_fx->signIn(QStringLiteral("A1"), QStringLiteral("R1"), QStringLiteral("U1"));
     m_fx->transport->script(answers);
@@ -139,7 +149,7 @@ void TestSyncPages::lookup()
     QCOMPARE(m_fx->pageWebUrl.load(),
              pageId.isEmpty() ? QString() : QStringLiteral("https://web.test/") + pageId);
     // The board tells the user to make the page only when an answer said it is not there.
-    QCOMPARE(m_fx->pageMissing.load(), pageId.isEmpty());
+    QCOMPARE(m_fx->pageMissing.load(), missing);
     QCOMPARE(m_fx->pageLastModified.load(),
              pageId.isEmpty() ? QString() : QStringLiteral("2024-05-01 08:30:15 +0000"));
     QCOMPARE(m_fx->accessToken.load(), QStringLiteral("A1"));

@@ -143,13 +143,17 @@ void TestSyncTokens::codeExchangeAnswers()
     QFETCH(unsigned, problems);
 
     m_fx->code.store(QStringLiteral("C1"));
+    m_fx->codeVerifier.store(QStringLiteral("V1"));
     m_fx->userId.store(QStringLiteral("U1"));
     m_fx->ticks = m_fx->now;
     m_fx->transport->script({answer});
 
     m_fx->worker->RetrieveTokensByCode();
+    QVERIFY(m_fx->transport->requests().value(0).body.contains("&code=C1&code_verifier=V1&"));
     QCOMPARE(m_fx->accessToken.load(), accessToken);
     QCOMPARE(m_fx->code.load(), code);
+    // The verifier lives exactly as long as its code.
+    QCOMPARE(m_fx->codeVerifier.load(), code.isEmpty() ? QString() : QStringLiteral("V1"));
     QCOMPARE(m_fx->problems.load(), problems);
 
     m_fx->transport->clearRequests();

@@ -23,6 +23,8 @@ private slots:
     void pace();
     void paceHoldsWithoutCredentials();
     void refreshCommandForcesTheNextDownload();
+    void throttledServiceIsGivenItsWait_data();
+    void throttledServiceIsGivenItsWait();
     void refusedAccessTokenIsRefreshedAndTheNextStepDownloads();
     void threadRunsCyclesUntilStopped();
     void stopAbortsAStalledRequestAndKeepsTheCredentials();
@@ -135,6 +137,47 @@ void TestSyncWorker::refreshCommandForcesTheNextDownload()
     m_fx->now += 1;
     m_fx->worker->RunCycle();
     QCOMPARE(m_fx->transport->labels(), (QStringList{"content", "content"}));
+}
+
+void TestSyncWorker::throttledServiceIsGivenItsWait_data()
+{
+    QTest::addColumn<ScriptedAnswers>("answers"); // the last one repeats
+    QTest::addColumn<QList<qint64>>("askedAt");
+
+    // The Refresh command is given every second, so only the throttle paces the
+    // requests.
+    QTest::newRow("429 without a wait backs off from 10 s to 5 min")
+        << ScriptedAnswers{ScriptedAnswer::throttled(429)}
+        << QList<qint64>{0, 10, 30, 70, 150, 310, 610};
+    QTest::newRow("503 naming its wait is asked again after it")
+        << ScriptedAnswers{ScriptedAnswer::throttled(503, 45)}
+        << QList<qint64>{0,   45,  90,  135, 180, 225, 270, 315,
+                         360, 405, 450, 495, 540, 585, 630, 675};
+    QTest::newRow("a wait of days is held to an hour")
+        << ScriptedAnswers{ScriptedAnswer::throttled(429, 400000)} << QList<qint64>{0};
+    QTest::newRow("a success starts the back-off over")
+        << ScriptedAnswers{ScriptedAnswer::throttled(429), ScriptedAnswer::throttled(429),
+                           ScriptedAnswer::reply(200, "<html/>"), ScriptedAnswer::throttled(429)}
+        << QList<qint64>{0, 10, 30, 31, 41, 61, 101, 181, 341, 641};
+}
+
+void TestSyncWorker::throttledServiceIsGivenItsWait()
+{
+    QFETCH(ScriptedAnswers, answers);
+    QFETCH(QList<qint64>, askedAt);
+
+    m_fx->signIn(QStringLiteral("A1"), QStringLiteral("R1"), QStringLiteral("U1"),
+                 QStringLiteral("P1"));
+    QList<qint64> sentAt;
+    m_fx->transport->fallback = [&](const platform::HttpRequest &) {
+        sentAt << m_fx->now - SyncFixture::kStart;
+        return answers.size() > 1 ? answers.takeFirst() : answers.first();
+    };
+    for (; m_fx->now < SyncFixture::kStart + 700; ++m_fx->now) {
+        m_fx->ticks = 0;
+        m_fx->worker->RunCycle();
+    }
+    QCOMPARE(sentAt, askedAt);
 }
 
 void TestSyncWorker::refusedAccessTokenIsRefreshedAndTheNextStepDownloads()

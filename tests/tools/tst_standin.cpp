@@ -78,10 +78,12 @@ QByteArray tokenBody(const QString &grant, const QString &name, const QString &v
 }
 
 Answer redeemCode(const StandIn &standIn, const QString &code, const QString &redirect,
-                  bool escape = true)
+                  bool escape = true, const QString &verifier = {})
 {
-    const QByteArray body = tokenBody(QStringLiteral("authorization_code"), QStringLiteral("code"),
-                                      code, redirect, escape);
+    QByteArray body = tokenBody(QStringLiteral("authorization_code"), QStringLiteral("code"), code,
+                                redirect, escape);
+    if (!verifier.isEmpty())
+        body += "&code_verifier=" + verifier.toUtf8();
     return send(standIn, kTokenPath, {}, &body);
 }
 
@@ -223,12 +225,29 @@ void TestStandIn::codeExchange_data()
     QTest::addColumn<bool>("escape");
     QTest::addColumn<QString>("otherRedirect");
     QTest::addColumn<int>("status");
-    QTest::newRow("a fresh code gives both tokens") << false << true << QString() << 200;
-    QTest::newRow("a code is spent by its first use") << true << true << QString() << 400;
+    QTest::addColumn<QString>("challenge"); // "": the code is asked for without one
+    QTest::addColumn<QString>("verifier");
+    QTest::newRow("a fresh code gives both tokens")
+        << false << true << QString() << 200 << QString() << QString();
+    QTest::newRow("a code is spent by its first use")
+        << true << true << QString() << 400 << QString() << QString();
     QTest::newRow("a code sent without form escaping is refused")
-        << false << false << QString() << 400;
+        << false << false << QString() << 400 << QString() << QString();
     QTest::newRow("a code with another redirect address is refused")
-        << false << true << QStringLiteral("http://127.0.0.1:9/elsewhere") << 400;
+        << false << true << QStringLiteral("http://127.0.0.1:9/elsewhere") << 400 << QString()
+        << QString();
+
+    // The pair from the PKCE standard's own example.
+    const QString challenge = QStringLiteral("E9Melhoa2OwvFrEMTJguCHaoeK1t8URWbuGJSstw-cM");
+    const QString verifier = QStringLiteral("dBjftJeZ4CVP-mB92K27uhbUJU1p1r_wW1gFWFOEjXk");
+    QTest::newRow("a code bound to a challenge opens with its verifier")
+        << false << true << QString() << 200 << challenge << verifier;
+    QTest::newRow("a code bound to a challenge refuses another verifier")
+        << false << true << QString() << 400 << challenge << QString(verifier).replace(u'd', u'e');
+    QTest::newRow("a code bound to a challenge refuses an exchange without a verifier")
+        << false << true << QString() << 400 << challenge << QString();
+    QTest::newRow("a code asked for without a challenge ignores a verifier")
+        << false << true << QString() << 200 << QString() << verifier;
 }
 
 void TestStandIn::codeExchange()
@@ -237,17 +256,19 @@ void TestStandIn::codeExchange()
     QFETCH(bool, escape);
     QFETCH(QString, otherRedirect);
     QFETCH(int, status);
+    QFETCH(QString, challenge);
+    QFETCH(QString, verifier);
     StandIn standIn;
     QVERIFY2(standIn.isRunning(), qPrintable(standIn.errorString()));
-    const QString code = standIn.authorizationCode(kClientId);
+    const QString code = standIn.authorizationCode(kClientId, {}, challenge);
     // Codes carry '+', '/' and '=' so that a missing escape shows.
     QVERIFY(code.contains(u'+') && code.contains(u'/') && code.endsWith(u'='));
 
     const QString redirect = otherRedirect.isEmpty() ? standIn.redirectAddress() : otherRedirect;
-    Answer answer = redeemCode(standIn, code, redirect, escape);
+    Answer answer = redeemCode(standIn, code, redirect, escape, verifier);
     if (redeemTwice) {
         QCOMPARE(answer.status, 200);
-        answer = redeemCode(standIn, code, redirect, escape);
+        answer = redeemCode(standIn, code, redirect, escape, verifier);
     }
     QCOMPARE(answer.status, status);
     if (status != 200) {

@@ -3,6 +3,7 @@
 
 #include "codec.h"
 #include "json.h"
+#include "pkce.h"
 #include "routes.h"
 
 namespace standin {
@@ -50,10 +51,15 @@ void authorize(Service &service, const httplib::Request &req, httplib::Response 
     if (clientId.empty() ||
         (!service.options.clientId.empty() && clientId != service.options.clientId))
         return refusePage(res, "The client_id is not known.");
+    const std::string challenge = field("code_challenge");
+    const std::string method = field("code_challenge_method");
+    if (!pkceChallengeIsValid(challenge, method))
+        return refusePage(res, "The code_challenge or code_challenge_method is not valid.");
 
     // The code goes into the redirect as it is, unescaped, as the real service
     // does; the sign-in window hands it over unchanged.
-    const std::string code = service.tokens.issueCode(clientId, redirect, field("scope"));
+    const std::string code = service.tokens.issueCode(clientId, redirect, field("scope"), challenge,
+                                                      method.empty() ? "plain" : method);
     const std::string target = redirect + (redirect.find('?') == std::string::npos ? "?" : "&") +
                                "code=" + code + "&lc=1033";
     setHtml(res, 200,
@@ -94,7 +100,8 @@ void token(Service &service, const httplib::Request &req, httplib::Response &res
     if (grantType == "authorization_code") {
         if (field("code").empty())
             return tokenError(res, "invalid_request", "The request has no code.");
-        result = service.tokens.redeemCode(field("code"), clientId, field("redirect_uri"));
+        result = service.tokens.redeemCode(field("code"), clientId, field("redirect_uri"),
+                                           field("code_verifier"));
     } else if (grantType == "refresh_token") {
         if (field("refresh_token").empty())
             return tokenError(res, "invalid_request", "The request has no refresh_token.");

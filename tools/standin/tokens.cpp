@@ -1,5 +1,7 @@
 #include "tokens.h"
 
+#include "pkce.h"
+
 #include <array>
 #include <random>
 
@@ -46,11 +48,12 @@ std::string randomToken(const std::string &prefix)
 TokenStore::TokenStore(std::chrono::seconds accessLifetime) : m_Lifetime(accessLifetime) {}
 
 std::string TokenStore::issueCode(const std::string &clientId, const std::string &redirectUri,
-                                  const std::string &scope)
+                                  const std::string &scope, const std::string &challenge,
+                                  const std::string &method)
 {
     std::string code = randomToken("M.C1_");
     std::lock_guard lock(m_Mutex);
-    m_Codes[code] = Pending{clientId, redirectUri, scope};
+    m_Codes[code] = Pending{clientId, redirectUri, scope, challenge, method};
     return code;
 }
 
@@ -62,13 +65,13 @@ Grant TokenStore::issueGrantLocked(const std::string &clientId, const std::strin
     grant.scope = scope;
     grant.expiresIn = static_cast<int>(m_Lifetime.count());
     m_AccessTokens[grant.accessToken] = Clock::now() + m_Lifetime;
-    m_RefreshTokens[grant.refreshToken] = Pending{clientId, {}, scope};
+    m_RefreshTokens[grant.refreshToken] = Pending{clientId, {}, scope, {}, {}};
     ++m_GrantsIssued;
     return grant;
 }
 
 GrantResult TokenStore::redeemCode(const std::string &code, const std::string &clientId,
-                                   const std::string &redirectUri)
+                                   const std::string &redirectUri, const std::string &verifier)
 {
     std::lock_guard lock(m_Mutex);
     const auto it = m_Codes.find(code);
@@ -83,6 +86,13 @@ GrantResult TokenStore::redeemCode(const std::string &code, const std::string &c
     if (pending.redirectUri != redirectUri)
         return {std::nullopt, "invalid_grant",
                 "The redirect_uri does not match the one of the authorization request."};
+    if (!pending.challenge.empty() && verifier.empty())
+        return {std::nullopt, "invalid_grant",
+                "The code was requested with a code_challenge; the code_verifier is missing."};
+    if (!pkceVerifierMatches(pending.challenge, pending.method, verifier))
+        return {std::nullopt, "invalid_grant",
+                "The code_verifier does not match the code_challenge of the authorization "
+                "request."};
     return {issueGrantLocked(clientId, pending.scope), {}, {}};
 }
 

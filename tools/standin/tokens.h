@@ -50,11 +50,15 @@ class TokenStore
 public:
     explicit TokenStore(std::chrono::seconds accessLifetime);
 
+    // `challenge` and `method` are the authorization request's PKCE fields, empty
+    // when it had none.
     std::string issueCode(const std::string &clientId, const std::string &redirectUri,
-                          const std::string &scope);
-    // A code is used up by its first redemption, successful or not.
+                          const std::string &scope, const std::string &challenge = {},
+                          const std::string &method = {});
+    // A code is used up by its first redemption, successful or not. A code
+    // issued with a challenge needs the verifier it was made from.
     GrantResult redeemCode(const std::string &code, const std::string &clientId,
-                           const std::string &redirectUri);
+                           const std::string &redirectUri, const std::string &verifier = {});
     // Rotation: the presented refresh token is invalid afterwards.
     GrantResult redeemRefresh(const std::string &refreshToken, const std::string &clientId);
 
@@ -70,6 +74,8 @@ private:
         std::string clientId;
         std::string redirectUri;
         std::string scope;
+        std::string challenge;
+        std::string method;
     };
     using Clock = std::chrono::steady_clock;
 
