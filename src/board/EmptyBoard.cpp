@@ -34,6 +34,9 @@ EmptyBoard::EmptyBoard(QWidget *tabView)
     m_Text->setWordWrap(true);
     m_Text->setTextFormat(Qt::PlainText);
     m_Text->setForegroundRole(QPalette::PlaceholderText);
+    m_SignIn->setAccessibleDescription(tr("Opens the window where you sign in to your account."));
+    m_OpenWeb->setAccessibleDescription(tr("Opens your notebook in the web browser."));
+    m_Refresh->setAccessibleDescription(tr("Looks for your Pinlark page again now."));
 
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(m_SignIn);
@@ -97,6 +100,9 @@ void EmptyBoard::setKind(Kind kind)
                "lines end an item."));
         break;
     }
+    // A screen reader that reaches the explanation reads why the board is empty.
+    setAccessibleName(m_Title->text());
+    setAccessibleDescription(m_Text->text());
     m_SignIn->setVisible(kind == Kind::NotSignedIn);
     m_OpenWeb->setVisible(kind == Kind::NoPage);
     m_Refresh->setVisible(kind == Kind::Looking || kind == Kind::NoPage || kind == Kind::NoItems);

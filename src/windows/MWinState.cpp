@@ -90,7 +90,7 @@ void MWinState::TimerRun()
         signIn = qtTrId("strLogout");
     }
     if (signedIn && g_ServiceUnreachable.load())
-        signIn += tr(" (offline, retrying)");
+        signIn = tr("%1 (offline, retrying)").arg(signIn);
     m_Ui->m_LabelLoginStatusValue->setText(signIn);
     // Shown as the worker stored them, also when empty.
     m_Ui->m_LabelLastAccessValue->setText(g_OnlineOneNoteLastAccess.load());
