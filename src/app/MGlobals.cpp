@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QScopeGuard>
 #include <QStandardPaths>
 #include <cmath>
 #include <limits>
@@ -26,6 +27,7 @@ MShared<QString> g_OnlineOneNoteAccountId;
 MShared<QString> g_OnlineOneNoteUserId;
 MShared<QString> g_OnlineOneNoteCode;
 MShared<QString> g_OnlineOneNoteCodeVerifier;
+std::atomic<bool> g_TokensInKeyring{false};
 MShared<QString> g_OnlineOneNoteClientId{QString::fromLatin1(MGlobals::kDefaultClientId)};
 MShared<QString> g_OnlineOneNoteLastAccess;
 
@@ -172,6 +174,28 @@ void LoadServiceSettings()
 
 namespace {
 
+std::mutex g_hookMutex;
+std::function<void()> g_tokensSavedHook;
+
+// What the file keeps of a credential: nothing of the tokens while the keyring
+// holds them.
+QString SavedValue(const StringSetting &setting)
+{
+    if (g_TokensInKeyring.load() && (&setting.variable == &g_OnlineOneNoteAccessToken ||
+                                     &setting.variable == &g_OnlineOneNoteRefreshToken))
+        return QString();
+    return setting.variable.load();
+}
+
+void TellTokensSaved()
+{
+    if (!g_TokensInKeyring.load())
+        return;
+    std::lock_guard lock(g_hookMutex);
+    if (g_tokensSavedHook)
+        g_tokensSavedHook();
+}
+
 // Whether the file already holds exactly these values, so that a save would
 // change nothing.
 bool holdsCurrentValues(const MConfig &config)
@@ -182,9 +206,9 @@ bool holdsCurrentValues(const MConfig &config)
             static_cast<double>(static_cast<float>(variable.load())))
             return false;
     }
-    for (const auto &[key, variable] : kCredentials) {
-        const QString stored = config.ReadValueDefStr(QLatin1String(key), QString());
-        if (stored != variable.load())
+    for (const StringSetting &setting : kCredentials) {
+        const QString stored = config.ReadValueDefStr(QLatin1String(setting.key), QString());
+        if (stored != SavedValue(setting))
             return false;
     }
     return true;
@@ -194,18 +218,26 @@ bool holdsCurrentValues(const MConfig &config)
 
 void SaveConfig()
 {
+    // Also when the file needs no write: the keyring may not hold these tokens yet.
+    const auto tellKeyring = qScopeGuard(&TellTokensSaved);
     std::lock_guard lock(g_saveMutex);
     MConfig config(g_ConfigFilePath.load());
     if (config.hasDictionary() && holdsCurrentValues(config))
         return;
     for (const auto &[key, variable] : kGeometry)
         config.WriteValueFloat(QLatin1String(key), variable.load());
-    for (const auto &[key, variable] : kCredentials)
-        config.WriteValueStr(QLatin1String(key), variable.load());
+    for (const StringSetting &setting : kCredentials)
+        config.WriteValueStr(QLatin1String(setting.key), SavedValue(setting));
     if (config.Save())
         MProblems::Clear(MProblem::SaveFailed);
     else
         MProblems::Raise(MProblem::SaveFailed);
+}
+
+void SetTokensSavedHook(std::function<void()> hook)
+{
+    std::lock_guard lock(g_hookMutex);
+    g_tokensSavedHook = std::move(hook);
 }
 
 bool SaveSettings(const std::function<void(MConfig &)> &write)

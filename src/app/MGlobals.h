@@ -66,6 +66,10 @@ extern MShared<QString> g_LastPageDownload;
 // 120-second check; 0 makes the next step download at once.
 extern std::atomic<qint64> g_Ticks;
 
+// The tokens are kept in the system keyring (see TokenStore): saves then leave the
+// settings file's token keys empty.
+extern std::atomic<bool> g_TokensInKeyring;
+
 // Which sign-in the credentials belong to. ClearCredentials starts a new one, and
 // the worker stores an answer only while the sign-in it asked for is still the
 // current one: an answer for credentials the user has since thrown away is dropped.
@@ -106,6 +110,10 @@ void SaveConfig();
 // save at a time with SaveConfig (the Preferences window's keys). A file that
 // cannot be written is kept and the problem raised, as for SaveConfig; false then.
 bool SaveSettings(const std::function<void(MConfig &)> &write);
+
+// Runs after every SaveConfig while the tokens are in the keyring, on the saving
+// thread, so that the keyring gets them too; must not block. Empty: none.
+void SetTokensSavedHook(std::function<void()> hook);
 
 // Access token and user id both present.
 bool SignedIn();

@@ -1,0 +1,246 @@
+#include "app/TokenStore.h"
+
+#include "app/MConfig.h"
+#include "app/MGlobals.h"
+#include "app/MProblems.h"
+
+#include <QEventLoop>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QPointer>
+#include <QTimer>
+
+using platform::Keyring;
+
+namespace {
+
+const QString kSetting = QStringLiteral("TokenStore");
+
+enum class Choice { Either, Keyring, File };
+
+Choice ReadChoice()
+{
+    const QString value =
+        MConfig(g_ConfigFilePath.load()).ReadValueDefStr(kSetting, QString()).trimmed().toLower();
+    if (value == QLatin1String("keyring"))
+        return Choice::Keyring;
+    if (value == QLatin1String("file"))
+        return Choice::File;
+    return Choice::Either;
+}
+
+// A keyring call that answers with its result only, seen as one with an answer.
+Keyring::Done ResultOnly(std::function<void(Keyring::Result, const QByteArray &)> answer)
+{
+    return [answer = std::move(answer)](Keyring::Result result) { answer(result, {}); };
+}
+
+} // namespace
+
+TokenStore::TokenStore(std::unique_ptr<Keyring> keyring, std::chrono::milliseconds timeout,
+                       QObject *parent)
+    : QObject(parent), m_keyring(std::move(keyring)), m_timeout(timeout)
+{
+    Q_ASSERT(m_keyring);
+    // Saves come from both threads; the keyring is written on this object's.
+    MGlobals::SetTokensSavedHook(
+        [this] { QMetaObject::invokeMethod(this, &TokenStore::persist, Qt::QueuedConnection); });
+}
+
+TokenStore::~TokenStore()
+{
+    MGlobals::SetTokensSavedHook({});
+    g_TokensInKeyring = false;
+}
+
+QString TokenStore::KeyFor(const QString &configFilePath)
+{
+    // One entry per settings file, so that a second data folder (a test's, say)
+    // never reads or overwrites the user's own sign-in.
+    return QStringLiteral("tokens:") + configFilePath;
+}
+
+TokenStore::Tokens TokenStore::Held()
+{
+    return {g_OnlineOneNoteAccessToken.load(), g_OnlineOneNoteRefreshToken.load()};
+}
+
+void TokenStore::Hold(const Tokens &tokens)
+{
+    g_OnlineOneNoteAccessToken.store(tokens.access);
+    g_OnlineOneNoteRefreshToken.store(tokens.refresh);
+}
+
+QByteArray TokenStore::Encode(const Tokens &tokens)
+{
+    return QJsonDocument(QJsonObject{{QStringLiteral("access_token"), tokens.access},
+                                     {QStringLiteral("refresh_token"), tokens.refresh}})
+        .toJson(QJsonDocument::Compact);
+}
+
+TokenStore::Tokens TokenStore::Decode(const QByteArray &secret)
+{
+    const QJsonObject object = QJsonDocument::fromJson(secret).object();
+    return {object.value(QLatin1String("access_token")).toString(),
+            object.value(QLatin1String("refresh_token")).toString()};
+}
+
+void TokenStore::load(std::function<void()> ready)
+{
+    m_ready = std::move(ready);
+    m_key = KeyFor(g_ConfigFilePath.load());
+    const Tokens inFile = Held();
+    switch (ReadChoice()) {
+    case Choice::File:
+        if (inFile.isEmpty())
+            moveKeyringToFile();
+        else
+            settle(Place::File);
+        return;
+    case Choice::Keyring:
+        loadFromKeyring(inFile, true);
+        return;
+    case Choice::Either:
+        loadFromKeyring(inFile, false);
+        return;
+    }
+}
+
+void TokenStore::loadFromKeyring(const Tokens &inFile, bool forced)
+{
+    call([this](Answer answer) { m_keyring->read(m_key, std::move(answer)); },
+         [this, inFile, forced](Keyring::Result result, const QByteArray &secret) {
+             if (result == Keyring::Result::Failed) {
+                 settle(Place::File);
+                 // Asked for by name: the user hears that it is not there.
+                 if (forced)
+                     emit fellBackToFile();
+                 return;
+             }
+             if (inFile.isEmpty()) {
+                 if (result == Keyring::Result::Ok && Held().isEmpty())
+                     Hold(Decode(secret));
+                 m_written = Held();
+                 settle(Place::Keyring);
+                 return;
+             }
+             // Tokens in the file are the newest: they were saved there because the
+             // keyring was not in use. They leave the file only once the keyring
+             // has confirmed them.
+             call(
+                 [this, inFile](Answer answer) {
+                     m_keyring->write(m_key, Encode(inFile), ResultOnly(std::move(answer)));
+                 },
+                 [this, inFile](Keyring::Result written, const QByteArray &) {
+                     if (written != Keyring::Result::Ok) {
+                         settle(Place::File);
+                         return;
+                     }
+                     m_written = inFile;
+                     g_TokensInKeyring = true;
+                     MGlobals::SaveConfig();
+                     settle(Place::Keyring);
+                 });
+         });
+}
+
+void TokenStore::moveKeyringToFile()
+{
+    call([this](Answer answer) { m_keyring->read(m_key, std::move(answer)); },
+         [this](Keyring::Result result, const QByteArray &secret) {
+             const Tokens found = result == Keyring::Result::Ok ? Decode(secret) : Tokens{};
+             if (found.isEmpty() || !Held().isEmpty()) {
+                 settle(Place::File);
+                 return;
+             }
+             Hold(found);
+             MGlobals::SaveConfig();
+             settle(Place::File);
+             // Only a file that holds them lets the keyring's copy go.
+             if (MProblems::Has(MProblem::SaveFailed))
+                 return;
+             call(
+                 [this](Answer answer) { m_keyring->remove(m_key, ResultOnly(std::move(answer))); },
+                 [](Keyring::Result, const QByteArray &) {});
+         });
+}
+
+void TokenStore::settle(Place place)
+{
+    m_place = place;
+    g_TokensInKeyring = place == Place::Keyring;
+    if (auto ready = std::exchange(m_ready, {}))
+        ready();
+}
+
+void TokenStore::persist()
+{
+    if (m_place != Place::Keyring)
+        return;
+    if (m_busy) {
+        m_dirty = true;
+        return;
+    }
+    const Tokens now = Held();
+    if (now == m_written)
+        return;
+    m_busy = true;
+    const auto start = [this, now](Answer answer) {
+        if (now.isEmpty())
+            m_keyring->remove(m_key, ResultOnly(std::move(answer)));
+        else
+            m_keyring->write(m_key, Encode(now), ResultOnly(std::move(answer)));
+    };
+    call(start, [this, now](Keyring::Result result, const QByteArray &) {
+        m_busy = false;
+        if (result != Keyring::Result::Ok) {
+            fallBack();
+            return;
+        }
+        m_written = now;
+        if (std::exchange(m_dirty, false))
+            persist();
+    });
+}
+
+void TokenStore::fallBack()
+{
+    m_dirty = false;
+    m_place = Place::File;
+    g_TokensInKeyring = false;
+    // The file takes the tokens the keyring would not.
+    MGlobals::SaveConfig();
+    emit fellBackToFile();
+}
+
+void TokenStore::flush()
+{
+    persist();
+    if (!m_busy)
+        return;
+    QEventLoop loop;
+    QTimer check;
+    QObject::connect(&check, &QTimer::timeout, &loop, [this, &loop] {
+        if (!m_busy)
+            loop.quit();
+    });
+    check.start(10);
+    loop.exec();
+}
+
+void TokenStore::call(const std::function<void(Answer)> &start, Answer done)
+{
+    auto answered = std::make_shared<bool>(false);
+    auto shared = std::make_shared<Answer>(std::move(done));
+    QTimer::singleShot(m_timeout, this, [answered, shared] {
+        if (std::exchange(*answered, true))
+            return;
+        (*shared)(Keyring::Result::Failed, {});
+    });
+    start([answered, shared, self = QPointer<TokenStore>(this)](Keyring::Result result,
+                                                                const QByteArray &secret) {
+        if (!self || std::exchange(*answered, true))
+            return;
+        (*shared)(result, secret);
+    });
+}
