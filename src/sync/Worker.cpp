@@ -1,7 +1,9 @@
 #include "sync/MThreadOnlineOneNote.h"
+#include "text/Logging.h"
 
 #include <QDateTime>
 #include <QThread>
+#include <QUrl>
 #include <chrono>
 
 qint64 MThreadOnlineOneNote::SystemClock()
@@ -99,6 +101,11 @@ platform::HttpResponse MThreadOnlineOneNote::Send(const platform::HttpRequest &r
     if (StopRequested())
         return {};
     platform::HttpResponse response = m_transport->send(request);
+    // The path alone: tokens, codes and verifiers travel in headers and bodies,
+    // which are never logged.
+    qCDebug(lcSync).noquote() << request.method << QUrl(request.url).path() << "answered"
+                              << (response.status ? QString::number(response.status)
+                                                  : QStringLiteral("nothing"));
     // No status at all: the network or the service is out of reach, which the user
     // should see as "offline, retrying" rather than as signed out.
     if (!StopRequested())
@@ -110,9 +117,11 @@ platform::HttpResponse MThreadOnlineOneNote::SendGraph(const QString &address,
                                                        const QString &accessToken)
 {
     platform::HttpResponse response = Send(SyncRequests::GraphGet(address, accessToken));
-    if (SyncRequests::IsThrottled(response))
+    if (SyncRequests::IsThrottled(response)) {
         m_throttle.failed(m_clock(), SyncRequests::NamedWait(response));
-    else if (SyncRequests::IsSuccess(response))
+        qCInfo(lcSync) << "Graph asked for a pause with" << response.status
+                       << "; named wait (s):" << SyncRequests::NamedWait(response);
+    } else if (SyncRequests::IsSuccess(response))
         m_throttle.succeeded();
     return response;
 }
