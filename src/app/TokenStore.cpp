@@ -15,6 +15,8 @@ using platform::Keyring;
 namespace {
 
 const QString kSetting = QStringLiteral("TokenStore");
+const QString kKeptIn = QStringLiteral("TokensKeptIn");
+const QString kKeyring = QStringLiteral("keyring");
 
 enum class Choice { Either, Keyring, File };
 
@@ -38,8 +40,9 @@ Keyring::Done ResultOnly(std::function<void(Keyring::Result, const QByteArray &)
 } // namespace
 
 TokenStore::TokenStore(std::unique_ptr<Keyring> keyring, std::chrono::milliseconds timeout,
-                       QObject *parent)
-    : QObject(parent), m_keyring(std::move(keyring)), m_timeout(timeout)
+                       std::chrono::milliseconds unlockTimeout, QObject *parent)
+    : QObject(parent), m_keyring(std::move(keyring)), m_timeout(timeout),
+      m_unlockTimeout(unlockTimeout)
 {
     Q_ASSERT(m_keyring);
     // Saves come from both threads; the keyring is written on this object's.
@@ -108,6 +111,9 @@ void TokenStore::load(std::function<void()> ready)
 
 void TokenStore::loadFromKeyring(const Tokens &inFile, bool forced)
 {
+    const bool expected =
+        inFile.isEmpty() &&
+        MConfig(g_ConfigFilePath.load()).ReadValueDefStr(kKeptIn, QString()) == kKeyring;
     call([this](Answer answer) { m_keyring->read(m_key, std::move(answer)); },
          [this, inFile, forced](Keyring::Result result, const QByteArray &secret) {
              if (result == Keyring::Result::Failed) {
@@ -141,7 +147,8 @@ void TokenStore::loadFromKeyring(const Tokens &inFile, bool forced)
                      MGlobals::SaveConfig();
                      settle(Place::Keyring);
                  });
-         });
+         },
+         expected ? m_unlockTimeout : m_timeout);
 }
 
 void TokenStore::moveKeyringToFile()
@@ -165,10 +172,19 @@ void TokenStore::moveKeyringToFile()
          });
 }
 
+void TokenStore::noteKeyringHolds(bool holds)
+{
+    const QString value = holds ? kKeyring : QString();
+    if (MConfig(g_ConfigFilePath.load()).ReadValueDefStr(kKeptIn, QString()) == value)
+        return;
+    MGlobals::SaveSettings([&value](MConfig &config) { config.WriteValueStr(kKeptIn, value); });
+}
+
 void TokenStore::settle(Place place)
 {
     m_place = place;
     g_TokensInKeyring = place == Place::Keyring;
+    noteKeyringHolds(place == Place::Keyring && !m_written.isEmpty());
     if (auto ready = std::exchange(m_ready, {}))
         ready();
 }
@@ -198,6 +214,7 @@ void TokenStore::persist()
             return;
         }
         m_written = now;
+        noteKeyringHolds(!now.isEmpty());
         if (std::exchange(m_dirty, false))
             persist();
     });
@@ -210,6 +227,7 @@ void TokenStore::fallBack()
     g_TokensInKeyring = false;
     // The file takes the tokens the keyring would not.
     MGlobals::SaveConfig();
+    noteKeyringHolds(false);
     emit fellBackToFile();
 }
 
@@ -228,11 +246,12 @@ void TokenStore::flush()
     loop.exec();
 }
 
-void TokenStore::call(const std::function<void(Answer)> &start, Answer done)
+void TokenStore::call(const std::function<void(Answer)> &start, Answer done,
+                      std::chrono::milliseconds timeout)
 {
     auto answered = std::make_shared<bool>(false);
     auto shared = std::make_shared<Answer>(std::move(done));
-    QTimer::singleShot(m_timeout, this, [answered, shared] {
+    QTimer::singleShot(timeout, this, [answered, shared] {
         if (std::exchange(*answered, true))
             return;
         (*shared)(Keyring::Result::Failed, {});

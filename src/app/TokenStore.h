@@ -24,6 +24,10 @@
 // next start: tokens found in the file go to the keyring and leave the file only
 // once the keyring has confirmed them; with "file", tokens found only in the
 // keyring come back to the file and leave the keyring once the file is saved.
+//
+// The settings file notes where the tokens went ("TokensKeptIn", no secret), so
+// that a keyring still locked at the next start is waited for while it asks for
+// its password, instead of being taken for no keyring at all.
 class TokenStore : public QObject
 {
     Q_OBJECT
@@ -31,11 +35,17 @@ class TokenStore : public QObject
 public:
     // How long a keyring may take to answer before the file keeps the tokens.
     static constexpr std::chrono::milliseconds kTimeout{2000};
+    // How long it may take when the tokens are known to be in it: a locked
+    // keyring asks the user for its password first, and giving up on it would
+    // open the sign-in window for a user who is signed in.
+    static constexpr std::chrono::milliseconds kUnlockTimeout{120000};
 
     enum class Place { Undecided, File, Keyring };
 
     explicit TokenStore(std::unique_ptr<platform::Keyring> keyring,
-                        std::chrono::milliseconds timeout = kTimeout, QObject *parent = nullptr);
+                        std::chrono::milliseconds timeout = kTimeout,
+                        std::chrono::milliseconds unlockTimeout = kUnlockTimeout,
+                        QObject *parent = nullptr);
     ~TokenStore() override;
 
     // Call after the settings are loaded. Finds where the tokens are, brings them
@@ -73,13 +83,21 @@ private:
     void loadFromKeyring(const Tokens &inFile, bool forced);
     void moveKeyringToFile();
     void settle(Place place);
+    // Notes in the settings whether the keyring holds a sign-in.
+    void noteKeyringHolds(bool holds);
     void persist();
     void fallBack();
-    // Runs one keyring call; `done` sees its answer, or Failed after the timeout.
-    void call(const std::function<void(Answer)> &start, Answer done);
+    // Runs one keyring call; `done` sees its answer, or Failed after `timeout`.
+    void call(const std::function<void(Answer)> &start, Answer done,
+              std::chrono::milliseconds timeout);
+    void call(const std::function<void(Answer)> &start, Answer done)
+    {
+        call(start, std::move(done), m_timeout);
+    }
 
     std::unique_ptr<platform::Keyring> m_keyring;
     std::chrono::milliseconds m_timeout;
+    std::chrono::milliseconds m_unlockTimeout;
     QString m_key;
     Place m_place = Place::Undecided;
     std::function<void()> m_ready;

@@ -16,6 +16,8 @@ public:
     {
         Mode mode = Mode::Answers;
         bool refuseWrites = false;
+        // How long each answer takes, as a keyring asking for its password does.
+        int delayMs = 0;
         QMap<QString, QByteArray> secrets;
         int calls = 0;
     };
@@ -63,7 +65,8 @@ private:
         ++m_shared->calls;
         if (m_shared->mode == Mode::Silent)
             return;
-        QTimer::singleShot(0, m_shared->mode == Mode::Answers ? std::move(ok) : std::move(failed));
+        QTimer::singleShot(m_shared->delayMs,
+                           m_shared->mode == Mode::Answers ? std::move(ok) : std::move(failed));
     }
 
     std::shared_ptr<Shared> m_shared;

@@ -17,6 +17,7 @@ using Place = TokenStore::Place;
 namespace {
 
 constexpr std::chrono::milliseconds kTimeout{200};
+constexpr std::chrono::milliseconds kUnlockTimeout{2000};
 
 QString Secret(const QString &access, const QString &refresh)
 {
@@ -35,6 +36,8 @@ private slots:
 
     void loadFindsTheTokens_data();
     void loadFindsTheTokens();
+    void lockedKeyringIsWaitedFor_data();
+    void lockedKeyringIsWaitedFor();
     void savesFollowTheTokens_data();
     void savesFollowTheTokens();
 
@@ -79,7 +82,8 @@ QString TestTokenStore::inKeyring() const
 
 std::unique_ptr<TokenStore> TestTokenStore::makeStore()
 {
-    return std::make_unique<TokenStore>(std::make_unique<FakeKeyring>(m_keyring), kTimeout);
+    return std::make_unique<TokenStore>(std::make_unique<FakeKeyring>(m_keyring), kTimeout,
+                                        kUnlockTimeout);
 }
 
 bool TestTokenStore::load(TokenStore &store)
@@ -169,6 +173,38 @@ void TestTokenStore::loadFindsTheTokens()
         const MConfig config(g_ConfigFilePath.load());
         QCOMPARE(config.ReadValueDefStr(QStringLiteral("TokenStore"), QString()), setting);
     }
+}
+
+void TestTokenStore::lockedKeyringIsWaitedFor_data()
+{
+    QTest::addColumn<bool>("signedInBefore"); // the last run left the tokens in the keyring
+    QTest::addColumn<Place>("place");
+    QTest::newRow("a keyring known to hold the sign-in is given time to be unlocked")
+        << true << Place::Keyring;
+    QTest::newRow("a keyring as slow, but never used, is given up on") << false << Place::File;
+}
+
+void TestTokenStore::lockedKeyringIsWaitedFor()
+{
+    QFETCH(bool, signedInBefore);
+    if (signedInBefore) {
+        g_OnlineOneNoteAccessToken.store(QStringLiteral("A1"));
+        g_OnlineOneNoteRefreshToken.store(QStringLiteral("R1"));
+        MGlobals::SaveConfig();
+        const auto first = makeStore();
+        QVERIFY(load(*first));
+        QCOMPARE(first->place(), Place::Keyring);
+    }
+    // The next start, with the password asked for first.
+    g_OnlineOneNoteAccessToken.store(QString());
+    g_OnlineOneNoteRefreshToken.store(QString());
+    MGlobals::LoadConfig();
+    m_keyring->delayMs = 4 * kTimeout.count();
+
+    const auto store = makeStore();
+    QVERIFY(load(*store));
+    QTEST(store->place(), "place");
+    QCOMPARE(g_OnlineOneNoteRefreshToken.load(), signedInBefore ? QStringLiteral("R1") : QString());
 }
 
 void TestTokenStore::savesFollowTheTokens_data()
