@@ -1,11 +1,15 @@
 #include "app/AppDelegate.h"
 
+#include "app/Autostart.h"
 #include "app/MGlobals.h"
 #include "app/MProblems.h"
 #include "app/WindowPlacement.h"
 #include "board/EmptyBoard.h"
 #include "board/MSearchField.h"
 #include "board/MTabViewColumn.h"
+#include "board/MTableView.h"
+#include "platform/DesktopPaste.h"
+#include "platform/GlobalShortcut.h"
 #include "sync/MOLONUtils.h"
 #include "ui_MainWindow.h"
 
@@ -14,6 +18,7 @@
 #include <QDesktopServices>
 #include <QLabel>
 #include <QMenu>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QSystemTrayIcon>
 #include <QUrl>
@@ -32,6 +37,7 @@ AppDelegate::AppDelegate(Services services, QObject *parent)
     initResources();
     m_Ui->setupUi(m_Window.get());
     m_Window->installEventFilter(this);
+    m_Paste = DesktopPaste::Create();
 
     connect(m_Ui->labelProblem, &QLabel::linkActivated, this,
             &AppDelegate::MenuItemStateWindowClick);
@@ -116,6 +122,18 @@ void AppDelegate::buildStatusMenu()
         add(tr("Sign In…"), &AppDelegate::MenuItemLoginClick);
         add(tr("Sign Out…"), &AppDelegate::MenuItemLogoutClick);
     }
+    menu->addSeparator();
+    add(tr("Preferences…"), &AppDelegate::MenuItemPreferencesClick);
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    // Desktops that follow the XDG autostart rules; the mark shows what is on disk,
+    // looked at each time the menu opens.
+    m_StartAtLoginAction = menu->addAction(tr("Start at Login"));
+    m_StartAtLoginAction->setCheckable(true);
+    connect(m_StartAtLoginAction, &QAction::triggered, this,
+            &AppDelegate::MenuItemStartAtLoginClick);
+    connect(menu, &QMenu::aboutToShow, this,
+            [this] { m_StartAtLoginAction->setChecked(Autostart::IsEnabled()); });
+#endif
     if (m_Services.openHelp || m_Services.showAboutWindow) {
         menu->addSeparator();
         if (m_Services.openHelp)
@@ -138,6 +156,7 @@ void AppDelegate::applicationDidFinishLaunching()
 
     m_TabViewColumnSearch = new MTabViewColumn(m_Ui->searchView);
     m_TabViewColumnSearch->setObjectName(QStringLiteral("searchColumn"));
+    m_TabViewColumnSearch->tableView()->setAccessibleName(tr("Search results"));
     m_Ui->searchView->layout()->addWidget(m_TabViewColumnSearch);
     connect(m_TabViewColumnSearch, &MTabViewColumn::copied, this,
             &AppDelegate::showCopied2Clipboard);
@@ -158,6 +177,7 @@ void AppDelegate::applicationDidFinishLaunching()
     g_WindowY.store(origin.y());
 
     MGlobals::InitDataFolder();
+    setUpDesktop();
 
     if (screen) {
         QList<QRect> areas;
@@ -180,6 +200,19 @@ void AppDelegate::applicationDidFinishLaunching()
     CreateTabs();
     updateEmptyBoard();
 
+    // The board is up from the cache; whether the user is signed in is known once
+    // the tokens are read, which a keyring may answer a moment later.
+    if (m_Services.loadTokens)
+        m_Services.loadTokens([this] { startSync(); });
+    else
+        startSync();
+}
+
+void AppDelegate::startSync()
+{
+    if (m_Terminating)
+        return;
+    updateEmptyBoard();
     // An empty access token beside a refresh token is a refresh that did not get
     // through before the last exit: the worker renews it at once. Only a sign-in
     // that cannot be renewed asks the user again.
@@ -206,6 +239,12 @@ void AppDelegate::applicationWillTerminate()
     m_Terminated = true;
     if (m_Services.stopWorker)
         m_Services.stopWorker();
+    // Whatever was saved last, by the worker or below, reaches the keyring before
+    // the app is gone.
+    const auto flushTokens = qScopeGuard([this] {
+        if (m_Services.flushTokens)
+            m_Services.flushTokens();
+    });
 
     // Compared in whole pixels with where start-up put the window, not with the
     // stored values: those may lie off every screen today, or between pixels.
@@ -232,6 +271,10 @@ void AppDelegate::Terminate()
 
 void AppDelegate::MenuItemPinlarkClick()
 {
+    // Before the board takes the focus: the window to paste into afterwards.
+    m_Paste->rememberActiveWindow();
+    // Without a tray a hidden board is a minimised one: show() alone leaves it so.
+    m_Window->setWindowState(m_Window->windowState() & ~Qt::WindowMinimized);
     m_Window->show();
     m_Window->raise();
     m_Window->activateWindow();
@@ -358,6 +401,13 @@ void AppDelegate::MenuItemDecompositionClipboardLinkClick()
         tell(tr("The link on the clipboard is now plain text."), false);
     else
         tell(tr("The clipboard holds no link to convert."), false);
+}
+
+void AppDelegate::tellTokensInFile()
+{
+    tell(tr("The system keyring did not answer, so Pinlark keeps your sign-in in its own "
+            "settings file, readable only by you."),
+         true);
 }
 
 void AppDelegate::tell(const QString &text, bool warning)

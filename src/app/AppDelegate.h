@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/Preferences.h"
 #include "signin/SignInState.h"
 
 #include <QDateTime>
@@ -13,8 +14,11 @@
 #include <memory>
 #include <optional>
 
+class DesktopPaste;
 class EmptyBoard;
+class GlobalShortcut;
 class MTabViewColumn;
+class QAction;
 class QLabel;
 class QMenu;
 class QProgressBar;
@@ -48,6 +52,11 @@ public:
         std::function<bool()> convertClipboardLink;
         // Tells the user of a problem; the tray's notification when left out.
         std::function<void(const QString &title, const QString &text)> notify;
+        // Brings the tokens from where they are kept and then runs `ready`, maybe
+        // later on the event loop; left out, the settings file's are used at once.
+        std::function<void(std::function<void()> ready)> loadTokens;
+        // Puts the latest tokens where they are kept, before the app ends.
+        std::function<void()> flushTokens;
     };
 
     explicit AppDelegate(Services services = {}, QObject *parent = nullptr);
@@ -61,6 +70,8 @@ public:
     // desktop session. Leaves every event loop, modal ones included.
     void Terminate();
     bool terminating() const { return m_Terminating; }
+    // The keyring failed: says once that the sign-in is kept in the settings file.
+    void tellTokensInFile();
 
     // Status menu commands.
     void MenuItemPinlarkClick();
@@ -72,6 +83,16 @@ public:
     void MenuItemOpenOneNotePinlarkPageClick();
     void MenuItemHelpClick();
     void MenuItemDecompositionClipboardLinkClick();
+    void MenuItemPreferencesClick();
+    // Writes or removes the autostart entry; the menu's check mark then shows what
+    // is on disk.
+    void MenuItemStartAtLoginClick(bool on);
+
+    // The global shortcut: shows the board, or hides it when it is the active window.
+    void globalShortcutActivated();
+    GlobalShortcut *globalShortcut() const { return m_GlobalShortcut.get(); }
+    const Preferences::Values &preferences() const { return m_Preferences; }
+    QAction *startAtLoginAction() const { return m_StartAtLoginAction; }
 
     // Refresh timer.
     void CreateTimer();
@@ -115,12 +136,24 @@ private:
     void hideWindow();
     bool raiseModalWindow();
     void tell(const QString &text, bool warning);
+    // What follows once the tokens are known: the sign-in if none can be
+    // renewed, then the worker and the refresh timer.
+    void startSync();
     void placeNearTrayIcon();
     void runSignIn(int logInOrOut);
     void takePage();
     void updateEmptyBoard();
     void reportProblems();
     void retryRejectedClient();
+    // The service settings were changed (the file edited, or the Preferences window):
+    // read them again and let the worker try a rejected client id once more.
+    void serviceSettingsChanged();
+    // The desktop side: preferences, global shortcut, paste (AppDelegateDesktop.cpp).
+    void setUpDesktop();
+    void applyGlobalShortcut(const QString &portableText);
+    void globalShortcutStateChanged();
+    void applyCopyWithoutName();
+    void pasteAfterCopy();
     bool eventFilter(QObject *watched, QEvent *event) override;
 
     Services m_Services;
@@ -152,6 +185,11 @@ private:
     QHash<unsigned, qint64> m_ProblemToldAt;
     // The settings file's time when the service rejected the client id.
     QDateTime m_RejectedSettingsTime;
+
+    Preferences::Values m_Preferences;
+    std::unique_ptr<GlobalShortcut> m_GlobalShortcut;
+    std::unique_ptr<DesktopPaste> m_Paste;
+    QAction *m_StartAtLoginAction = nullptr;
 
     std::unique_ptr<QWidget> m_Window;
     std::unique_ptr<Ui::MainWindow> m_Ui;

@@ -3,6 +3,7 @@
 #include "app/MGlobals.h"
 #include "app/SingleInstance.h"
 #include "app/SyncStateFromGlobals.h"
+#include "app/TokenStore.h"
 #include "app/UnixSignals.h"
 #include "platform/HttpTransport.h"
 #include "signin/SignInLoader.h"
@@ -25,6 +26,30 @@
 
 namespace {
 
+struct Options
+{
+    QCommandLineOption help;
+    QCommandLineOption version;
+};
+
+// The app's options, described in the language of the tables installed when it runs.
+Options DescribeOptions(QCommandLineParser &parser)
+{
+    // Qt's options are single-dash words: "-reverse" must not read as "-v".
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.setApplicationDescription(
+        QCoreApplication::translate("CommandLine",
+                                    "Text snippets from a OneNote page, one click away in the "
+                                    "tray.\nSettings, sign-in and the cached page are kept in %1.")
+            .arg(MGlobals::DataFolderPath()));
+    Options options{{{QStringLiteral("h"), QStringLiteral("help")},
+                     QCoreApplication::translate("CommandLine", "Show this help and exit.")},
+                    {{QStringLiteral("v"), QStringLiteral("version")},
+                     QCoreApplication::translate("CommandLine", "Show the version and exit.")}};
+    parser.addOptions({options.help, options.version});
+    return options;
+}
+
 // Answers --help and --version before the application object is made: they need no
 // display, start no tray and hand nothing to a running instance. Gives the exit code
 // when one of them was asked for. Qt's own options (-platform, -session, ...) are
@@ -32,29 +57,27 @@ namespace {
 std::optional<int> AnswerHelpOrVersion(int &argc, char **argv)
 {
     QCommandLineParser parser;
-    // Qt's options are single-dash words: "-reverse" must not read as "-v".
-    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.setApplicationDescription(
-        QStringLiteral("Text snippets from a OneNote page, one click away in the tray.\n"
-                       "Settings, sign-in and the cached page are kept in ") +
-        MGlobals::DataFolderPath() + u'.');
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Show this help and exit."));
-    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     QStringLiteral("Show the version and exit."));
-    parser.addOptions({help, version});
+    const Options options = DescribeOptions(parser);
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
     parser.parse(arguments);
-    if (!parser.isSet(help) && !parser.isSet(version))
+    if (!parser.isSet(options.help) && !parser.isSet(options.version))
         return std::nullopt;
 
     // Names the program in the usage line; a core application needs no display.
-    const QCoreApplication core(argc, argv);
-    const QString text = parser.isSet(help) ? parser.helpText()
-                                            : QCoreApplication::applicationName() + u' ' +
-                                                  QCoreApplication::applicationVersion() + u'\n';
+    QCoreApplication core(argc, argv);
+    QString text;
+    if (parser.isSet(options.help)) {
+        // Described again now that the tables can be installed.
+        InstallPinlarkTranslations(core);
+        QCommandLineParser translated;
+        DescribeOptions(translated);
+        text = translated.helpText();
+    } else {
+        text = QCoreApplication::applicationName() + u' ' + QCoreApplication::applicationVersion() +
+               u'\n';
+    }
     std::fputs(qUtf8Printable(text), stdout);
     return 0;
 }
@@ -81,7 +104,8 @@ int main(int argc, char *argv[])
                      qPrintable(arguments.at(1)));
         return 2;
     }
-    QApplication::setDesktopFileName(QStringLiteral("pinlark"));
+    // The desktop entry's name, which desktops match the windows and notifications to.
+    QApplication::setDesktopFileName(QStringLiteral(PINLARK_APP_ID));
     QApplication::setQuitOnLastWindowClosed(false);
 
     InstallPinlarkTranslations(app);
@@ -91,10 +115,14 @@ int main(int argc, char *argv[])
         return 0;
     instance.listen();
 
+    // Where the tokens are kept; made before the worker, so that it outlives it.
+    TokenStore tokens(platform::SystemKeyring(QStringLiteral("Pinlark")));
     // The one sync worker; it lives until shut-down, where it is stopped and
     // joined before anything it uses is destroyed.
     std::unique_ptr<MThreadOnlineOneNote> worker;
     AppDelegate::Services services;
+    services.loadTokens = [&tokens](std::function<void()> ready) { tokens.load(std::move(ready)); };
+    services.flushTokens = [&tokens] { tokens.flush(); };
     services.startWorker = [&worker] {
         worker = std::make_unique<MThreadOnlineOneNote>(
             SyncStateFromGlobals(), std::make_unique<platform::CurlTransport>());
@@ -117,6 +145,8 @@ int main(int argc, char *argv[])
                ClipboardLinkOutcome::Converted;
     };
     AppDelegate delegate(std::move(services));
+    QObject::connect(&tokens, &TokenStore::fellBackToFile, &delegate,
+                     &AppDelegate::tellTokensInFile);
     QObject::connect(&instance, &SingleInstance::showRequested, &delegate,
                      &AppDelegate::MenuItemPinlarkClick);
     // Every way of ending the app goes through Terminate, which works in any

@@ -1,4 +1,5 @@
 #include "app/AppDelegate.h"
+#include "app/Autostart.h"
 #include "app/MConfig.h"
 #include "app/MGlobals.h"
 #include "app/MProblems.h"
@@ -11,12 +12,16 @@
 #include "board/PageFile.h"
 
 #include <QAbstractItemModelTester>
+#include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QDialog>
 #include <QDir>
 #include <QFileInfo>
+#include <QKeySequenceEdit>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLocalServer>
 #include <QMenu>
 #include <QPointer>
@@ -27,6 +32,7 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -109,6 +115,9 @@ private slots:
     void tabLabelsAndNamesStayReadable();
     void secondStartHandsOver();
     void staleSocketDoesNotBlockAStart();
+    void globalShortcutShowsAndHides();
+    void preferencesApplyAtOnce();
+    void startAtLoginShowsWhatIsOnDisk();
 
 private:
     void launch(AppDelegate::Services services = {});
@@ -387,22 +396,30 @@ void TestAppDelegate::signInAskedOnlyWithoutRefreshToken_data()
     QTest::addColumn<QString>("refresh");
     QTest::addColumn<QString>("userId");
     QTest::addColumn<bool>("asked");
+    // The tokens come from a keyring, which answers after start-up has returned.
+    QTest::addColumn<bool>("later");
     QTest::newRow("nothing stored") << ""
                                     << ""
-                                    << "" << true;
+                                    << "" << true << false;
     QTest::newRow("signed in") << "a"
                                << "r"
-                               << "u" << false;
+                               << "u" << false << false;
     // A refresh that got no answer before the last exit: the worker renews it.
     QTest::newRow("refresh cut short") << ""
                                        << "r"
-                                       << "u" << false;
+                                       << "u" << false << false;
     QTest::newRow("user id still to fetch") << "a"
                                             << "r"
-                                            << "" << false;
+                                            << "" << false << false;
     QTest::newRow("token without refresh or user id") << "a"
                                                       << ""
-                                                      << "" << true;
+                                                      << "" << true << false;
+    QTest::newRow("signed in, as the keyring says a moment later") << "a"
+                                                                   << "r"
+                                                                   << "u" << false << true;
+    QTest::newRow("nothing in the keyring either") << ""
+                                                   << ""
+                                                   << "" << true << true;
 }
 
 void TestAppDelegate::signInAskedOnlyWithoutRefreshToken()
@@ -410,18 +427,43 @@ void TestAppDelegate::signInAskedOnlyWithoutRefreshToken()
     QFETCH(QString, access);
     QFETCH(QString, refresh);
     QFETCH(QString, userId);
-    g_OnlineOneNoteAccessToken.store(access);
-    g_OnlineOneNoteRefreshToken.store(refresh);
+    QFETCH(bool, later);
     g_OnlineOneNoteUserId.store(userId);
+    const auto hold = [access, refresh] {
+        g_OnlineOneNoteAccessToken.store(access);
+        g_OnlineOneNoteRefreshToken.store(refresh);
+    };
     int asked = 0;
+    int started = 0;
+    int flushed = 0;
     AppDelegate::Services services;
     services.runSignIn = [&asked](int) {
         ++asked;
         return SignInOutcome::Closed;
     };
+    services.startWorker = [&started] { ++started; };
+    if (later) {
+        services.loadTokens = [hold](std::function<void()> ready) {
+            QTimer::singleShot(10, [hold, ready] {
+                hold();
+                ready();
+            });
+        };
+        services.flushTokens = [&flushed] { ++flushed; };
+    } else {
+        hold();
+    }
     launch(std::move(services));
+    if (later) {
+        // Nothing is decided before the tokens are known.
+        QCOMPARE(asked + started, 0);
+        QVERIFY(QTest::qWaitFor([&started] { return started == 1; }));
+    }
     QTEST(asked == 1, "asked");
+    QCOMPARE(started, 1);
     QCOMPARE(g_OnlineOneNoteRefreshToken.load(), refresh);
+    m_app->applicationWillTerminate();
+    QCOMPARE(flushed, later ? 1 : 0);
 }
 
 void TestAppDelegate::quitEndsModalLoopsAndSavesOnce()
@@ -827,6 +869,108 @@ void TestAppDelegate::staleSocketDoesNotBlockAStart()
     QSignalSpy shown(&next, &SingleInstance::showRequested);
     QVERIFY(SingleInstance(folder).handOverToRunning());
     QTRY_COMPARE(shown.count(), 1);
+#endif
+}
+
+void TestAppDelegate::globalShortcutShowsAndHides()
+{
+    // No tray here: the board shows at start, and hides by minimising.
+    launch();
+    QVERIFY(QTest::qWaitForWindowActive(m_app->window()));
+    m_app->globalShortcutActivated();
+    QVERIFY(!m_app->window()->isVisible() || m_app->window()->isMinimized());
+    // From anywhere it comes back, whole, with the search field ready for typing.
+    m_app->searchField()->setText(QStringLiteral("old search"));
+    m_app->globalShortcutActivated();
+    QVERIFY(m_app->window()->isVisible());
+    QVERIFY(!m_app->window()->isMinimized());
+    QVERIFY(QTest::qWaitForWindowActive(m_app->window()));
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(m_app->searchField()));
+    QCOMPARE(m_app->searchField()->selectedText(), u"old search");
+}
+
+void TestAppDelegate::preferencesApplyAtOnce()
+{
+    g_PinlarkPageHtml.store(kTwoTabs);
+    launch();
+    tick();
+    QCOMPARE(m_app->preferences().globalShortcut, u"Ctrl+Alt+V");
+    MProblems::Raise(MProblem::ClientRejected);
+    const QString validId = QStringLiteral("0a1b2c3d-4e5f-6a7b-8c9d-0e1f2a3b4c5d");
+
+    // Driven from inside the window's modal loop; looked at once it has closed.
+    bool invalidNoted = false;
+    bool invalidKept = true;
+    bool closedByEscape = false;
+    QTimer::singleShot(0, m_app.get(), [&] {
+        QWidget *window = QApplication::activeModalWidget();
+        if (!window)
+            return;
+        window->findChild<QCheckBox *>(QStringLiteral("copyWithoutNameCheck"))->click();
+        auto *keys = window->findChild<QKeySequenceEdit *>(QStringLiteral("shortcutEdit"));
+        keys->setKeySequence(QKeySequence(QStringLiteral("Ctrl+Alt+K, Ctrl+Alt+L")));
+        emit keys->editingFinished();
+        auto *clientId = window->findChild<QLineEdit *>(QStringLiteral("clientIdEdit"));
+        clientId->setText(QStringLiteral("my-app"));
+        emit clientId->editingFinished();
+        invalidNoted = !window->findChild<QLabel *>(QStringLiteral("clientIdNote"))->isHidden();
+        invalidKept = MConfig(g_ConfigFilePath.load())
+                          .ReadValueDefStr(QStringLiteral("ClientId"), {})
+                          .isEmpty();
+        // Typed and closed at once: still taken.
+        clientId->setText(validId);
+        QTest::keyClick(window, Qt::Key_Escape);
+        closedByEscape = !window->isVisible();
+    });
+    QTimer::singleShot(5000, qApp, [] {
+        if (QWidget *left = QApplication::activeModalWidget())
+            left->close();
+    });
+    m_app->MenuItemPreferencesClick();
+    QVERIFY(closedByEscape);
+    QVERIFY(invalidNoted);
+    QVERIFY2(invalidKept, "a client id that is not a GUID must not be saved");
+
+    // Each choice is in the file, with the keys it did not touch kept.
+    const MConfig saved(g_ConfigFilePath.load());
+    QCOMPARE(saved.ReadValueDefStr(QStringLiteral("ClientId"), {}), validId);
+    QCOMPARE(g_OnlineOneNoteClientId.load(), validId);
+    QVERIFY(!MProblems::Has(MProblem::ClientRejected));
+    QCOMPARE(saved.ReadValueDefStr(QStringLiteral("GlobalShortcut"), {}), u"Ctrl+Alt+K");
+    QVERIFY(saved.ReadValueDefBool(QStringLiteral("CopyWithoutName"), false));
+    QCOMPARE(saved.ReadValueDefInt(QStringLiteral("PasteAfterCopy"), -1), -1);
+
+    // And in effect: a copy leaves the name line out.
+    auto *mail = static_cast<MTabViewColumn *>(m_app->tabView()->widget(0));
+    mail->tableView()->selectFirstRow();
+    mail->onAction();
+    QCOMPARE(QGuiApplication::clipboard()->text(), u"there");
+    g_OnlineOneNoteClientId.store(QString::fromLatin1(MGlobals::kDefaultClientId));
+}
+
+void TestAppDelegate::startAtLoginShowsWhatIsOnDisk()
+{
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    qputenv("XDG_CONFIG_HOME", m_dir->filePath(QStringLiteral("config")).toUtf8());
+    launch();
+    QAction *action = m_app->startAtLoginAction();
+    QVERIFY(action);
+    action->trigger();
+    QVERIFY(action->isChecked());
+    QFile entry(Autostart::EntryPath());
+    QVERIFY(entry.open(QIODevice::ReadOnly));
+    const QByteArray exec = "Exec=\"" + QCoreApplication::applicationFilePath().toUtf8();
+    QVERIFY(entry.readAll().contains(exec));
+    entry.close();
+    // Removed behind the app's back: the mark follows when the menu opens.
+    QVERIFY(entry.remove());
+    emit m_app->statusMenu()->aboutToShow();
+    QVERIFY(!action->isChecked());
+    action->trigger();
+    action->trigger();
+    QVERIFY(!action->isChecked());
+    QVERIFY(!QFile::exists(Autostart::EntryPath()));
+    qunsetenv("XDG_CONFIG_HOME");
 #endif
 }
 
