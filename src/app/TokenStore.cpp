@@ -137,9 +137,11 @@ void TokenStore::loadFromKeyring(const Tokens &inFile, bool forced)
                  [this, inFile](Answer answer) {
                      m_keyring->write(m_key, Encode(inFile), ResultOnly(std::move(answer)));
                  },
-                 [this, inFile](Keyring::Result written, const QByteArray &) {
+                 [this, inFile, forced](Keyring::Result written, const QByteArray &) {
                      if (written != Keyring::Result::Ok) {
                          settle(Place::File);
+                         if (forced)
+                             emit fellBackToFile();
                          return;
                      }
                      m_written = inFile;
