@@ -66,6 +66,10 @@ QString Text(MProblem problem)
         return QCoreApplication::translate(
             "MProblems", "The sign-in window cannot open: its library or the browser engine "
                          "(Qt WebEngine) is missing. Reinstalling Pinlark should bring it back.");
+    case MProblem::ShortcutTaken:
+        return QCoreApplication::translate(
+            "MProblems", "Another program holds Pinlark's global shortcut, so it does not show "
+                         "the board. Choose another one in Preferences.");
     }
     return {};
 }

@@ -20,13 +20,15 @@ enum class MProblem : unsigned {
     ClientRejected = 1u << 3,
     // The sign-in window could not open: its library or the browser engine is missing.
     SignInUnavailable = 1u << 4,
+    // Another program holds the global shortcut; the board opens from the tray only.
+    ShortcutTaken = 1u << 5,
 };
 
 namespace MProblems {
 
 inline constexpr MProblem kAll[] = {MProblem::SaveFailed, MProblem::PageUnreadable,
                                     MProblem::SignInRefused, MProblem::ClientRejected,
-                                    MProblem::SignInUnavailable};
+                                    MProblem::SignInUnavailable, MProblem::ShortcutTaken};
 
 void Raise(MProblem problem);
 void Clear(MProblem problem);

@@ -1,6 +1,7 @@
 #include "board/MTabViewColumn.h"
 
 #include "board/BoardSearch.h"
+#include "board/CopiedText.h"
 #include "board/ItemListModel.h"
 #include "board/MTableView.h"
 #include "ui_MTabViewColumn.h"
@@ -14,6 +15,9 @@ MTabViewColumn::MTabViewColumn(QWidget *parent)
 {
     m_Ui->setupUi(this);
     m_Ui->tableView->setModel(m_Model);
+    m_Ui->tableView->setAccessibleName(tr("Snippets"));
+    m_Ui->tableView->setAccessibleDescription(
+        tr("Click a snippet, or choose it and press Enter, to copy it to the clipboard."));
     connect(m_Ui->tableView, &MTableView::clicked, this, &MTabViewColumn::onAction);
     connect(m_Ui->tableView, &MTableView::rowActivated, this, &MTabViewColumn::onAction);
 }
@@ -23,6 +27,13 @@ MTabViewColumn::~MTabViewColumn() = default;
 MTableView *MTabViewColumn::tableView() const
 {
     return m_Ui->tableView;
+}
+
+void MTabViewColumn::setLabel(const QString &label)
+{
+    m_Label = label;
+    m_Ui->tableView->setAccessibleName(label.isEmpty() ? tr("Snippets")
+                                                       : tr("Snippets in %1").arg(label));
 }
 
 void MTabViewColumn::setItems(QList<MNameValue> items, QStringList tabLabels)
@@ -52,6 +63,6 @@ void MTabViewColumn::onAction()
     const int row = m_Ui->tableView->selectedRow();
     if (row < 0 || row >= shown.size())
         return;
-    QGuiApplication::clipboard()->setText(shown.at(row).value);
+    QGuiApplication::clipboard()->setText(CopiedText(shown.at(row), m_CopyWithoutName));
     emit copied();
 }

@@ -39,12 +39,15 @@ public:
     // Makes the table show the list as it is now.
     void reloadData();
 
-    // The tab's label as written in the page (the tab bar shows it escaped).
+    // The tab's label as written in the page (the tab bar shows it escaped). A
+    // screen reader names the list after it.
     QString label() const { return m_Label; }
-    void setLabel(const QString &label) { m_Label = label; }
+    void setLabel(const QString &label);
 
-    // Copies the selected row's value; nothing happens when no row is selected.
+    // Copies the selected row's value (less its name line with copyWithoutName);
+    // nothing happens when no row is selected.
     void onAction();
+    void setCopyWithoutName(bool on) { m_CopyWithoutName = on; }
 
 signals:
     // An item's value was put on the clipboard.
@@ -57,4 +60,5 @@ private:
     mutable std::optional<QStringList> m_LowerValues;
     ItemListModel *m_Model;
     QString m_Label;
+    bool m_CopyWithoutName = false;
 };

@@ -107,4 +107,8 @@ void MWinState::TimerRun()
     m_Ui->m_LabelProblemsValue->setText(problems.join(u'\n'));
     m_Ui->m_LabelProblems->setVisible(!problems.isEmpty());
     m_Ui->m_LabelProblemsValue->setVisible(!problems.isEmpty());
+    // Wrapped problem lines need more height than the layout's minimum asks for;
+    // cut short, the sentence saying what to do would be lost.
+    if (!problems.isEmpty())
+        resize(size().expandedTo(sizeHint()));
 }

@@ -1,5 +1,6 @@
 #include "board/BoardBuilder.h"
 #include "board/BoardSearch.h"
+#include "board/CopiedText.h"
 #include "board/PageFile.h"
 
 #include <QTemporaryDir>
@@ -47,6 +48,8 @@ private slots:
     void search();
     void pageFile_data();
     void pageFile();
+    void copiedWithoutName_data();
+    void copiedWithoutName();
 };
 
 void TestBoardBuilder::conversion_data()
@@ -275,6 +278,36 @@ void TestBoardBuilder::pageFile()
         QVERIFY(WritePageFile(path, *read));
         QCOMPARE(ReadPageFile(path), read);
     }
+}
+
+void TestBoardBuilder::copiedWithoutName_data()
+{
+    QTest::addColumn<QString>("body");
+    QTest::addColumn<QString>("copied");
+    QTest::newRow("title over a body") << "<h1>T</h1><p>Dear Sir</p><p>Thank you</p>"
+                                       << "Thank you";
+    QTest::newRow("the blank line after the title goes too")
+        << "<h1>T</h1><p>Reply</p><br/><p>Thanks,</p><p>Ada</p>"
+        << "Thanks,\nAda";
+    QTest::newRow("a blank paragraph after the title goes too")
+        << "<h1>T</h1><p>Reply</p><p> </p><p>Thanks</p>"
+        << "Thanks";
+    QTest::newRow("blank lines inside the body stay")
+        << "<h1>T</h1><p>Reply</p><p>a</p><br/><p>b</p>"
+        << "a\n\nb";
+    QTest::newRow("an item that is its name alone copies it") << "<h1>T</h1><p>just this</p>"
+                                                              << "just this";
+}
+
+void TestBoardBuilder::copiedWithoutName()
+{
+    QFETCH(QString, body);
+    const Board board = BuildBoard(page(body));
+    QCOMPARE(board.size(), 1);
+    QCOMPARE(board.first().items.size(), 1);
+    const MNameValue &item = board.first().items.first();
+    QTEST(CopiedText(item, true), "copied");
+    QCOMPARE(CopiedText(item, false), item.value);
 }
 
 QTEST_GUILESS_MAIN(TestBoardBuilder)
