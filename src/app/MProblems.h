@@ -26,8 +26,8 @@ enum class MProblem : unsigned {
 
 namespace MProblems {
 
-inline constexpr MProblem kAll[] = {MProblem::SaveFailed, MProblem::PageUnreadable,
-                                    MProblem::SignInRefused, MProblem::ClientRejected,
+inline constexpr MProblem kAll[] = {MProblem::SaveFailed,        MProblem::PageUnreadable,
+                                    MProblem::SignInRefused,     MProblem::ClientRejected,
                                     MProblem::SignInUnavailable, MProblem::ShortcutTaken};
 
 void Raise(MProblem problem);
