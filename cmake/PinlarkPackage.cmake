@@ -26,16 +26,16 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${PINLARK_PACKAGE_MAINTAINER})
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+# Below the summary line; CPack indents it and marks the blank line.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "${CPACK_PACKAGE_DESCRIPTION_SUMMARY}
- Pinlark lives in the system tray and keeps a board of ready-made text
- snippets one click away. The snippets come from a page titled \"Pinlark\" in
- your OneNote notebook: each level-1 heading is a tab, the paragraphs under it
- are the items. Click an item and its text is on the clipboard; type in the
- search field to filter every tab at once.
- .
- The package also holds pinlark-board, which prints the board Pinlark builds
- from a page file.")
+    "Pinlark lives in the system tray and keeps a board of ready-made text
+snippets one click away. The snippets come from a page titled \"Pinlark\" in
+your OneNote notebook: each level-1 heading is a tab, the paragraphs under it
+are the items. Click an item and its text is on the clipboard; type in the
+search field to filter every tab at once.
+
+The package also holds pinlark-board, which prints the board Pinlark builds
+from a page file.")
 if(PINLARK_WEBSITE_URL)
     set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${PINLARK_WEBSITE_URL})
 endif()
@@ -43,5 +43,7 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 
+# Values reach the package as written here, quotes and all.
+set(CPACK_VERBATIM_VARIABLES ON)
 set(CPACK_GENERATOR DEB)
 include(CPack)

@@ -25,6 +25,9 @@ EmptyBoard::EmptyBoard(QWidget *tabView)
       m_Refresh(new QPushButton(tr("Refresh"), this))
 {
     setObjectName(QStringLiteral("emptyBoard"));
+    m_SignIn->setObjectName(QStringLiteral("signInButton"));
+    m_OpenWeb->setObjectName(QStringLiteral("openWebButton"));
+    m_Refresh->setObjectName(QStringLiteral("refreshButton"));
     setAutoFillBackground(true);
     QFont titleFont = m_Title->font();
     titleFont.setBold(true);
