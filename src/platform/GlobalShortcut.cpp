@@ -10,11 +10,9 @@ class NoGlobalShortcut final : public GlobalShortcut
 public:
     explicit NoGlobalShortcut(QObject *parent) : GlobalShortcut(parent) {}
 
-    void setKeys(const QKeySequence &keys) override
-    {
-        m_Keys = firstChord(keys);
-        setState(m_Keys.isEmpty() ? State::Off : State::Unsupported);
-    }
+protected:
+    void release() override {}
+    State take(QKeyCombination) override { return State::Unsupported; }
 };
 
 } // namespace
@@ -48,7 +46,31 @@ void GlobalShortcut::setState(State state)
     emit stateChanged(state);
 }
 
-QKeySequence GlobalShortcut::firstChord(const QKeySequence &keys)
+void GlobalShortcut::setKeys(const QKeySequence &keys)
 {
-    return keys.isEmpty() ? QKeySequence() : QKeySequence(keys[0]);
+    release();
+    // One combination: a global shortcut is a single chord.
+    m_Keys = keys.isEmpty() ? QKeySequence() : QKeySequence(keys[0]);
+    setState(m_Keys.isEmpty() ? State::Off : take(m_Keys[0]));
+}
+
+std::optional<unsigned> ShortcutModifiers(QKeyCombination chord, unsigned shift, unsigned control,
+                                          unsigned alt, unsigned meta, bool bareKeys)
+{
+    const Qt::KeyboardModifiers qt = chord.keyboardModifiers();
+    unsigned bits = 0;
+    if (qt & Qt::ShiftModifier)
+        bits |= shift;
+    if (qt & Qt::ControlModifier)
+        bits |= control;
+    if (qt & Qt::AltModifier)
+        bits |= alt;
+    if (qt & Qt::MetaModifier)
+        bits |= meta;
+    const int key = chord.key();
+    const bool functionKey = (key >= Qt::Key_F1 && key <= Qt::Key_F35) ||
+                             (key >= Qt::Key_VolumeDown && key <= Qt::Key_MediaNext);
+    if (!(bits & (control | alt | meta)) && !(bareKeys && functionKey))
+        return std::nullopt;
+    return bits;
 }

@@ -3,6 +3,7 @@
 #include <QKeySequence>
 #include <QObject>
 #include <memory>
+#include <optional>
 
 // A key combination that brings the app forward from any program. One backend per
 // platform (X11 key grab, the desktop portal on Wayland, the macOS and Windows hot
@@ -37,7 +38,7 @@ public:
     // Lets go of the current combination and asks for the first of `keys`; an
     // empty sequence asks for none. The outcome is state(), now or, for a desktop
     // that asks the user, later through stateChanged.
-    virtual void setKeys(const QKeySequence &keys) = 0;
+    void setKeys(const QKeySequence &keys);
 
     QKeySequence keys() const { return m_Keys; }
     State state() const { return m_State; }
@@ -48,15 +49,24 @@ signals:
 
 protected:
     explicit GlobalShortcut(QObject *parent) : QObject(parent) {}
+    // Lets go of the combination taken last, if any.
+    virtual void release() = 0;
+    // Asks the platform for `chord`; says how it went (Pending: see stateChanged).
+    virtual State take(QKeyCombination chord) = 0;
     void setState(State state);
-    // The first combination of `keys` alone: a global shortcut is one chord.
-    static QKeySequence firstChord(const QKeySequence &keys);
 
     QKeySequence m_Keys;
 
 private:
     State m_State = State::Off;
 };
+
+// The platform's bits for the modifiers of `chord`: `shift`, `control`, `alt` and
+// `meta` are its bits for Qt's Shift, Ctrl, Alt and Meta. Nothing when the chord
+// holds none of Ctrl, Alt or Meta: a bare key (or Shift and a key) taken from every
+// program is no shortcut, except an F-key or a media key, allowed with `bareKeys`.
+std::optional<unsigned> ShortcutModifiers(QKeyCombination chord, unsigned shift, unsigned control,
+                                          unsigned alt, unsigned meta, bool bareKeys = false);
 
 // Per platform, each in a file of its own; nullptr where the platform does not
 // offer them in this process.

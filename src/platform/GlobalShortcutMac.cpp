@@ -43,35 +43,26 @@ public:
             RemoveEventHandler(m_Handler);
     }
 
-    void setKeys(const QKeySequence &keys) override
+protected:
+    void release() override
     {
-        release();
-        m_Keys = firstChord(keys);
-        if (m_Keys.isEmpty()) {
-            setState(State::Off);
-            return;
-        }
-        const QKeyCombination chord = m_Keys[0];
+        if (m_HotKey)
+            UnregisterEventHotKey(m_HotKey);
+        m_HotKey = nullptr;
+    }
+
+    State take(QKeyCombination chord) override
+    {
         const int key = virtualKeyFor(chord.key());
         // Qt on macOS swaps the names: ControlModifier is Command, MetaModifier Control.
-        const Qt::KeyboardModifiers qt = chord.keyboardModifiers();
-        UInt32 modifiers = 0;
-        if (qt & Qt::ControlModifier)
-            modifiers |= cmdKey;
-        if (qt & Qt::MetaModifier)
-            modifiers |= controlKey;
-        if (qt & Qt::AltModifier)
-            modifiers |= optionKey;
-        if (qt & Qt::ShiftModifier)
-            modifiers |= shiftKey;
-        if (key < 0 || !(modifiers & (cmdKey | controlKey | optionKey))) {
-            setState(State::Invalid);
-            return;
-        }
+        const std::optional<unsigned> modifiers =
+            ShortcutModifiers(chord, shiftKey, cmdKey, optionKey, controlKey);
+        if (key < 0 || !modifiers)
+            return State::Invalid;
         const EventHotKeyID id{'PnLk', 1};
-        const OSStatus status = RegisterEventHotKey(UInt32(key), modifiers, id,
+        const OSStatus status = RegisterEventHotKey(UInt32(key), UInt32(*modifiers), id,
                                                     GetApplicationEventTarget(), 0, &m_HotKey);
-        setState(status == noErr ? State::Active : State::Taken);
+        return status == noErr ? State::Active : State::Taken;
     }
 
 private:
@@ -80,13 +71,6 @@ private:
         auto *shortcut = static_cast<MacGlobalShortcut *>(self);
         QMetaObject::invokeMethod(shortcut, &GlobalShortcut::activated, Qt::QueuedConnection);
         return noErr;
-    }
-
-    void release()
-    {
-        if (m_HotKey)
-            UnregisterEventHotKey(m_HotKey);
-        m_HotKey = nullptr;
     }
 
     EventHandlerRef m_Handler = nullptr;

@@ -78,20 +78,22 @@ public:
                                               SLOT(onActivated(QDBusObjectPath, QString)));
     }
 
-    void setKeys(const QKeySequence &keys) override
+protected:
+    // A session's bindings last as long as the session: closing it lets go.
+    void release() override
     {
-        m_Keys = firstChord(keys);
-        if (m_Keys.isEmpty()) {
-            // A session's bindings last as long as the session: closing it lets go.
-            closeSession();
-            setState(State::Off);
-            return;
-        }
-        setState(State::Pending);
         if (m_Session.isEmpty())
-            createSession();
-        else
-            bind();
+            return;
+        QDBusConnection::sessionBus().asyncCall(QDBusMessage::createMethodCall(
+            kService, m_Session, QStringLiteral("org.freedesktop.portal.Session"),
+            QStringLiteral("Close")));
+        m_Session.clear();
+    }
+
+    State take(QKeyCombination) override
+    {
+        createSession();
+        return State::Pending;
     }
 
 private:
@@ -146,16 +148,6 @@ private:
              {QVariant::fromValue(QDBusObjectPath(m_Session)), QVariant::fromValue(shortcuts),
               QString(), QVariantMap{{QStringLiteral("handle_token"), token}}},
              token, SLOT(onBound(uint, QVariantMap)));
-    }
-
-    void closeSession()
-    {
-        if (m_Session.isEmpty())
-            return;
-        QDBusConnection::sessionBus().asyncCall(QDBusMessage::createMethodCall(
-            kService, m_Session, QStringLiteral("org.freedesktop.portal.Session"),
-            QStringLiteral("Close")));
-        m_Session.clear();
     }
 
 private slots:

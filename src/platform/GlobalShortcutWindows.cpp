@@ -50,35 +50,27 @@ public:
         QCoreApplication::instance()->removeNativeEventFilter(this);
     }
 
-    void setKeys(const QKeySequence &keys) override
+protected:
+    void release() override
     {
-        release();
-        m_Keys = firstChord(keys);
-        if (m_Keys.isEmpty()) {
-            setState(State::Off);
-            return;
-        }
-        const QKeyCombination chord = m_Keys[0];
-        const UINT key = virtualKeyFor(chord.key());
-        const Qt::KeyboardModifiers qt = chord.keyboardModifiers();
-        UINT modifiers = MOD_NOREPEAT;
-        if (qt & Qt::ShiftModifier)
-            modifiers |= MOD_SHIFT;
-        if (qt & Qt::ControlModifier)
-            modifiers |= MOD_CONTROL;
-        if (qt & Qt::AltModifier)
-            modifiers |= MOD_ALT;
-        if (qt & Qt::MetaModifier)
-            modifiers |= MOD_WIN;
-        if (key == 0 || !(modifiers & (MOD_CONTROL | MOD_ALT | MOD_WIN))) {
-            setState(State::Invalid);
-            return;
-        }
-        m_Registered = RegisterHotKey(nullptr, kHotKeyId, modifiers, key);
-        // ERROR_HOTKEY_ALREADY_REGISTERED: another program holds it.
-        setState(m_Registered ? State::Active : State::Taken);
+        if (m_Registered)
+            UnregisterHotKey(nullptr, kHotKeyId);
+        m_Registered = false;
     }
 
+    State take(QKeyCombination chord) override
+    {
+        const UINT key = virtualKeyFor(chord.key());
+        const std::optional<unsigned> modifiers =
+            ShortcutModifiers(chord, MOD_SHIFT, MOD_CONTROL, MOD_ALT, MOD_WIN);
+        if (key == 0 || !modifiers)
+            return State::Invalid;
+        m_Registered = RegisterHotKey(nullptr, kHotKeyId, *modifiers | MOD_NOREPEAT, key);
+        // ERROR_HOTKEY_ALREADY_REGISTERED: another program holds it.
+        return m_Registered ? State::Active : State::Taken;
+    }
+
+public:
     bool nativeEventFilter(const QByteArray &eventType, void *message, qintptr *) override
     {
         const auto *msg = static_cast<const MSG *>(message);
@@ -90,13 +82,6 @@ public:
     }
 
 private:
-    void release()
-    {
-        if (m_Registered)
-            UnregisterHotKey(nullptr, kHotKeyId);
-        m_Registered = false;
-    }
-
     bool m_Registered = false;
 };
 

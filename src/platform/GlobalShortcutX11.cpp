@@ -35,24 +35,20 @@ public:
         QCoreApplication::instance()->removeNativeEventFilter(this);
     }
 
-    void setKeys(const QKeySequence &keys) override
+protected:
+    void release() override { ungrab(); }
+
+    State take(QKeyCombination combination) override
     {
-        ungrab();
-        m_Keys = firstChord(keys);
-        if (m_Keys.isEmpty()) {
-            setState(State::Off);
-            return;
-        }
-        const std::optional<platform::X11KeyChord> chord = platform::X11ChordFor(m_Keys[0]);
+        const std::optional<platform::X11KeyChord> chord = platform::X11ChordFor(combination);
         const QList<xcb_keycode_t> keycodes =
             chord ? keycodesFor(chord->keysym) : QList<xcb_keycode_t>();
-        if (keycodes.isEmpty()) {
-            setState(State::Invalid);
-            return;
-        }
-        setState(grab(keycodes, chord->modifiers));
+        if (keycodes.isEmpty())
+            return State::Invalid;
+        return grab(keycodes, chord->modifiers);
     }
 
+public:
     bool nativeEventFilter(const QByteArray &eventType, void *message, qintptr *) override
     {
         if (m_Keycodes.isEmpty() || eventType != "xcb_generic_event_t")

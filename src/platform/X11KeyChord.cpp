@@ -1,5 +1,7 @@
 #include "platform/X11KeyChord.h"
 
+#include "platform/GlobalShortcut.h"
+
 #include <QChar>
 
 namespace platform {
@@ -47,12 +49,6 @@ std::optional<quint32> keysymFor(int key)
     return std::nullopt;
 }
 
-bool isFunctionOrMediaKey(int key)
-{
-    return (key >= Qt::Key_F1 && key <= Qt::Key_F35) ||
-           (key >= Qt::Key_VolumeDown && key <= Qt::Key_MediaNext);
-}
-
 } // namespace
 
 std::optional<X11KeyChord> X11ChordFor(QKeyCombination combination)
@@ -61,20 +57,11 @@ std::optional<X11KeyChord> X11ChordFor(QKeyCombination combination)
     const std::optional<quint32> keysym = keysymFor(key);
     if (!keysym)
         return std::nullopt;
-    const Qt::KeyboardModifiers qt = combination.keyboardModifiers();
-    quint16 modifiers = 0;
-    if (qt & Qt::ShiftModifier)
-        modifiers |= kX11ShiftMask;
-    if (qt & Qt::ControlModifier)
-        modifiers |= kX11ControlMask;
-    if (qt & Qt::AltModifier)
-        modifiers |= kX11Mod1Mask;
-    if (qt & Qt::MetaModifier)
-        modifiers |= kX11Mod4Mask;
-    const quint16 commands = kX11ControlMask | kX11Mod1Mask | kX11Mod4Mask;
-    if (!(modifiers & commands) && !isFunctionOrMediaKey(key))
+    const std::optional<unsigned> modifiers = ShortcutModifiers(
+        combination, kX11ShiftMask, kX11ControlMask, kX11Mod1Mask, kX11Mod4Mask, true);
+    if (!modifiers)
         return std::nullopt;
-    return X11KeyChord{*keysym, modifiers};
+    return X11KeyChord{*keysym, quint16(*modifiers)};
 }
 
 QList<quint16> X11GrabStates(quint16 modifiers, quint16 numLockMask)
