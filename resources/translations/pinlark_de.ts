@@ -19,14 +19,6 @@
 <context>
     <name>AppDelegate</name>
     <message>
-        <source>Tabs</source>
-        <translation>Tabs</translation>
-    </message>
-    <message>
-        <source>Ctrl+Tab and Ctrl+Shift+Tab switch tabs, Alt+1 to Alt+9 go to a tab.</source>
-        <translation>Strg+Tab und Strg+Umschalt+Tab wechseln den Tab, Alt+1 bis Alt+9 springen zu einem Tab.</translation>
-    </message>
-    <message>
         <source>Show Pinlark</source>
         <translation>Pinlark anzeigen</translation>
     </message>

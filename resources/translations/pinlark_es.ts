@@ -19,14 +19,6 @@
 <context>
     <name>AppDelegate</name>
     <message>
-        <source>Tabs</source>
-        <translation>Pestañas</translation>
-    </message>
-    <message>
-        <source>Ctrl+Tab and Ctrl+Shift+Tab switch tabs, Alt+1 to Alt+9 go to a tab.</source>
-        <translation>Ctrl+Tab y Ctrl+Mayús+Tab cambian de pestaña; Alt+1 a Alt+9 llevan a una pestaña.</translation>
-    </message>
-    <message>
         <source>Show Pinlark</source>
         <translation>Mostrar Pinlark</translation>
     </message>

@@ -19,14 +19,6 @@
 <context>
     <name>AppDelegate</name>
     <message>
-        <source>Tabs</source>
-        <translation>Onglets</translation>
-    </message>
-    <message>
-        <source>Ctrl+Tab and Ctrl+Shift+Tab switch tabs, Alt+1 to Alt+9 go to a tab.</source>
-        <translation>Ctrl+Tab et Ctrl+Maj+Tab changent d’onglet, Alt+1 à Alt+9 mènent à un onglet.</translation>
-    </message>
-    <message>
         <source>Show Pinlark</source>
         <translation>Afficher Pinlark</translation>
     </message>
@@ -104,7 +96,7 @@
     </message>
     <message>
         <source>The system keyring did not answer, so Pinlark keeps your sign-in in its own settings file, readable only by you.</source>
-        <translation>Le trousseau de clés du système n’a pas répondu ; Pinlark conserve donc votre connexion dans son propre fichier de réglages, lisible par vous seul.</translation>
+        <translation>Le trousseau de clés du système n’a pas répondu&#xa0;; Pinlark conserve donc votre connexion dans son propre fichier de réglages, lisible par vous seul.</translation>
     </message>
 </context>
 <context>
@@ -319,7 +311,7 @@ Les réglages, la connexion et la page en cache sont conservés dans %1.</transl
     </message>
     <message>
         <source>This cannot be a global shortcut: hold Ctrl, Alt or Super with a key.</source>
-        <translation>Ceci ne peut pas être un raccourci global : maintenez Ctrl, Alt ou Super avec une touche.</translation>
+        <translation>Ceci ne peut pas être un raccourci global&#xa0;: maintenez Ctrl, Alt ou Super avec une touche.</translation>
     </message>
     <message>
         <source>This desktop does not offer global shortcuts to programs. Bind a shortcut to the command pinlark in the desktop&apos;s settings instead.</source>
@@ -327,11 +319,11 @@ Les réglages, la connexion et la page en cache sont conservés dans %1.</transl
     </message>
     <message>
         <source>This desktop does not let one program type into another (Wayland does not): an item you choose is only copied.</source>
-        <translation>Ce bureau ne laisse pas un programme taper dans un autre (Wayland ne le permet pas) : un élément choisi est seulement copié.</translation>
+        <translation>Ce bureau ne laisse pas un programme taper dans un autre (Wayland ne le permet pas)&#xa0;: un élément choisi est seulement copié.</translation>
     </message>
     <message>
         <source>Not a client id: it is written as 32 hexadecimal digits in five groups, like 0a1b2c3d-4e5f-6a7b-8c9d-0e1f2a3b4c5d. It is not saved.</source>
-        <translation>Ce n’est pas un ID client : il s’écrit avec 32 chiffres hexadécimaux en cinq groupes, comme 0a1b2c3d-4e5f-6a7b-8c9d-0e1f2a3b4c5d. Il n’est pas enregistré.</translation>
+        <translation>Ce n’est pas un ID client&#xa0;: il s’écrit avec 32 chiffres hexadécimaux en cinq groupes, comme 0a1b2c3d-4e5f-6a7b-8c9d-0e1f2a3b4c5d. Il n’est pas enregistré.</translation>
     </message>
 </context>
 <context>

@@ -93,13 +93,19 @@ QStringList languages()
     return found;
 }
 
+QStringList allMatches(const QRegularExpression &pattern, const QString &text)
+{
+    QStringList found;
+    for (const QRegularExpressionMatch &match : pattern.globalMatch(text))
+        found << match.captured();
+    return found;
+}
+
 // %1 to %99 and %n, as a sorted list: each must come through, however often.
 QStringList placeholders(const QString &text)
 {
     static const QRegularExpression pattern(QStringLiteral("%(?:[1-9][0-9]?|n|L[1-9])"));
-    QStringList found;
-    for (const QRegularExpressionMatch &match : pattern.globalMatch(text))
-        found << match.captured();
+    QStringList found = allMatches(pattern, text);
     found.sort();
     return found;
 }
@@ -121,13 +127,11 @@ QString accelerators(const QString &text)
     return keys;
 }
 
+// Tags, in their order: a link must stay a link.
 QStringList markup(const QString &text)
 {
     static const QRegularExpression tag(QStringLiteral("<[^<>]+>"));
-    QStringList found;
-    for (const QRegularExpressionMatch &match : tag.globalMatch(text))
-        found << match.captured();
-    return found;
+    return allMatches(tag, text);
 }
 
 bool endsWithEllipsis(const QString &text)
