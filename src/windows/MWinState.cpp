@@ -50,6 +50,8 @@ void MWinState::loadWindow()
 void MWinState::windowDidLoad()
 {
     connect(m_Ui->m_Buttons, &QDialogButtonBox::rejected, this, &QWidget::close);
+    // A problem's sentences wrap across the window's width, not a narrow column.
+    m_Ui->m_LabelProblemsValue->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, this, &QWidget::close);
 
@@ -109,6 +111,6 @@ void MWinState::TimerRun()
     m_Ui->m_LabelProblemsValue->setVisible(!problems.isEmpty());
     // Wrapped problem lines need more height than the layout's minimum asks for;
     // cut short, the sentence saying what to do would be lost.
-    if (!problems.isEmpty())
-        resize(size().expandedTo(sizeHint()));
+    if (const int needed = heightForWidth(width()); !problems.isEmpty() && needed > height())
+        resize(width(), needed);
 }
