@@ -1,6 +1,8 @@
 // The global shortcut on X11: a passive grab of the key on the root window, once for
-// each state NumLock and CapsLock may add, and the key events taken from Qt's event
-// stream before Qt looks for a window of its own to give them to.
+// each state NumLock and CapsLock may add, and the key events seen in Qt's event
+// stream. They are left to Qt afterwards: it finds no window of its own for the root
+// and drops them, but first notes their time, which a window manager wants with the
+// board's request to become active (focus-stealing prevention).
 
 #include "platform/GlobalShortcut.h"
 #include "platform/X11Connection.h"
@@ -64,7 +66,7 @@ public:
             return false;
         if (type == XCB_KEY_RELEASE) {
             m_Held = false;
-            return true;
+            return false;
         }
         if (!platform::X11StateMatches(key->state, m_Modifiers, m_NumLockMask))
             return false;
@@ -75,7 +77,7 @@ public:
             // Not from inside Qt's event dispatch: the handler shows windows.
             QMetaObject::invokeMethod(this, &GlobalShortcut::activated, Qt::QueuedConnection);
         }
-        return true;
+        return false;
     }
 
 private:
