@@ -4,6 +4,7 @@
 #include "app/AppDelegate.h"
 #include "app/MGlobals.h"
 #include "app/MProblems.h"
+#include "board/Announcement.h"
 #include "board/BoardBuilder.h"
 #include "board/BoardSearch.h"
 #include "board/EmptyBoard.h"
@@ -65,6 +66,7 @@ bool AppDelegate::CreateTabs()
         auto *column = new MTabViewColumn;
         column->setLabel(tab.label);
         column->setItems(std::move(tab.items));
+        column->setCopyWithoutName(m_Preferences.copyWithoutName);
         connect(column, &MTabViewColumn::copied, this, &AppDelegate::showCopied2Clipboard);
         column->tableView()->setTypingTarget(m_Ui->searchField);
         // "&" would otherwise mark a keyboard accelerator in the tab bar.
@@ -117,6 +119,9 @@ void AppDelegate::showCopied2Clipboard()
 {
     m_LabelCopiedTag = 0;
     m_Ui->labelCopied->show();
+    // Every copy is told to a screen reader, also one made while the notice shows.
+    AnnounceToScreenReader(m_Ui->labelCopied);
+    pasteAfterCopy();
 }
 
 void AppDelegate::searchField_textDidChange(const QString &text)
@@ -210,7 +215,7 @@ void AppDelegate::CreateTimer()
 
 QString AppDelegate::statusToolTip() const
 {
-    return m_StatusConnected ? QStringLiteral("Connected") : QStringLiteral("Disconnected");
+    return m_StatusConnected ? tr("Connected") : tr("Disconnected");
 }
 
 void AppDelegate::setStatusLook(bool connected)
@@ -307,10 +312,15 @@ void AppDelegate::retryRejectedClient()
         m_RejectedSettingsTime = changed.isValid() ? changed : QDateTime::fromMSecsSinceEpoch(0);
         return;
     }
-    if (changed.isValid() && changed != m_RejectedSettingsTime) {
-        MGlobals::LoadServiceSettings();
-        MProblems::Clear(MProblem::ClientRejected);
-    }
+    if (changed.isValid() && changed != m_RejectedSettingsTime)
+        serviceSettingsChanged();
+}
+
+void AppDelegate::serviceSettingsChanged()
+{
+    MGlobals::LoadServiceSettings();
+    MProblems::Clear(MProblem::ClientRejected);
+    m_RejectedSettingsTime = QDateTime();
 }
 
 void AppDelegate::TimerRun()
