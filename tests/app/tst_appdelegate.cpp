@@ -902,12 +902,19 @@ void TestAppDelegate::preferencesApplyAtOnce()
     bool invalidNoted = false;
     bool invalidKept = true;
     bool closedByEscape = false;
+    bool tabLeftField = false;
     QTimer::singleShot(0, m_app.get(), [&] {
         QWidget *window = QApplication::activeModalWidget();
         if (!window)
             return;
         window->findChild<QCheckBox *>(QStringLiteral("copyWithoutNameCheck"))->click();
         auto *keys = window->findChild<QKeySequenceEdit *>(QStringLiteral("shortcutEdit"));
+        // Tab leaves the field instead of becoming the shortcut.
+        keys->setFocus();
+        QTest::keyClick(keys, Qt::Key_Tab);
+        tabLeftField = window->focusWidget() ==
+                           window->findChild<QWidget *>(QStringLiteral("shortcutClearButton")) &&
+                       keys->keySequence() == QKeySequence(QStringLiteral("Ctrl+Alt+V"));
         keys->setKeySequence(QKeySequence(QStringLiteral("Ctrl+Alt+K, Ctrl+Alt+L")));
         emit keys->editingFinished();
         auto *clientId = window->findChild<QLineEdit *>(QStringLiteral("clientIdEdit"));
@@ -928,6 +935,7 @@ void TestAppDelegate::preferencesApplyAtOnce()
     });
     m_app->MenuItemPreferencesClick();
     QVERIFY(closedByEscape);
+    QVERIFY(tabLeftField);
     QVERIFY(invalidNoted);
     QVERIFY2(invalidKept, "a client id that is not a GUID must not be saved");
 
