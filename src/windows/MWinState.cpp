@@ -94,6 +94,11 @@ void MWinState::TimerRun()
     if (signedIn && g_ServiceUnreachable.load())
         signIn = tr("%1 (offline, retrying)").arg(signIn);
     m_Ui->m_LabelLoginStatusValue->setText(signIn);
+    // Where the sign-in is kept, for whoever wonders (or moves it: see the README).
+    m_Ui->m_LabelLoginStatusValue->setToolTip(
+        !signedIn                  ? QString()
+        : g_TokensInKeyring.load() ? tr("Kept in the system keyring")
+                                   : tr("Kept in Pinlark's settings file, readable only by you"));
     // Shown as the worker stored them, also when empty.
     m_Ui->m_LabelLastAccessValue->setText(g_OnlineOneNoteLastAccess.load());
     // Until the worker has found the page, the window's own text stays.
