@@ -130,8 +130,8 @@ void MThreadOnlineOneNote::RefreshTokens()
             return;
         }
         // The refresh token is still good: keep it, and let the worker's cycle try
-        // again once the back-off allows.
-        m_refreshRetry.failed(m_clock());
+        // again once the back-off, or the wait the service named, allows.
+        m_refreshRetry.failed(m_clock(), SyncRequests::NamedWait(response));
         return;
     }
     if (verdict == SyncRequests::TokenVerdict::ClientRejected) {

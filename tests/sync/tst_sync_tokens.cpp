@@ -194,6 +194,8 @@ void TestSyncTokens::refreshIsRetriedOnlyAfterPassingFailures_data()
         << ScriptedAnswer::noAnswer() << backoff << "R1" << 0u;
     QTest::newRow("a server failure is retried with a back-off")
         << ScriptedAnswer::reply(503) << backoff << "R1" << 0u;
+    QTest::newRow("a throttled refresh is retried after the wait it names")
+        << ScriptedAnswer::throttled(429, 400) << QList<qint64>{0, 400, 800} << "R1" << 0u;
     QTest::newRow("a revoked refresh token is asked about once")
         << ScriptedAnswer::reply(400, kInvalidGrant) << QList<qint64>{0} << ""
         << Bits(MProblem::SignInRefused);
