@@ -152,10 +152,20 @@ void AppDelegate::MenuItemPreferencesClick()
     // A portal answers later: the window follows.
     connect(m_GlobalShortcut.get(), &GlobalShortcut::stateChanged, &window, showState);
     connect(&window, &MWinPreferences::globalShortcutChosen, this,
-            [this](const QKeySequence &keys) {
+            [this, &window](const QKeySequence &keys) {
+                const QString previous = m_Preferences.globalShortcut;
                 m_Preferences.globalShortcut = keys.toString(QKeySequence::PortableText);
                 applyGlobalShortcut(m_Preferences.globalShortcut);
-                Preferences::SaveGlobalShortcut(m_Preferences.globalShortcut);
+                if (m_GlobalShortcut->state() != GlobalShortcut::State::Invalid) {
+                    Preferences::SaveGlobalShortcut(m_Preferences.globalShortcut);
+                    return;
+                }
+                // No shortcut at all (a bare letter): the one before stays, in effect
+                // and in the file, and the window says why.
+                m_Preferences.globalShortcut = previous;
+                applyGlobalShortcut(previous);
+                window.setGlobalShortcut(m_GlobalShortcut->keys());
+                window.setShortcutNote(shortcutNote(GlobalShortcut::State::Invalid).first, true);
             });
     connect(&window, &MWinPreferences::pasteAfterCopyToggled, this, [this](bool on) {
         m_Preferences.pasteAfterCopy = on;

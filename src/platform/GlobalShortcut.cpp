@@ -51,7 +51,12 @@ void GlobalShortcut::setKeys(const QKeySequence &keys)
     release();
     // One combination: a global shortcut is a single chord.
     m_Keys = keys.isEmpty() ? QKeySequence() : QKeySequence(keys[0]);
-    setState(m_Keys.isEmpty() ? State::Off : take(m_Keys[0]));
+    if (m_Keys.isEmpty())
+        setState(State::Off);
+    else if (!ShortcutModifiers(m_Keys[0], 1, 2, 4, 8, true))
+        setState(State::Invalid);
+    else
+        setState(take(m_Keys[0]));
 }
 
 std::optional<unsigned> ShortcutModifiers(QKeyCombination chord, unsigned shift, unsigned control,

@@ -903,6 +903,7 @@ void TestAppDelegate::preferencesApplyAtOnce()
     bool invalidKept = true;
     bool closedByEscape = false;
     bool tabLeftField = false;
+    bool bareKeyRefused = false;
     QTimer::singleShot(0, m_app.get(), [&] {
         QWidget *window = QApplication::activeModalWidget();
         if (!window)
@@ -915,6 +916,14 @@ void TestAppDelegate::preferencesApplyAtOnce()
         tabLeftField = window->focusWidget() ==
                            window->findChild<QWidget *>(QStringLiteral("shortcutClearButton")) &&
                        keys->keySequence() == QKeySequence(QStringLiteral("Ctrl+Alt+V"));
+        // A bare letter is no global shortcut: the one before stays.
+        keys->setKeySequence(QKeySequence(QStringLiteral("V")));
+        emit keys->editingFinished();
+        bareKeyRefused = keys->keySequence() == QKeySequence(QStringLiteral("Ctrl+Alt+V")) &&
+                         !window->findChild<QLabel *>(QStringLiteral("shortcutNote"))->isHidden() &&
+                         MConfig(g_ConfigFilePath.load())
+                             .ReadValueDefStr(QStringLiteral("GlobalShortcut"), {})
+                             .isEmpty();
         keys->setKeySequence(QKeySequence(QStringLiteral("Ctrl+Alt+K, Ctrl+Alt+L")));
         emit keys->editingFinished();
         auto *clientId = window->findChild<QLineEdit *>(QStringLiteral("clientIdEdit"));
@@ -936,6 +945,7 @@ void TestAppDelegate::preferencesApplyAtOnce()
     m_app->MenuItemPreferencesClick();
     QVERIFY(closedByEscape);
     QVERIFY(tabLeftField);
+    QVERIFY(bareKeyRefused);
     QVERIFY(invalidNoted);
     QVERIFY2(invalidKept, "a client id that is not a GUID must not be saved");
 
