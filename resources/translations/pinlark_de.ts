@@ -318,12 +318,12 @@ Einstellungen, Anmeldung und die zwischengespeicherte Seite liegen in %1.</trans
         <translation>Diese Arbeitsumgebung bietet Programmen keine globalen Tastenkürzel an. Legen Sie stattdessen in ihren Einstellungen ein Tastenkürzel für den Befehl pinlark fest.</translation>
     </message>
     <message>
-        <source>This desktop does not let one program type into another (Wayland does not): an item you choose is only copied.</source>
-        <translation>Diese Arbeitsumgebung lässt kein Programm in ein anderes tippen (Wayland erlaubt es nicht): Ein gewählter Eintrag wird nur kopiert.</translation>
-    </message>
-    <message>
         <source>Not a client id: it is written as 32 hexadecimal digits in five groups, like 0a1b2c3d-4e5f-6a7b-8c9d-0e1f2a3b4c5d. It is not saved.</source>
         <translation>Keine Client-ID: Sie besteht aus 32 Hexadezimalziffern in fünf Gruppen, etwa 0a1b2c3d-4e5f-6a7b-8c9d-0e1f2a3b4c5d. Sie wird nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>This desktop does not let one program type into another, as on Wayland: an item you choose is only copied.</source>
+        <translation>Diese Arbeitsumgebung lässt kein Programm in ein anderes tippen, wie unter Wayland: Ein gewählter Eintrag wird nur kopiert.</translation>
     </message>
 </context>
 <context>
@@ -355,6 +355,14 @@ Einstellungen, Anmeldung und die zwischengespeicherte Seite liegen in %1.</trans
     <message>
         <source>%1 (offline, retrying)</source>
         <translation>%1 (offline, wird erneut versucht)</translation>
+    </message>
+    <message>
+        <source>Kept in the system keyring</source>
+        <translation>Im Schlüsselbund des Systems gespeichert</translation>
+    </message>
+    <message>
+        <source>Kept in Pinlark&apos;s settings file, readable only by you</source>
+        <translation>In der Einstellungsdatei von Pinlark gespeichert, die nur Sie lesen können</translation>
     </message>
 </context>
 <context>

@@ -318,12 +318,12 @@ La configuración, la sesión y la página en caché se guardan en %1.</translat
         <translation>Este escritorio no ofrece atajos globales a los programas. En su lugar, asigne un atajo al comando pinlark en la configuración del escritorio.</translation>
     </message>
     <message>
-        <source>This desktop does not let one program type into another (Wayland does not): an item you choose is only copied.</source>
-        <translation>Este escritorio no permite que un programa escriba en otro (Wayland no lo permite): un elemento que elija solo se copia.</translation>
-    </message>
-    <message>
         <source>Not a client id: it is written as 32 hexadecimal digits in five groups, like 0a1b2c3d-4e5f-6a7b-8c9d-0e1f2a3b4c5d. It is not saved.</source>
         <translation>No es un Id. de cliente: se escribe con 32 dígitos hexadecimales en cinco grupos, como 0a1b2c3d-4e5f-6a7b-8c9d-0e1f2a3b4c5d. No se guarda.</translation>
+    </message>
+    <message>
+        <source>This desktop does not let one program type into another, as on Wayland: an item you choose is only copied.</source>
+        <translation>Este escritorio no permite que un programa escriba en otro, como ocurre en Wayland: un elemento que elija solo se copia.</translation>
     </message>
 </context>
 <context>
@@ -355,6 +355,14 @@ La configuración, la sesión y la página en caché se guardan en %1.</translat
     <message>
         <source>%1 (offline, retrying)</source>
         <translation>%1 (sin conexión, reintentando)</translation>
+    </message>
+    <message>
+        <source>Kept in the system keyring</source>
+        <translation>Guardada en el llavero del sistema</translation>
+    </message>
+    <message>
+        <source>Kept in Pinlark&apos;s settings file, readable only by you</source>
+        <translation>Guardada en el archivo de configuración de Pinlark, que solo usted puede leer</translation>
     </message>
 </context>
 <context>

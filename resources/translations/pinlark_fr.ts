@@ -318,12 +318,12 @@ Les réglages, la connexion et la page en cache sont conservés dans %1.</transl
         <translation>Ce bureau n’offre pas de raccourcis globaux aux programmes. Associez plutôt un raccourci à la commande pinlark dans les réglages du bureau.</translation>
     </message>
     <message>
-        <source>This desktop does not let one program type into another (Wayland does not): an item you choose is only copied.</source>
-        <translation>Ce bureau ne laisse pas un programme taper dans un autre (Wayland ne le permet pas)&#xa0;: un élément choisi est seulement copié.</translation>
-    </message>
-    <message>
         <source>Not a client id: it is written as 32 hexadecimal digits in five groups, like 0a1b2c3d-4e5f-6a7b-8c9d-0e1f2a3b4c5d. It is not saved.</source>
         <translation>Ce n’est pas un ID client&#xa0;: il s’écrit avec 32 chiffres hexadécimaux en cinq groupes, comme 0a1b2c3d-4e5f-6a7b-8c9d-0e1f2a3b4c5d. Il n’est pas enregistré.</translation>
+    </message>
+    <message>
+        <source>This desktop does not let one program type into another, as on Wayland: an item you choose is only copied.</source>
+        <translation>Ce bureau ne laisse pas un programme taper dans un autre, comme sous Wayland : un élément choisi est seulement copié.</translation>
     </message>
 </context>
 <context>
@@ -355,6 +355,14 @@ Les réglages, la connexion et la page en cache sont conservés dans %1.</transl
     <message>
         <source>%1 (offline, retrying)</source>
         <translation>%1 (hors ligne, nouvel essai en cours)</translation>
+    </message>
+    <message>
+        <source>Kept in the system keyring</source>
+        <translation>Conservée dans le trousseau de clés du système</translation>
+    </message>
+    <message>
+        <source>Kept in Pinlark&apos;s settings file, readable only by you</source>
+        <translation>Conservée dans le fichier de réglages de Pinlark, lisible par vous seul</translation>
     </message>
 </context>
 <context>
