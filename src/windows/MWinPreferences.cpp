@@ -113,8 +113,8 @@ void MWinPreferences::setPasteAfterCopy(bool on, bool supported)
     m_Ui->pasteAfterCopyCheck->setEnabled(supported);
     setNote(m_Ui->pasteNote,
             supported ? QString()
-                      : tr("This desktop does not let one program type into another (Wayland "
-                           "does not): an item you choose is only copied."),
+                      : tr("This desktop does not let one program type into another, as on "
+                           "Wayland: an item you choose is only copied."),
             false);
 }
 
