@@ -38,6 +38,11 @@ start_display() {
     wait_until --while "$XVFB_PID" 30 "Xvfb to start" grep -qs '^[0-9]' "$display_dir/number" ||
         { cat "$display_dir/xvfb.log" >&2; return 1; }
     export DISPLAY=":$(head -n 1 "$display_dir/number")"
+    # A private display has no desktop session, so no session bus either: without
+    # one to reach, D-Bus would start one for the display, and with it a keyring
+    # that puts a password prompt in front of the app.
+    [ -n "${DBUS_SESSION_BUS_ADDRESS:-}" ] ||
+        export DBUS_SESSION_BUS_ADDRESS="unix:path=$display_dir/no-session-bus"
     [ "${1:-}" = --no-tray ] || start_tray
 }
 

@@ -4,8 +4,8 @@
 # The window helpers below drive the app under a private display (lib-display.sh).
 # Sets: work (scratch folder), data (the app's data folder), page (the notebook
 # page the stand-in serves), service (its address), app (the binary).
-# The scratch folder holds the session's tokens: stop_session removes it, so call it
-# from the script's exit trap.
+# The scratch folder holds the session's tokens (kept in its settings file, never in
+# the user's keyring): stop_session removes it, so call it from the script's exit trap.
 
 source "$(dirname "${BASH_SOURCE[0]}")/lib-display.sh"
 
@@ -37,6 +37,7 @@ start_session() {
 	<key>IdentityRoot</key><string>$service</string>
 	<key>RedirectAddress</key><string>$service/oauth20_desktop.srf</string>
 	<key>GraphRoot</key><string>$service</string>
+	<key>TokenStore</key><string>file</string>
 </dict>
 </plist>
 PLIST

@@ -37,6 +37,12 @@ Keyring::Done ResultOnly(std::function<void(Keyring::Result, const QByteArray &)
     return [answer = std::move(answer)](Keyring::Result result) { answer(result, {}); };
 }
 
+// As the settings note it: the keyring held the sign-in when last used.
+bool KeyringHoldsSignIn()
+{
+    return MConfig(g_ConfigFilePath.load()).ReadValueDefStr(kKeptIn, QString()) == kKeyring;
+}
+
 } // namespace
 
 TokenStore::TokenStore(std::unique_ptr<Keyring> keyring, std::chrono::milliseconds timeout,
@@ -95,7 +101,8 @@ void TokenStore::load(std::function<void()> ready)
     const Tokens inFile = Held();
     switch (ReadChoice()) {
     case Choice::File:
-        if (inFile.isEmpty())
+        // The keyring is not even asked unless the last run left the sign-in there.
+        if (inFile.isEmpty() && KeyringHoldsSignIn())
             moveKeyringToFile();
         else
             settle(Place::File);
@@ -111,9 +118,7 @@ void TokenStore::load(std::function<void()> ready)
 
 void TokenStore::loadFromKeyring(const Tokens &inFile, bool forced)
 {
-    const bool expected =
-        inFile.isEmpty() &&
-        MConfig(g_ConfigFilePath.load()).ReadValueDefStr(kKeptIn, QString()) == kKeyring;
+    const bool expected = inFile.isEmpty() && KeyringHoldsSignIn();
     call([this](Answer answer) { m_keyring->read(m_key, std::move(answer)); },
          [this, inFile, forced](Keyring::Result result, const QByteArray &secret) {
              if (result == Keyring::Result::Failed) {

@@ -105,6 +105,7 @@ void TestTokenStore::loadFindsTheTokens_data()
     QTest::addColumn<QStringList>("fileAfter");
     QTest::addColumn<QString>("keyringAfter");
     QTest::addColumn<bool>("told");
+    QTest::addColumn<bool>("asked"); // the keyring was asked at all
 
     const QString k = Secret(QStringLiteral("AK"), QStringLiteral("RK"));
     const QString f = Secret(QStringLiteral("A1"), QStringLiteral("R1"));
@@ -113,23 +114,35 @@ void TestTokenStore::loadFindsTheTokens_data()
     const QStringList none{QString(), QString()};
 
     QTest::newRow("tokens in the file move to an answering keyring")
-        << "" << Mode::Answers << false << "" << true << Place::Keyring << ff << none << f << false;
+        << "" << Mode::Answers << false << "" << true << Place::Keyring << ff << none << f << false
+        << true;
     QTest::newRow("tokens in the keyring are taken from there")
-        << "" << Mode::Answers << false << k << false << Place::Keyring << kk << none << k << false;
+        << "" << Mode::Answers << false << k << false << Place::Keyring << kk << none << k << false
+        << true;
     QTest::newRow("tokens in both: the file's are newer and replace the keyring's")
-        << "" << Mode::Answers << false << k << true << Place::Keyring << ff << none << f << false;
+        << "" << Mode::Answers << false << k << true << Place::Keyring << ff << none << f << false
+        << true;
     QTest::newRow("no keyring: the file keeps them, quietly")
-        << "" << Mode::Fails << false << "" << true << Place::File << ff << ff << "" << false;
+        << "" << Mode::Fails << false << "" << true << Place::File << ff << ff << "" << false
+        << true;
     QTest::newRow("a keyring that never answers: the file keeps them")
-        << "" << Mode::Silent << false << "" << true << Place::File << ff << ff << "" << false;
+        << "" << Mode::Silent << false << "" << true << Place::File << ff << ff << "" << false
+        << true;
     QTest::newRow("a keyring that refuses the move: the file keeps them")
-        << "" << Mode::Answers << true << "" << true << Place::File << ff << ff << "" << false;
+        << "" << Mode::Answers << true << "" << true << Place::File << ff << ff << "" << false
+        << true;
     QTest::newRow("keyring asked for but absent: the file keeps them, and the user is told")
-        << "keyring" << Mode::Fails << false << "" << true << Place::File << ff << ff << "" << true;
+        << "keyring" << Mode::Fails << false << "" << true << Place::File << ff << ff << "" << true
+        << true;
     QTest::newRow("file asked for: tokens only in the keyring come back to the file")
-        << "file" << Mode::Answers << false << k << false << Place::File << kk << kk << "" << false;
+        << "file" << Mode::Answers << false << k << false << Place::File << kk << kk << "" << false
+        << true;
+    QTest::newRow("file asked for, nothing anywhere: the keyring is not even asked")
+        << "file" << Mode::Silent << false << "" << false << Place::File << none << none << ""
+        << false << false;
     QTest::newRow("file asked for: tokens in the file leave the keyring alone")
-        << " File " << Mode::Answers << false << k << true << Place::File << ff << ff << k << false;
+        << " File " << Mode::Answers << false << k << true << Place::File << ff << ff << k << false
+        << false;
 }
 
 void TestTokenStore::loadFindsTheTokens()
@@ -150,9 +163,14 @@ void TestTokenStore::loadFindsTheTokens()
         config.WriteValueStr(QStringLiteral("TokenStore"), setting);
         QVERIFY(config.Save());
     }
-    if (!keyringBefore.isEmpty())
+    if (!keyringBefore.isEmpty()) {
+        // As a run that put them there leaves the settings.
         m_keyring->secrets.insert(TokenStore::KeyFor(g_ConfigFilePath.load()),
                                   keyringBefore.toUtf8());
+        MConfig config(g_ConfigFilePath.load());
+        config.WriteValueStr(QStringLiteral("TokensKeptIn"), QStringLiteral("keyring"));
+        QVERIFY(config.Save());
+    }
     m_keyring->mode = mode;
     m_keyring->refuseWrites = refuseWrites;
 
@@ -168,6 +186,7 @@ void TestTokenStore::loadFindsTheTokens()
     QTEST(inFile(), "fileAfter");
     QTEST(inKeyring(), "keyringAfter");
     QTEST(!told.isEmpty(), "told");
+    QTEST(m_keyring->calls > 0, "asked");
     // Whatever the settings chose, other keys survive.
     if (!setting.isEmpty()) {
         const MConfig config(g_ConfigFilePath.load());
