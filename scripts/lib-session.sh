@@ -12,6 +12,8 @@ source "$(dirname "${BASH_SOURCE[0]}")/lib-display.sh"
 start_session() {
     local build=$1
     work=$(mktemp -d -t pinlark-session.XXXXXX)
+    # The window helpers below find windows by their English titles.
+    export LANGUAGE=en
     export XDG_DATA_HOME="$work/data"
     export XDG_RUNTIME_DIR="$work/run"
     data="$XDG_DATA_HOME/Marrowfield/Pinlark"

@@ -14,7 +14,7 @@ QString EntryPath()
     // GenericConfigLocation is $XDG_CONFIG_HOME when it is an absolute path,
     // ~/.config otherwise.
     return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
-        .filePath(QStringLiteral("autostart/pinlark.desktop"));
+        .filePath(QStringLiteral("autostart/" PINLARK_APP_ID ".desktop"));
 }
 
 bool IsEnabled(const QString &path)

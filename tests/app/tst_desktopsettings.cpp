@@ -82,7 +82,7 @@ void TestDesktopSettings::autostartEntry_data()
 void TestDesktopSettings::autostartEntry()
 {
     QFETCH(QByteArray, written);
-    const QString path = m_Dir->filePath(QStringLiteral("autostart/pinlark.desktop"));
+    const QString path = m_Dir->filePath(QStringLiteral("autostart/" PINLARK_APP_ID ".desktop"));
     QVERIFY(!Autostart::IsEnabled(path));
     QVERIFY(QDir().mkpath(m_Dir->filePath(QStringLiteral("autostart"))));
     QFile file(path);
@@ -99,7 +99,7 @@ void TestDesktopSettings::autostartFollowsXdgConfigHome()
 {
     qputenv("XDG_CONFIG_HOME", m_Dir->path().toUtf8());
     const QString path = Autostart::EntryPath();
-    QCOMPARE(path, m_Dir->filePath(QStringLiteral("autostart/pinlark.desktop")));
+    QCOMPARE(path, m_Dir->filePath(QStringLiteral("autostart/" PINLARK_APP_ID ".desktop")));
     // The folder is made when missing; the entry reads back as the desktop reads it.
     const QString program = QStringLiteral("/opt/Pin lark/bin/pinlark");
     QVERIFY(Autostart::Enable(program));
@@ -117,7 +117,8 @@ void TestDesktopSettings::autostartFollowsXdgConfigHome()
     QFile blocker(m_Dir->filePath(QStringLiteral("blocker")));
     QVERIFY(blocker.open(QIODevice::WriteOnly));
     blocker.close();
-    const QString blocked = blocker.fileName() + QStringLiteral("/autostart/pinlark.desktop");
+    const QString blocked =
+        blocker.fileName() + QStringLiteral("/autostart/" PINLARK_APP_ID ".desktop");
     QVERIFY(!Autostart::Enable(program, blocked));
     QVERIFY(!Autostart::IsEnabled(blocked));
 }
