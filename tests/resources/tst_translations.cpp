@@ -198,7 +198,7 @@ void TestTranslations::tablesHoldTheSourcesTexts()
     QFETCH(QString, language);
     if (m_Sources.isEmpty())
         QSKIP(qPrintable(u"no lupdate: " + m_NoSourcesWhy));
-    // English holds only the design's string ids: the texts are written in English.
+    // English holds only the fixed string ids: the texts are written in English.
     const bool idsOnly = language == u"en";
     QSet<QString> wanted;
     for (const Message &message : std::as_const(m_Sources)) {
