@@ -53,7 +53,7 @@ Q_DECLARE_METATYPE(PortalShortcut)
 
 namespace {
 
-// "Ctrl+Alt+V" in the shortcut specification's terms: "CTRL+ALT+v".
+// "Ctrl+Alt+V" as the portal's preferred_trigger writes it: "CTRL+ALT+v".
 QString preferredTrigger(const QKeySequence &keys)
 {
     QString text = keys.toString(QKeySequence::PortableText);

@@ -37,16 +37,42 @@ std::string percentDecode(std::string_view text, bool plusIsSpace)
     return out;
 }
 
+bool isUnreserved(char c)
+{
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' ||
+           c == '.' || c == '_' || c == '~';
+}
+
+std::string base64(const unsigned char *data, size_t size, Base64 form)
+{
+    static const char standard[] =
+        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+    static const char url[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789-_";
+    const char *alphabet = form == Base64::Standard ? standard : url;
+    const bool pad = form == Base64::Standard;
+    std::string out;
+    for (size_t i = 0; i < size; i += 3) {
+        const unsigned b0 = data[i];
+        const unsigned b1 = i + 1 < size ? data[i + 1] : 0;
+        const unsigned b2 = i + 2 < size ? data[i + 2] : 0;
+        const unsigned triple = (b0 << 16) | (b1 << 8) | b2;
+        out.push_back(alphabet[(triple >> 18) & 63]);
+        out.push_back(alphabet[(triple >> 12) & 63]);
+        if (i + 1 < size || pad)
+            out.push_back(i + 1 < size ? alphabet[(triple >> 6) & 63] : '=');
+        if (i + 2 < size || pad)
+            out.push_back(i + 2 < size ? alphabet[triple & 63] : '=');
+    }
+    return out;
+}
+
 std::string percentEncode(std::string_view text)
 {
     static const char digits[] = "0123456789ABCDEF";
     std::string out;
     for (const char c : text) {
         const auto u = static_cast<unsigned char>(c);
-        const bool unreserved = (u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') ||
-                                (u >= '0' && u <= '9') || u == '-' || u == '.' || u == '_' ||
-                                u == '~';
-        if (unreserved) {
+        if (isUnreserved(c)) {
             out.push_back(c);
         } else {
             out.push_back('%');

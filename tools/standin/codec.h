@@ -13,8 +13,16 @@ namespace standin {
 // and queries require. A malformed escape is kept as written.
 std::string percentDecode(std::string_view text, bool plusIsSpace);
 
-// Escapes everything outside the unreserved set of RFC 3986.
+// Letters, digits and "-._~": the unreserved set of RFC 3986.
+bool isUnreserved(char c);
+
+// Escapes everything outside the unreserved set.
 std::string percentEncode(std::string_view text);
+
+// Base64 of `size` bytes: the standard alphabet with "=" padding, or the URL-safe
+// one without padding (as PKCE challenges are written).
+enum class Base64 { Standard, UrlUnpadded };
+std::string base64(const unsigned char *data, size_t size, Base64 form = Base64::Standard);
 
 // Fields of an application/x-www-form-urlencoded text (a request body or the
 // query of an address). Each pair splits at its FIRST '=', so a value that the

@@ -1,39 +1,11 @@
 #include "pkce.h"
 
+#include "codec.h"
+
 #include <algorithm>
 #include <openssl/sha.h>
 
 namespace standin {
-
-namespace {
-
-bool isUnreserved(char c)
-{
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' ||
-           c == '.' || c == '_' || c == '~';
-}
-
-std::string base64Url(const unsigned char *data, size_t size)
-{
-    static const char alphabet[] =
-        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789-_";
-    std::string out;
-    for (size_t i = 0; i < size; i += 3) {
-        const unsigned b0 = data[i];
-        const unsigned b1 = i + 1 < size ? data[i + 1] : 0;
-        const unsigned b2 = i + 2 < size ? data[i + 2] : 0;
-        const unsigned triple = (b0 << 16) | (b1 << 8) | b2;
-        out.push_back(alphabet[(triple >> 18) & 63]);
-        out.push_back(alphabet[(triple >> 12) & 63]);
-        if (i + 1 < size)
-            out.push_back(alphabet[(triple >> 6) & 63]);
-        if (i + 2 < size)
-            out.push_back(alphabet[triple & 63]);
-    }
-    return out;
-}
-
-} // namespace
 
 bool pkceChallengeIsValid(const std::string &challenge, const std::string &method)
 {
@@ -49,7 +21,7 @@ std::string pkceS256(const std::string &verifier)
 {
     unsigned char digest[SHA256_DIGEST_LENGTH];
     SHA256(reinterpret_cast<const unsigned char *>(verifier.data()), verifier.size(), digest);
-    return base64Url(digest, sizeof digest);
+    return base64(digest, sizeof digest, Base64::UrlUnpadded);
 }
 
 bool pkceVerifierMatches(const std::string &challenge, const std::string &method,

@@ -1,33 +1,12 @@
 #include "tokens.h"
 
+#include "codec.h"
 #include "pkce.h"
 
 #include <array>
 #include <random>
 
 namespace standin {
-
-namespace {
-
-std::string base64(const unsigned char *data, size_t size)
-{
-    static const char alphabet[] =
-        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
-    std::string out;
-    for (size_t i = 0; i < size; i += 3) {
-        const unsigned b0 = data[i];
-        const unsigned b1 = i + 1 < size ? data[i + 1] : 0;
-        const unsigned b2 = i + 2 < size ? data[i + 2] : 0;
-        const unsigned triple = (b0 << 16) | (b1 << 8) | b2;
-        out.push_back(alphabet[(triple >> 18) & 63]);
-        out.push_back(alphabet[(triple >> 12) & 63]);
-        out.push_back(i + 1 < size ? alphabet[(triple >> 6) & 63] : '=');
-        out.push_back(i + 2 < size ? alphabet[triple & 63] : '=');
-    }
-    return out;
-}
-
-} // namespace
 
 std::string randomToken(const std::string &prefix)
 {
