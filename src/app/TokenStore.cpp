@@ -20,10 +20,9 @@ const QString kKeyring = QStringLiteral("keyring");
 
 enum class Choice { Either, Keyring, File };
 
-Choice ReadChoice()
+Choice ReadChoice(const MConfig &config)
 {
-    const QString value =
-        MConfig(g_ConfigFilePath.load()).ReadValueDefStr(kSetting, QString()).trimmed().toLower();
+    const QString value = config.ReadValueDefStr(kSetting, QString()).trimmed().toLower();
     if (value == QLatin1String("keyring"))
         return Choice::Keyring;
     if (value == QLatin1String("file"))
@@ -31,16 +30,16 @@ Choice ReadChoice()
     return Choice::Either;
 }
 
+// As the settings note it: the keyring held the sign-in when last used.
+bool KeyringHoldsSignIn(const MConfig &config)
+{
+    return config.ReadValueDefStr(kKeptIn, QString()) == kKeyring;
+}
+
 // A keyring call that answers with its result only, seen as one with an answer.
 Keyring::Done ResultOnly(std::function<void(Keyring::Result, const QByteArray &)> answer)
 {
     return [answer = std::move(answer)](Keyring::Result result) { answer(result, {}); };
-}
-
-// As the settings note it: the keyring held the sign-in when last used.
-bool KeyringHoldsSignIn()
-{
-    return MConfig(g_ConfigFilePath.load()).ReadValueDefStr(kKeptIn, QString()) == kKeyring;
 }
 
 } // namespace
@@ -99,26 +98,29 @@ void TokenStore::load(std::function<void()> ready)
     m_ready = std::move(ready);
     m_key = KeyFor(g_ConfigFilePath.load());
     const Tokens inFile = Held();
-    switch (ReadChoice()) {
+    // Read once: what the settings ask for, and where the last run left the tokens.
+    const MConfig config(g_ConfigFilePath.load());
+    const bool keyringHeldThem = KeyringHoldsSignIn(config);
+    switch (ReadChoice(config)) {
     case Choice::File:
         // The keyring is not even asked unless the last run left the sign-in there.
-        if (inFile.isEmpty() && KeyringHoldsSignIn())
+        if (inFile.isEmpty() && keyringHeldThem)
             moveKeyringToFile();
         else
             settle(Place::File);
         return;
     case Choice::Keyring:
-        loadFromKeyring(inFile, true);
+        loadFromKeyring(inFile, true, keyringHeldThem);
         return;
     case Choice::Either:
-        loadFromKeyring(inFile, false);
+        loadFromKeyring(inFile, false, keyringHeldThem);
         return;
     }
 }
 
-void TokenStore::loadFromKeyring(const Tokens &inFile, bool forced)
+void TokenStore::loadFromKeyring(const Tokens &inFile, bool forced, bool keyringHeldThem)
 {
-    const bool expected = inFile.isEmpty() && KeyringHoldsSignIn();
+    const bool expected = inFile.isEmpty() && keyringHeldThem;
     call([this](Answer answer) { m_keyring->read(m_key, std::move(answer)); },
          [this, inFile, forced](Keyring::Result result, const QByteArray &secret) {
              if (result == Keyring::Result::Failed) {
@@ -218,12 +220,16 @@ void TokenStore::persist()
         m_busy = false;
         if (result != Keyring::Result::Ok) {
             fallBack();
+            if (m_onIdle)
+                m_onIdle();
             return;
         }
         m_written = now;
         noteKeyringHolds(!now.isEmpty());
         if (std::exchange(m_dirty, false))
             persist();
+        if (!m_busy && m_onIdle)
+            m_onIdle();
     });
 }
 
@@ -243,14 +249,11 @@ void TokenStore::flush()
     persist();
     if (!m_busy)
         return;
+    // Every keyring call ends, by its answer or its timeout, so the loop does too.
     QEventLoop loop;
-    QTimer check;
-    QObject::connect(&check, &QTimer::timeout, &loop, [this, &loop] {
-        if (!m_busy)
-            loop.quit();
-    });
-    check.start(10);
+    m_onIdle = [&loop] { loop.quit(); };
     loop.exec();
+    m_onIdle = {};
 }
 
 void TokenStore::call(const std::function<void(Answer)> &start, Answer done,

@@ -80,7 +80,7 @@ private:
     static QByteArray Encode(const Tokens &tokens);
     static Tokens Decode(const QByteArray &secret);
 
-    void loadFromKeyring(const Tokens &inFile, bool forced);
+    void loadFromKeyring(const Tokens &inFile, bool forced, bool keyringHeldThem);
     void moveKeyringToFile();
     void settle(Place place);
     // Notes in the settings whether the keyring holds a sign-in.
@@ -104,5 +104,7 @@ private:
     // What the keyring last confirmed holding.
     Tokens m_written;
     bool m_busy = false;
+    // Told when a write has ended and no other is under way (the exit's flush).
+    std::function<void()> m_onIdle;
     bool m_dirty = false;
 };
