@@ -10,10 +10,10 @@
 // comparison with a peer (bench/side-by-side).
 
 #include "app/AppDelegate.h"
-#include "app/MGlobals.h"
 #include "board/BoardBuilder.h"
 #include "board/MSearchField.h"
 #include "board/PageFile.h"
+#include "core/MGlobals.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>

@@ -2,8 +2,6 @@
 // refresh timer that feeds them.
 
 #include "app/AppDelegate.h"
-#include "app/MGlobals.h"
-#include "app/MProblems.h"
 #include "board/Announcement.h"
 #include "board/BoardBuilder.h"
 #include "board/BoardSearch.h"
@@ -12,6 +10,8 @@
 #include "board/MTabViewColumn.h"
 #include "board/MTableView.h"
 #include "board/PageFile.h"
+#include "core/MGlobals.h"
+#include "core/MProblems.h"
 #include "text/Logging.h"
 #include "ui_MainWindow.h"
 #include "windows/TickPause.h"

@@ -3,10 +3,10 @@
 
 #include "app/AppDelegate.h"
 #include "app/Autostart.h"
-#include "app/MConfig.h"
-#include "app/MGlobals.h"
-#include "app/MProblems.h"
 #include "board/MTabViewColumn.h"
+#include "core/MConfig.h"
+#include "core/MGlobals.h"
+#include "core/MProblems.h"
 #include "platform/DesktopPaste.h"
 #include "platform/GlobalShortcut.h"
 #include "text/Logging.h"

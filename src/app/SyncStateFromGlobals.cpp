@@ -1,7 +1,7 @@
 #include "app/SyncStateFromGlobals.h"
 
-#include "app/MGlobals.h"
-#include "app/MProblems.h"
+#include "core/MGlobals.h"
+#include "core/MProblems.h"
 
 SyncState SyncStateFromGlobals()
 {

@@ -1,10 +1,11 @@
 #include "PinlarkTranslations.h"
 #include "app/AppDelegate.h"
-#include "app/MGlobals.h"
+#include "app/SignInStateFromGlobals.h"
 #include "app/SingleInstance.h"
 #include "app/SyncStateFromGlobals.h"
-#include "app/TokenStore.h"
 #include "app/UnixSignals.h"
+#include "core/MGlobals.h"
+#include "core/TokenStore.h"
 #include "platform/HttpTransport.h"
 #include "signin/SignInLoader.h"
 #include "sync/MThreadOnlineOneNote.h"
@@ -133,7 +134,9 @@ int main(int argc, char *argv[])
             worker->Stop();
     };
     // The web engine is loaded only when the sign-in window opens.
-    services.runSignIn = &RunSignInWindow;
+    services.runSignIn = [](int logInOrOut) {
+        return RunSignInWindow(SignInStateFromGlobals(), logInOrOut);
+    };
     services.showStateWindow = [] { MWinState::ShowWindow(false); };
     services.showAboutWindow = [] {
         MWinAbout about;

@@ -1,6 +1,5 @@
 #include "signin/SignInLoader.h"
 
-#include "app/MGlobals.h"
 #include "signin/SignInEntry.h"
 #include "text/Logging.h"
 
@@ -26,20 +25,7 @@ QStringList libraryCandidates()
 
 } // namespace
 
-SignInState SignInStateFromGlobals()
-{
-    SignInState state;
-    state.identityRoot = &g_IdentityRoot;
-    state.redirectAddress = &g_RedirectAddress;
-    state.clientId = &g_OnlineOneNoteClientId;
-    state.code = &g_OnlineOneNoteCode;
-    state.codeVerifier = &g_OnlineOneNoteCodeVerifier;
-    state.pageId = &g_PinlarkPageId;
-    state.clearCredentials = &MGlobals::ClearCredentials;
-    return state;
-}
-
-SignInOutcome RunSignInLibrary(const QString &libraryPath, int logInOrOut)
+SignInOutcome RunSignInLibrary(const QString &libraryPath, const SignInState &state, int logInOrOut)
 {
     // Never unloaded: the browser engine cannot start twice in one process, so a
     // second sign-in reuses the library that is already mapped.
@@ -49,19 +35,18 @@ SignInOutcome RunSignInLibrary(const QString &libraryPath, int logInOrOut)
         qCWarning(lcSignIn).noquote() << "Sign-in window unavailable:" << library.errorString();
         return SignInOutcome::Unavailable;
     }
-    const SignInState state = SignInStateFromGlobals();
     const int outcome = run(&state, logInOrOut);
     if (outcome < 0)
         return SignInOutcome::Unavailable;
     return outcome > 0 ? SignInOutcome::SignedIn : SignInOutcome::Closed;
 }
 
-SignInOutcome RunSignInWindow(int logInOrOut)
+SignInOutcome RunSignInWindow(const SignInState &state, int logInOrOut)
 {
     for (const QString &candidate : libraryCandidates()) {
         QLibrary library(candidate);
         if (library.load())
-            return RunSignInLibrary(candidate, logInOrOut);
+            return RunSignInLibrary(candidate, state, logInOrOut);
     }
     qCWarning(lcSignIn) << "Sign-in window unavailable: library" << kLibraryName << "not found";
     return SignInOutcome::Unavailable;

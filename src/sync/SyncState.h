@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/MProblems.h"
-#include "app/MShared.h"
+#include "core/MProblems.h"
+#include "core/MShared.h"
 
 #include <QString>
 #include <QtGlobal>

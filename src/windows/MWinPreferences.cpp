@@ -1,6 +1,6 @@
 #include "windows/MWinPreferences.h"
 
-#include "app/Preferences.h"
+#include "core/Preferences.h"
 #include "ui_MWinPreferences.h"
 
 #include <QKeyEvent>

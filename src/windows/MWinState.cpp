@@ -1,7 +1,7 @@
 #include "windows/MWinState.h"
 
-#include "app/MGlobals.h"
-#include "app/MProblems.h"
+#include "core/MGlobals.h"
+#include "core/MProblems.h"
 #include "ui_MWinState.h"
 #include "windows/TickPause.h"
 

@@ -1,8 +1,5 @@
 #include "app/AppDelegate.h"
 #include "app/Autostart.h"
-#include "app/MConfig.h"
-#include "app/MGlobals.h"
-#include "app/MProblems.h"
 #include "app/SingleInstance.h"
 #include "board/EmptyBoard.h"
 #include "board/ItemListModel.h"
@@ -10,6 +7,9 @@
 #include "board/MTabViewColumn.h"
 #include "board/MTableView.h"
 #include "board/PageFile.h"
+#include "core/MConfig.h"
+#include "core/MGlobals.h"
+#include "core/MProblems.h"
 
 #include <QAbstractItemModelTester>
 #include <QAction>

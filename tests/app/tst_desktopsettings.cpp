@@ -2,10 +2,10 @@
 // preference keys with the client id, each saved without losing another key.
 
 #include "app/Autostart.h"
-#include "app/MConfig.h"
-#include "app/MGlobals.h"
-#include "app/MProblems.h"
-#include "app/Preferences.h"
+#include "core/MConfig.h"
+#include "core/MGlobals.h"
+#include "core/MProblems.h"
+#include "core/Preferences.h"
 
 #include <QDir>
 #include <QFile>

@@ -4,11 +4,11 @@
 
 #include "PinlarkTranslations.h"
 #include "app/AppDelegate.h"
-#include "app/MGlobals.h"
 #include "board/Announcement.h"
 #include "board/EmptyBoard.h"
 #include "board/MTabViewColumn.h"
 #include "board/MTableView.h"
+#include "core/MGlobals.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -5,10 +5,10 @@
 // from it, and any doubles at all, must give a window on one of the screens.
 
 #include "FuzzCheck.h"
-#include "app/MConfig.h"
-#include "app/MGlobals.h"
-#include "app/MProblems.h"
 #include "app/WindowPlacement.h"
+#include "core/MConfig.h"
+#include "core/MGlobals.h"
+#include "core/MProblems.h"
 
 #include <QDir>
 #include <QFile>

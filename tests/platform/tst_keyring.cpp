@@ -2,9 +2,9 @@
 // real: PINLARK_KEYRING says whether a Secret Service is there ("secret-service")
 // or none can be reached ("none"). See tests/platform/CMakeLists.txt.
 
-#include "app/MConfig.h"
-#include "app/MGlobals.h"
-#include "app/TokenStore.h"
+#include "core/MConfig.h"
+#include "core/MGlobals.h"
+#include "core/TokenStore.h"
 #include "platform/Keyring.h"
 
 #include <QElapsedTimer>

@@ -3,8 +3,8 @@
 // process stands in for the full disk: a file-size limit makes every write past it
 // fail with EFBIG.
 
-#include "app/MConfig.h"
 #include "board/PageFile.h"
+#include "core/MConfig.h"
 
 #include <QDir>
 #include <QTemporaryDir>

@@ -3,8 +3,9 @@
 // way the app does.
 
 #include "StandIn.h"
-#include "app/MConfig.h"
-#include "app/MGlobals.h"
+#include "app/SignInStateFromGlobals.h"
+#include "core/MConfig.h"
+#include "core/MGlobals.h"
 #include "signin/MWinLogin.h"
 #include "signin/SignInLoader.h"
 #include "text/Pkce.h"

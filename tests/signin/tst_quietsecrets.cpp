@@ -4,8 +4,9 @@
 // the process prints. Logs end up pasted into bug reports.
 
 #include "StandIn.h"
-#include "app/MGlobals.h"
+#include "app/SignInStateFromGlobals.h"
 #include "app/SyncStateFromGlobals.h"
+#include "core/MGlobals.h"
 #include "platform/HttpTransport.h"
 #include "signin/MWinLogin.h"
 #include "signin/SignInLoader.h"

@@ -3,8 +3,9 @@
 // window's object names and properties.
 
 #include "StandIn.h"
-#include "app/MConfig.h"
-#include "app/MGlobals.h"
+#include "app/SignInStateFromGlobals.h"
+#include "core/MConfig.h"
+#include "core/MGlobals.h"
 #include "signin/SignInEntry.h"
 #include "signin/SignInLoader.h"
 
@@ -98,7 +99,7 @@ void TestSignInLoader::runsWindowOnThisProcessState()
             window->reject();
     });
 
-    QCOMPARE(RunSignInLibrary(kLibrary, 0), SignInOutcome::SignedIn);
+    QCOMPARE(RunSignInLibrary(kLibrary, SignInStateFromGlobals(), 0), SignInOutcome::SignedIn);
 
     QVERIFY(redirected);
     QVERIFY(webEngineMapped());
@@ -112,7 +113,8 @@ void TestSignInLoader::runsWindowOnThisProcessState()
 
 void TestSignInLoader::refusesWithoutTouchingSignIn()
 {
-    QCOMPARE(RunSignInLibrary(m_Dir.filePath(QStringLiteral("no-such-library")), 0),
+    QCOMPARE(RunSignInLibrary(m_Dir.filePath(QStringLiteral("no-such-library")),
+                              SignInStateFromGlobals(), 0),
              SignInOutcome::Unavailable);
 
     QLibrary library(kLibrary);

@@ -1,4 +1,4 @@
-#include "app/MGlobals.h"
+#include "core/MGlobals.h"
 #include "windows/MWinState.h"
 
 #include <QApplication>

@@ -1,8 +1,8 @@
-#include "app/TokenStore.h"
+#include "core/TokenStore.h"
 
-#include "app/MConfig.h"
-#include "app/MGlobals.h"
-#include "app/MProblems.h"
+#include "core/MConfig.h"
+#include "core/MGlobals.h"
+#include "core/MProblems.h"
 
 #include <QEventLoop>
 #include <QJsonDocument>

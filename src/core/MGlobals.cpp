@@ -1,7 +1,7 @@
-#include "app/MGlobals.h"
+#include "core/MGlobals.h"
 
-#include "app/MConfig.h"
-#include "app/MProblems.h"
+#include "core/MConfig.h"
+#include "core/MProblems.h"
 
 #include <QCoreApplication>
 #include <QDir>

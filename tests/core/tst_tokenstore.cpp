@@ -2,9 +2,9 @@
 // it does not, and never lost on the way between them.
 
 #include "FakeKeyring.h"
-#include "app/MConfig.h"
-#include "app/MGlobals.h"
-#include "app/TokenStore.h"
+#include "core/MConfig.h"
+#include "core/MGlobals.h"
+#include "core/TokenStore.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>

@@ -1,4 +1,4 @@
-#include "app/MConfig.h"
+#include "core/MConfig.h"
 
 #include "platform/SafeWrite.h"
 

@@ -1,7 +1,7 @@
-#include "app/Preferences.h"
+#include "core/Preferences.h"
 
-#include "app/MConfig.h"
-#include "app/MGlobals.h"
+#include "core/MConfig.h"
+#include "core/MGlobals.h"
 
 #include <QRegularExpression>
 

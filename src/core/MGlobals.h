@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/MShared.h"
+#include "core/MShared.h"
 
 #include <QString>
 #include <atomic>

@@ -1,5 +1,5 @@
-#include "app/MConfig.h"
-#include "app/MGlobals.h"
+#include "core/MConfig.h"
+#include "core/MGlobals.h"
 
 #include <QCoreApplication>
 #include <QFile>

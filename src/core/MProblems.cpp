@@ -1,4 +1,4 @@
-#include "app/MProblems.h"
+#include "core/MProblems.h"
 
 #include <QCoreApplication>
 
