@@ -1,12 +1,10 @@
 #include "board/BoardBuilder.h"
 
-#include "platform/XmlDocument.h"
+#include "platform/XmlEvents.h"
 #include "text/MUtils.h"
 
 #include <algorithm>
 #include <vector>
-
-using platform::XmlNode;
 
 namespace {
 
@@ -75,12 +73,6 @@ QString MaskAmpersands(const QString &text)
     return out.replace(u'&', kMask);
 }
 
-QString UnmaskAmpersands(const QString &text)
-{
-    QString out = text;
-    return out.replace(kMask, u'&');
-}
-
 BoardBuilder::BoardBuilder(std::optional<QString> currSelTabName)
     : m_CurrSelTabName(std::move(currSelTabName))
 {}
@@ -112,9 +104,8 @@ public:
             return;
         }
         Level &level = m_Levels.back();
-        // An h1 whose parent is a "ul" opens no tab: it is walked like any other
-        // element.
-        if (name == "h1" && !level.isList) {
+        // An h1 inside a list opens no tab: it is walked like any other element.
+        if (name == "h1" && !level.inMSBugList) {
             // A heading ends the item above it just as the end of the level does;
             // notes seldom leave blank lines before the next heading.
             closePending(level);
@@ -137,7 +128,7 @@ public:
             }
         }
         m_Levels.push_back({});
-        m_Levels.back().isList = name == "ul";
+        m_Levels.back().inMSBugList = BoardBuilder::MSBug(name);
     }
 
     void endElement() override
@@ -165,7 +156,7 @@ private:
         QString pendingValue;
         int breakCount = 0;
         // The element whose children this level walks is a "ul".
-        bool isList = false;
+        bool inMSBugList = false;
     };
     enum class Taking { Heading, Paragraph };
 
@@ -255,12 +246,6 @@ bool BoardBuilder::Build(const QString &html)
     walk.finish();
     m_FoundTabName = walk.foundSelectedTab();
     return true;
-}
-
-bool BoardBuilder::MSBug(const XmlNode &element)
-{
-    const XmlNode parent = element.parent();
-    return parent.isElement() && parent.name() == "ul";
 }
 
 Board BuildBoard(const QString &html)

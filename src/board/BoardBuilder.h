@@ -5,15 +5,10 @@
 #include <QString>
 #include <optional>
 
-namespace platform {
-class XmlNode;
-}
-
 // "&" is masked before the page is parsed, so the XML parser meets no entity or
 // character reference: "&nbsp;" and friends reach the element text as written and
 // are decoded by the board's own, smaller rule set.
 QString MaskAmpersands(const QString &text);
-QString UnmaskAmpersands(const QString &text);
 
 // Turns the board page's HTML (well-formed XML) into tabs and items. Each h1 opens a
 // tab, the paragraphs that follow it at the same level become items, one br keeps
@@ -34,8 +29,9 @@ public:
     Board takeBoard() { return std::move(m_Board); }
     bool foundTabName() const { return m_FoundTabName; }
 
-    // True for an element whose parent is a "ul" element: such an h1 opens no tab.
-    static bool MSBug(const platform::XmlNode &element);
+    // True for the children of a "ul" element (a list the notebook wraps around
+    // a heading): an h1 among them opens no tab.
+    static bool MSBug(QByteArrayView parentName) { return parentName == "ul"; }
 
 private:
     Board m_Board;

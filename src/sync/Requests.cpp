@@ -76,4 +76,16 @@ TokenVerdict ReadTokenVerdict(const platform::HttpResponse &response)
     return TokenVerdict::Answer;
 }
 
+TokenAnswer ReadTokenAnswer(const QByteArray &body)
+{
+    const QJsonObject answer = QJsonDocument::fromJson(body).object();
+    return {answer.value(QLatin1String("access_token")).toString(),
+            answer.value(QLatin1String("refresh_token")).toString()};
+}
+
+QString ReadUserId(const QByteArray &body)
+{
+    return QJsonDocument::fromJson(body).object().value(QLatin1String("id")).toString();
+}
+
 } // namespace SyncRequests

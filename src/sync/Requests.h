@@ -54,4 +54,16 @@ enum class TokenVerdict {
 };
 TokenVerdict ReadTokenVerdict(const platform::HttpResponse &response);
 
+// The tokens of a token answer; an absent field, or one that is not a string,
+// reads as empty, and so does a body that is not a JSON object.
+struct TokenAnswer
+{
+    QString accessToken;
+    QString refreshToken;
+};
+TokenAnswer ReadTokenAnswer(const QByteArray &body);
+
+// The "id" of a user answer (GET /me), or "" when it has none.
+QString ReadUserId(const QByteArray &body);
+
 } // namespace SyncRequests

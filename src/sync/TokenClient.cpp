@@ -1,25 +1,13 @@
 #include "sync/MThreadOnlineOneNote.h"
 #include "sync/Requests.h"
-#include "text/Encoding.h"
-#include "text/MUtils.h"
 
-// Token values are taken as they stand between the quotes of their fields: the
-// service writes them without escapes. None of them is ever logged.
+// None of the token values is ever logged.
 //
 // Each answer is stored only if the sign-in it was asked for is still the current
 // one (the state's storeForSignIn): the sign-in window may have cleared the
 // credentials while the request was under way, and an answer stored over the
 // cleared values would undo the sign-out and keep the new account's code from
 // ever being exchanged.
-
-namespace {
-
-const QString kAccessTokenMarker = QStringLiteral("\"access_token\":\"");
-const QString kRefreshTokenMarker = QStringLiteral("\"refresh_token\":\"");
-const QString kIdMarker = QStringLiteral("\"id\":\"");
-const QString kQuote = QStringLiteral("\"");
-
-} // namespace
 
 bool MThreadOnlineOneNote::StoreTokens(const QString &accessToken, const QString &refreshToken,
                                        const QString &accessTokenBefore)
@@ -86,12 +74,10 @@ void MThreadOnlineOneNote::RetrieveTokensByCode()
         return;
     }
 
-    const QString text = MUtils::DecodeUtf8Strict(response.body);
+    const SyncRequests::TokenAnswer tokens = SyncRequests::ReadTokenAnswer(response.body);
     bool changed = false;
     const bool current = m_state.storeForSignIn(generation, [&] {
-        changed = StoreTokens(MUtils::GetStringBetween(text, kAccessTokenMarker, kQuote),
-                              MUtils::GetStringBetween(text, kRefreshTokenMarker, kQuote),
-                              m_state.accessToken.load());
+        changed = StoreTokens(tokens.accessToken, tokens.refreshToken, m_state.accessToken.load());
         // A code is single-use: whatever the answer, it is spent. Trying it again
         // would only be refused, and an old code left behind would be exchanged
         // (and refused, signing the user out) the next time a refresh leaves the
@@ -143,14 +129,12 @@ void MThreadOnlineOneNote::RefreshTokens()
 
     // A refused refresh token (revoked, expired) signs the user out, and so does
     // an answer without tokens.
-    const QString text = verdict == SyncRequests::TokenVerdict::GrantRefused
-                             ? QString()
-                             : MUtils::DecodeUtf8Strict(response.body);
+    const SyncRequests::TokenAnswer tokens = verdict == SyncRequests::TokenVerdict::GrantRefused
+                                                 ? SyncRequests::TokenAnswer()
+                                                 : SyncRequests::ReadTokenAnswer(response.body);
     bool changed = false;
     const bool current = m_state.storeForSignIn(generation, [&] {
-        changed = StoreTokens(MUtils::GetStringBetween(text, kAccessTokenMarker, kQuote),
-                              MUtils::GetStringBetween(text, kRefreshTokenMarker, kQuote),
-                              previousAccessToken);
+        changed = StoreTokens(tokens.accessToken, tokens.refreshToken, previousAccessToken);
     });
     FinishTokenAnswer(current, verdict, changed);
 }
@@ -176,8 +160,7 @@ void MThreadOnlineOneNote::RetrieveUserIdByToken()
         return;
     }
 
-    const QString text = MUtils::DecodeUtf8Strict(response.body);
-    const QString userId = MUtils::GetStringBetween(text, kIdMarker, kQuote);
+    const QString userId = SyncRequests::ReadUserId(response.body);
     if (userId.isEmpty())
         m_userIdRetry.failed(m_clock());
     else

@@ -115,19 +115,9 @@ QString DecodeHtmlEntities(const QString &text)
     return out;
 }
 
-QString HtmlToPlainText(const QString &text)
-{
-    return DecodeHtmlEntities(RemoveHtmlTags(text));
-}
-
 bool StringContains(const QString &needle, const QString &haystack)
 {
     return !needle.isEmpty() && haystack.contains(needle);
-}
-
-bool StringContainsIgnoreCase(const QString &needle, const QString &haystack)
-{
-    return !needle.isEmpty() && haystack.toLower().contains(needle.toLower());
 }
 
 qsizetype FindStringFrom(const QString &needle, const QString &text, qsizetype from)

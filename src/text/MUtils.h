@@ -27,11 +27,8 @@ QString DecodeHtmlEntities(const QString &text);
 // without the "&"): the character it stands for and the length of the name.
 std::optional<std::pair<QChar, qsizetype>> MatchHtmlEntity(QStringView rest);
 
-QString HtmlToPlainText(const QString &text);
-
 // Needle first. An empty needle is never found.
 bool StringContains(const QString &needle, const QString &haystack);
-bool StringContainsIgnoreCase(const QString &needle, const QString &haystack);
 
 // Index of the first `needle` in `text` at or after `from`, or -1.
 qsizetype FindStringFrom(const QString &needle, const QString &text, qsizetype from);

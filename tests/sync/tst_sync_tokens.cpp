@@ -66,6 +66,11 @@ void TestSyncTokens::refreshAnswers_data()
     QTest::newRow("a refused refresh token signs the user out and says why")
         << ScriptedAnswer::reply(400, kInvalidGrant) << ""
         << "" << true << Bits(MProblem::SignInRefused);
+    QTest::newRow("JSON laid out with spaces and escapes reads as JSON")
+        << ScriptedAnswer::reply(200,
+                                 "{ \"access_token\" : \"A\\/2\",\n  \"refresh_token\": \"R2\" }")
+        << "A/2"
+        << "R2" << true << none;
     QTest::newRow("a body that is not UTF-8 reads as no tokens")
         << ScriptedAnswer::reply(200, "\xff\xfe{\"access_token\":\"A2\"}") << ""
         << "" << true << none;
@@ -275,8 +280,8 @@ void TestSyncTokens::userIdAnswers_data()
     QTest::addColumn<QString>("userId");
     QTest::addColumn<QString>("accessToken");
 
-    QTest::newRow("the first id field of the answer is the user's")
-        << ScriptedAnswer::reply(200, R"({"manager":{"id":"M9"},"id":"U1"})") << "M9"
+    QTest::newRow("the user's own id, not that of an object inside the answer")
+        << ScriptedAnswer::reply(200, R"({"manager":{"id":"M9"},"id":"U1"})") << "U1"
         << "A1";
     QTest::newRow("an answer without an id leaves the user id empty")
         << ScriptedAnswer::reply(200, R"({"displayName":"Ann"})") << ""

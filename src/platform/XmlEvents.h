@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QByteArrayView>
+
+namespace platform {
+
+// What ParseXmlEvents reports, in document order. Names are local names, UTF-8.
+class XmlEvents
+{
+public:
+    virtual ~XmlEvents() = default;
+    virtual void startElement(QByteArrayView name) = 0;
+    virtual void endElement() = 0;
+    // Character data and CDATA text, UTF-8, possibly in several pieces.
+    virtual void text(QByteArrayView utf8) = 0;
+};
+
+// Reads well-formed XML that came from the network, without building a tree: a
+// reader that looks at each element once pays neither for a tree's thousands of
+// small allocations nor for freeing them. Nothing is ever loaded from outside (no
+// DTD, no external entity, no network), and entity declarations are not kept: a
+// reference to any entity beyond the five predefined ones makes the document
+// unreadable, so none can expand out of all proportion. White-space-only text and
+// CDATA sections are reported as they are. A declared encoding is overruled: the
+// page arrives as UTF-8. False when the bytes are not well-formed UTF-8 XML; events
+// up to the fault have been reported.
+bool ParseXmlEvents(QByteArrayView utf8, XmlEvents &events);
+
+} // namespace platform
