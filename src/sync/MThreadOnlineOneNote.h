@@ -44,6 +44,10 @@ public:
     // most 5 min. Page steps wait for it as well as for their own pace.
     static constexpr qint64 kThrottleFirst = 10;
     static constexpr qint64 kThrottleMax = 300;
+    // While the page is unchanged a step asks only for its metadata; the content is
+    // downloaded all the same once this many seconds have passed since the last
+    // download, in case the service's timestamp lags behind an edit.
+    static constexpr qint64 kFullDownloadInterval = 30 * 60;
 
     // The worker owns the transport alone: Stop() aborts it for good. The state's
     // variables must outlive the worker.
@@ -108,6 +112,10 @@ private:
     // What follows a token answer once stored: the user told of a refusal, the
     // settings saved if they changed. `current`: stored for the sign-in still in use.
     void FinishTokenAnswer(bool current, SyncRequests::TokenVerdict verdict, bool changed);
+    // Asks the page's metadata and says whether its content may be left alone: the
+    // service names the same change time as at the last download. Leaves the change
+    // time it named in m_pageModified (empty when the answer had none).
+    bool PageUnchanged(const QString &pageAddress, const QString &accessToken, qint64 now);
 
     SyncState m_state;
     std::unique_ptr<platform::HttpTransport> m_transport;
@@ -117,6 +125,13 @@ private:
     Backoff m_throttle{kThrottleFirst, kThrottleMax};
     // The sign-in the back-offs were counted for.
     quint64 m_signInGeneration = 0;
+    // The page's change time as the service last named it, for which page, and what
+    // the last download held: the time named before it was asked for, and when.
+    QString m_pageModified;
+    QString m_pageModifiedFor;
+    QString m_downloadedModified;
+    QString m_downloadedPage;
+    qint64 m_lastDownload = 0;
 
     std::unique_ptr<QThread> thread;
     std::atomic<bool> m_stopRequested{false};

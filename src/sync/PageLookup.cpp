@@ -133,6 +133,10 @@ bool MThreadOnlineOneNote::SectionPageLoopFindPage(const QByteArray &bytes, cons
         if (!title.isString() || title.toString().toLower() != pageName)
             continue;
         StorePageValues(m_state, page);
+        // The list tells when the page last changed, before its content is asked
+        // for: a download that follows holds at least that change.
+        m_pageModified = page.value(QLatin1String("lastModifiedDateTime")).toString();
+        m_pageModifiedFor = page.value(QLatin1String("id")).toString();
         return true;
     }
     return false;

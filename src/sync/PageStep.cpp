@@ -14,12 +14,37 @@ const QString kBoardName = QStringLiteral("Pinlark");
 
 } // namespace
 
+bool MThreadOnlineOneNote::PageUnchanged(const QString &pageAddress, const QString &accessToken,
+                                         qint64 now)
+{
+    const QString pageId = m_state.pageId.load();
+    // Only a download of this very page, recent enough, can be kept. One that came
+    // without a change time (the page id was known from the settings) is asked
+    // about all the same: the time named now goes with the download that follows.
+    if (m_downloadedPage != pageId || now < m_lastDownload ||
+        now - m_lastDownload >= kFullDownloadInterval)
+        return false;
+    m_pageModified.clear();
+    m_pageModifiedFor = pageId;
+    const platform::HttpResponse response = SendGraph(pageAddress, accessToken);
+    // Anything but a readable answer leaves the decision to the content request,
+    // which handles a refused token, a deleted page and a busy service.
+    if (response.transportError || !SyncRequests::IsSuccess(response))
+        return false;
+    m_pageModified = SyncRequests::ReadLastModified(response.body);
+    if (m_pageModified.isEmpty())
+        return false;
+    m_state.pageLastModified.store(MUtils::DateText(MUtils::DateFromDateTimeText(m_pageModified)));
+    return !m_downloadedModified.isEmpty() && m_pageModified == m_downloadedModified;
+}
+
 void MThreadOnlineOneNote::GetPinlarkPageHtml()
 {
     const qint64 now = m_clock();
     // A signed difference: after the clock has been set back, steps wait until it
     // has passed the last step by the whole interval again.
-    if (now - m_state.ticks.load() < kPageStepInterval)
+    const qint64 lastStep = m_state.ticks.load();
+    if (now - lastStep < kPageStepInterval)
         return;
     // A service that asked for quiet gets it, even from the Refresh command; the
     // step runs as soon as both waits are over.
@@ -43,10 +68,21 @@ void MThreadOnlineOneNote::GetPinlarkPageHtml()
             return;
     }
 
-    const QString address =
+    const QString pageId = m_state.pageId.load();
+    const QString pageAddress =
         MUtils::EscapeUrl(MOLONUtils::GetGraphBaseURL(m_state.graphRoot.load(), userId) +
-                          QStringLiteral("/onenote/pages/") + m_state.pageId.load() +
-                          QStringLiteral("/content?includeIDs=true"));
+                          QStringLiteral("/onenote/pages/") + pageId);
+    // A step after Refresh (or the first one) always downloads; the others first
+    // ask whether the page changed, which costs a few hundred bytes, not the page.
+    if (lastStep != 0 && PageUnchanged(pageAddress, m_state.accessToken.load(), now))
+        return;
+    if (!GraphDue())
+        return;
+    // The change time named before the content is asked for: whatever changes
+    // meanwhile shows as a newer time at the next step.
+    const QString modifiedBefore = m_pageModifiedFor == pageId ? m_pageModified : QString();
+
+    const QString address = pageAddress + QStringLiteral("/content?includeIDs=true");
     const platform::HttpResponse response = SendGraph(address, m_state.accessToken.load());
     if (response.transportError) {
         RefreshTokens();
@@ -66,5 +102,8 @@ void MThreadOnlineOneNote::GetPinlarkPageHtml()
     if (!html.isEmpty()) {
         m_state.pageHtml.store(html);
         m_state.lastPageDownload.store(MUtils::DateTextFromSecs(now));
+        m_downloadedModified = modifiedBefore;
+        m_downloadedPage = pageId;
+        m_lastDownload = now;
     }
 }

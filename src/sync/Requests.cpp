@@ -83,6 +83,14 @@ TokenAnswer ReadTokenAnswer(const QByteArray &body)
             answer.value(QLatin1String("refresh_token")).toString()};
 }
 
+QString ReadLastModified(const QByteArray &body)
+{
+    return QJsonDocument::fromJson(body)
+        .object()
+        .value(QLatin1String("lastModifiedDateTime"))
+        .toString();
+}
+
 QString ReadUserId(const QByteArray &body)
 {
     return QJsonDocument::fromJson(body).object().value(QLatin1String("id")).toString();

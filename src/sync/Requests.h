@@ -63,6 +63,9 @@ struct TokenAnswer
 };
 TokenAnswer ReadTokenAnswer(const QByteArray &body);
 
+// The "lastModifiedDateTime" of a page answer as the service wrote it, or "".
+QString ReadLastModified(const QByteArray &body);
+
 // The "id" of a user answer (GET /me), or "" when it has none.
 QString ReadUserId(const QByteArray &body);
 

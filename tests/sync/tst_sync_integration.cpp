@@ -6,6 +6,7 @@
 #include "SyncFixture.h"
 #include "text/Pkce.h"
 
+#include <QDateTime>
 #include <QFile>
 #include <QTest>
 #include <optional>
@@ -23,6 +24,7 @@ private slots:
     void signInLeadsToTheBoardPage();
     void expiredAccessTokenIsRefreshedForTheNextStep();
     void refreshCommandForcesTheNextDownload();
+    void idleStepsAskOnlyWhetherThePageChanged();
     void tokenServerFailureKeepsTheRefreshToken();
     void refusalsAreNotRetried_data();
     void refusalsAreNotRetried();
@@ -144,9 +146,14 @@ void TestSyncIntegration::expiredAccessTokenIsRefreshedForTheNextStep()
     QVERIFY(!m_fx->accessToken.load().isEmpty());
     QVERIFY(m_fx->accessToken.load() != firstToken);
 
+    // The next step goes through with the new token; the page has not changed, so
+    // it is only asked about.
+    const QString refreshed = m_fx->accessToken.load();
     m_fx->now += 120;
     m_worker->RunCycle();
-    QVERIFY(m_fx->pageHtml.load().contains(QLatin1String("Hello there, friend")));
+    QCOMPARE(m_fx->accessToken.load(), refreshed);
+    QCOMPARE(m_standIn->counts().value(QStringLiteral("/common/oauth2/v2.0/token")), 2);
+    QVERIFY(m_fx->pageHtml.load().isEmpty());
 }
 
 void TestSyncIntegration::refreshCommandForcesTheNextDownload()
@@ -161,6 +168,46 @@ void TestSyncIntegration::refreshCommandForcesTheNextDownload()
     m_fx->now += 1;
     m_worker->RunCycle();
     QVERIFY(m_fx->pageHtml.load().contains(QLatin1String("Hello there, friend")));
+}
+
+void TestSyncIntegration::idleStepsAskOnlyWhetherThePageChanged()
+{
+    QVERIFY(start());
+    signIn();
+    const auto contentRequests = [this] {
+        int total = 0;
+        const QMap<QString, int> counts = m_standIn->counts();
+        for (auto it = counts.begin(); it != counts.end(); ++it) {
+            if (it.key().endsWith(QLatin1String("/content")))
+                total += it.value();
+        }
+        return total;
+    };
+    QCOMPARE(contentRequests(), 1);
+
+    for (int step = 0; step < 3; ++step) {
+        m_fx->now += 120;
+        m_worker->RunCycle();
+    }
+    QCOMPARE(contentRequests(), 1);
+    QVERIFY(m_fx->pageHtml.load().isEmpty());
+
+    // An edit elsewhere reaches the board at the next step.
+    QFile file(m_pageFile);
+    QVERIFY(file.open(QIODevice::Append));
+    file.write("<p>Edited elsewhere</p>\n");
+    QVERIFY(file.setFileTime(QDateTime::currentDateTimeUtc().addSecs(60),
+                             QFileDevice::FileModificationTime));
+    file.close();
+    m_fx->now += 120;
+    m_worker->RunCycle();
+    QVERIFY(m_fx->pageHtml.exchange(QString()).contains(QLatin1String("Edited elsewhere")));
+    QCOMPARE(contentRequests(), 2);
+
+    // However still the page keeps, it is downloaded whole every half hour.
+    m_fx->now += MThreadOnlineOneNote::kFullDownloadInterval;
+    m_worker->RunCycle();
+    QCOMPARE(contentRequests(), 3);
 }
 
 void TestSyncIntegration::tokenServerFailureKeepsTheRefreshToken()
