@@ -4,6 +4,7 @@
 // step forced to download (as the Refresh command does). Prints the bytes of the
 // answers' bodies received in each hour; headers add a few hundred bytes a request.
 
+#include "BenchPage.h"
 #include "StandIn.h"
 #include "SyncFixture.h"
 #include "text/Pkce.h"
@@ -15,23 +16,7 @@
 
 namespace {
 
-constexpr int kTabs = 50;
-constexpr int kItemsPerTab = 200;
 constexpr int kStepsPerHour = 3600 / MThreadOnlineOneNote::kPageStepInterval;
-
-QByteArray tenThousandItems()
-{
-    QByteArray html = "<html><head><title>Pinlark</title></head><body><div>\n";
-    for (int t = 0; t < kTabs; ++t) {
-        html += "<h1>Tab " + QByteArray::number(t) + "</h1>\n";
-        for (int i = 0; i < kItemsPerTab; ++i) {
-            const QByteArray n = QByteArray::number(t) + '.' + QByteArray::number(i);
-            html += "<p>Item " + n + "</p>\n<p>The value of item " + n +
-                    ", with a few more words to carry</p>\n<br />\n<br />\n";
-        }
-    }
-    return html + "</div></body></html>\n";
-}
 
 // The real transport, counting what comes back.
 class CountingTransport final : public platform::HttpTransport
@@ -61,7 +46,7 @@ int main(int argc, char *argv[])
     QTemporaryDir dir;
     const QString pageFile = dir.filePath(QStringLiteral("board.html"));
     QFile file(pageFile);
-    if (!file.open(QIODevice::WriteOnly) || file.write(tenThousandItems()) < 0)
+    if (!file.open(QIODevice::WriteOnly) || file.write(BenchPage(0).toUtf8()) < 0)
         return 1;
     file.close();
     StandIn standIn(pageFile);
