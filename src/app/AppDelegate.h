@@ -99,9 +99,10 @@ public:
     void TimerRun();
 
     // The board.
-    // Rebuilds the board from m_PinlarkHtml (the cached page when empty). False,
-    // with the board left as it was, when the text is not a readable page.
-    bool CreateTabs();
+    // Rebuilds the board from `html` (the cached page when empty) and notes its
+    // digest in m_PinlarkHtml. False, with the board left as it was, when the text
+    // is not a readable page.
+    bool CreateTabs(const QString &html = {});
     void ClearTabs();
     void SelectTab(const QString &label);
     void ReloadTableViewsData();
@@ -165,7 +166,9 @@ private:
     // The look the status item shows; the tooltip and the icons follow from it.
     bool m_StatusConnected = true;
     QTimer m_Timer;
-    QString m_PinlarkHtml;
+    // The page the board shows, as a digest of its text: a download is compared
+    // with it rather than with a second copy of a page of megabytes.
+    QByteArray m_PinlarkHtml;
     MTabViewColumn *m_TabViewColumnSearch = nullptr;
     std::optional<QString> m_CurrSelTabName;
     bool m_FoundTabName = false;

@@ -17,6 +17,7 @@
 #include "windows/TickPause.h"
 
 #include <QApplication>
+#include <QCryptographicHash>
 #include <QFileInfo>
 #include <QShortcut>
 #include <QSystemTrayIcon>
@@ -40,9 +41,18 @@ QString shortTabLabel(const QString &label, const QFontMetrics &metrics)
     return metrics.elidedText(label, Qt::ElideRight, metrics.averageCharWidth() * 20);
 }
 
+// Pages are told apart by a digest of their text, so the board keeps no second
+// copy of the page it shows.
+QByteArray PageDigest(const QString &html)
+{
+    return QCryptographicHash::hash(
+        QByteArrayView(reinterpret_cast<const char *>(html.utf16()), html.size() * 2),
+        QCryptographicHash::Sha256);
+}
+
 } // namespace
 
-bool AppDelegate::CreateTabs()
+bool AppDelegate::CreateTabs(const QString &html)
 {
     QTabWidget *tabs = m_Ui->tabView;
     const int selected = tabs->currentIndex();
@@ -51,11 +61,12 @@ bool AppDelegate::CreateTabs()
             ? std::optional(static_cast<MTabViewColumn *>(tabs->widget(selected))->label())
             : std::nullopt;
 
-    if (m_PinlarkHtml.isEmpty())
-        m_PinlarkHtml = ReadPageFile(g_CacheFilePath.load()).value_or(QString());
+    const QString page =
+        html.isEmpty() ? ReadPageFile(g_CacheFilePath.load()).value_or(QString()) : html;
     BoardBuilder builder(m_CurrSelTabName);
-    if (!builder.Build(m_PinlarkHtml))
+    if (!builder.Build(page))
         return false;
+    m_PinlarkHtml = PageDigest(page);
     m_FoundTabName = builder.foundTabName();
     m_PageLoaded = true;
 
@@ -233,17 +244,15 @@ void AppDelegate::takePage()
     const QString html = g_PinlarkPageHtml.exchange(QString());
     if (html.isEmpty())
         return;
-    if (html != m_PinlarkHtml) {
+    if (PageDigest(html) != m_PinlarkHtml) {
         // Only a page that reads as a board replaces the board and the cached
         // page: a download cut short must not wipe out the last good one, now or
         // at the next start.
-        QString previous = std::exchange(m_PinlarkHtml, html);
-        if (CreateTabs()) {
+        if (CreateTabs(html)) {
             MProblems::Clear(MProblem::PageUnreadable);
-            if (!WritePageFile(g_CacheFilePath.load(), m_PinlarkHtml))
+            if (!WritePageFile(g_CacheFilePath.load(), html))
                 MProblems::Raise(MProblem::SaveFailed);
         } else {
-            m_PinlarkHtml = std::move(previous);
             MProblems::Raise(MProblem::PageUnreadable);
         }
     }
