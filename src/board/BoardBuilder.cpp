@@ -4,6 +4,7 @@
 #include "text/MUtils.h"
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -77,8 +78,6 @@ BoardBuilder::BoardBuilder(std::optional<QString> currSelTabName)
     : m_CurrSelTabName(std::move(currSelTabName))
 {}
 
-namespace {
-
 // Walks the page as the parser reads it. Every level (the children of one element)
 // walks with a state of its own: a nested level never sees or changes the tab and
 // pending item of the level above. A heading's or paragraph's text holds
@@ -86,6 +85,17 @@ namespace {
 class BoardWalk final : public platform::XmlEvents
 {
 public:
+    // Tabs below this index can gain nothing more: no level still open adds to them.
+    qsizetype completeTabs() const
+    {
+        qsizetype complete = m_Board.size();
+        for (const Level &level : m_Levels) {
+            if (level.currentTab >= 0)
+                complete = std::min(complete, level.currentTab);
+        }
+        return complete;
+    }
+
     BoardWalk(Board &board, const std::optional<QString> &selectedTab)
         : m_Board(board), m_SelectedTab(selectedTab)
     {
@@ -209,9 +219,11 @@ private:
     QByteArray m_Text;
 };
 
+namespace {
+
 // The page as the parser reads it: UTF-8 with every "&" masked. One copy sized up
 // front: QByteArray::replace takes several times the parse for a page of notes.
-QByteArray maskedUtf8(const QString &html)
+QByteArray maskedUtf8(QStringView html)
 {
     constexpr QByteArrayView kMaskUtf8("\xEF\xB7\x90");
     const QByteArray bytes = html.toUtf8();
@@ -232,20 +244,76 @@ QByteArray maskedUtf8(const QString &html)
 
 } // namespace
 
+BoardBuilder::~BoardBuilder() = default;
+
 bool BoardBuilder::Build(const QString &html)
 {
+    begin();
+    feed(html);
+    return finish();
+}
+
+void BoardBuilder::begin()
+{
+    m_Parser.reset();
     m_Board.clear();
     m_FoundTabName = false;
-    if (html.isEmpty())
-        return false;
-    BoardWalk walk(m_Board, m_CurrSelTabName);
-    if (!platform::ParseXmlEvents(maskedUtf8(html), walk)) {
-        m_Board.clear();
+    m_Taken = 0;
+    m_HeldBack = QChar();
+    m_Walk = std::make_unique<BoardWalk>(m_Board, m_CurrSelTabName);
+    m_Parser = std::make_unique<platform::XmlPushParser>(*m_Walk);
+}
+
+bool BoardBuilder::feed(QStringView html)
+{
+    if (!m_Parser || html.isEmpty())
+        return m_Parser != nullptr;
+    // A piece may end between the two halves of a surrogate pair: the first half
+    // waits for the next piece, or it would be encoded as a stray character.
+    QString joined;
+    if (!m_HeldBack.isNull()) {
+        joined = m_HeldBack + html;
+        html = joined;
+        m_HeldBack = QChar();
+    }
+    if (html.back().isHighSurrogate()) {
+        m_HeldBack = html.back();
+        html.chop(1);
+    }
+    if (!m_Parser->feed(maskedUtf8(html))) {
+        m_Parser.reset();
         return false;
     }
-    walk.finish();
-    m_FoundTabName = walk.foundSelectedTab();
     return true;
+}
+
+bool BoardBuilder::finish()
+{
+    // A first half with no second is encoded as the whole text would have been.
+    const QChar last = std::exchange(m_HeldBack, QChar());
+    const bool read = m_Parser &&
+                      (last.isNull() || m_Parser->feed(maskedUtf8(QStringView(&last, 1)))) &&
+                      m_Parser->finish();
+    m_Parser.reset();
+    if (!read) {
+        m_Walk.reset();
+        m_Board.clear();
+        m_Taken = 0;
+        return false;
+    }
+    m_Walk->finish();
+    m_FoundTabName = m_Walk->foundSelectedTab();
+    m_Walk.reset();
+    return true;
+}
+
+Board BoardBuilder::takeCompleteTabs()
+{
+    const qsizetype complete = m_Walk ? m_Walk->completeTabs() : m_Board.size();
+    Board tabs;
+    for (; m_Taken < complete; ++m_Taken)
+        tabs.append(std::move(m_Board[m_Taken]));
+    return tabs;
 }
 
 Board BuildBoard(const QString &html)

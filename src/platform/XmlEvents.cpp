@@ -1,6 +1,7 @@
 #include "platform/XmlEvents.h"
 
 #include <libxml/parser.h>
+#include <libxml/parserInternals.h>
 #include <limits>
 #include <mutex>
 
@@ -64,15 +65,9 @@ void characters(void *context, const xmlChar *text, int length)
 
 } // namespace
 
-bool ParseXmlEvents(QByteArrayView utf8, XmlEvents &events)
+XmlPushParser::XmlPushParser(XmlEvents &events)
 {
     initOnce();
-    if (utf8.isEmpty() || utf8.size() > std::numeric_limits<int>::max())
-        return false;
-    const std::unique_ptr<xmlParserCtxt, void (*)(xmlParserCtxtPtr)> context(xmlNewParserCtxt(),
-                                                                             xmlFreeParserCtxt);
-    if (!context)
-        return false;
     // Only these callbacks: no tree, no entity or DTD bookkeeping. White space the
     // tree would keep as text is text here too. With user data of its own, libxml2
     // does not look entities up behind the handler's back either.
@@ -84,13 +79,53 @@ bool ParseXmlEvents(QByteArrayView utf8, XmlEvents &events)
     handler.ignorableWhitespace = characters;
     handler.cdataBlock = characters;
     handler.getEntity = noEntity;
-    *context->sax = handler;
-    context->userData = &events;
-    // Well-formedness is read from the context; a document libxml2 made on the side
-    // (for a DTD) is freed.
-    xmlFreeDoc(xmlCtxtReadMemory(context.get(), utf8.data(), static_cast<int>(utf8.size()), nullptr,
-                                 "UTF-8", kReadOptions));
-    return context->wellFormed != 0;
+    m_Context = xmlCreatePushParserCtxt(&handler, &events, nullptr, 0, nullptr);
+    if (!m_Context) {
+        m_Failed = true;
+        return;
+    }
+    xmlCtxtUseOptions(m_Context, kReadOptions | XML_PARSE_IGNORE_ENC);
+    // The page arrives as UTF-8 whatever its declaration says.
+    xmlSwitchEncoding(m_Context, XML_CHAR_ENCODING_UTF8);
+}
+
+XmlPushParser::~XmlPushParser()
+{
+    if (!m_Context)
+        return;
+    // A document libxml2 made on the side (for a DTD) is freed with the context.
+    xmlFreeDoc(m_Context->myDoc);
+    m_Context->myDoc = nullptr;
+    xmlFreeParserCtxt(m_Context);
+}
+
+bool XmlPushParser::feed(QByteArrayView utf8)
+{
+    constexpr qsizetype kMaxPiece = std::numeric_limits<int>::max() / 2;
+    while (!m_Failed && !utf8.isEmpty()) {
+        const QByteArrayView piece = utf8.first(std::min(utf8.size(), kMaxPiece));
+        utf8 = utf8.sliced(piece.size());
+        m_Fed = true;
+        if (xmlParseChunk(m_Context, piece.data(), static_cast<int>(piece.size()), 0) != 0 ||
+            !m_Context->wellFormed)
+            m_Failed = true;
+    }
+    return !m_Failed;
+}
+
+bool XmlPushParser::finish()
+{
+    if (m_Failed || !m_Fed)
+        return false;
+    if (xmlParseChunk(m_Context, nullptr, 0, 1) != 0 || !m_Context->wellFormed)
+        m_Failed = true;
+    return !m_Failed;
+}
+
+bool ParseXmlEvents(QByteArrayView utf8, XmlEvents &events)
+{
+    XmlPushParser parser(events);
+    return parser.feed(utf8) && parser.finish();
 }
 
 } // namespace platform

@@ -2,6 +2,8 @@
 
 #include <QByteArrayView>
 
+struct _xmlParserCtxt;
+
 namespace platform {
 
 // What ParseXmlEvents reports, in document order. Names are local names, UTF-8.
@@ -25,5 +27,28 @@ public:
 // page arrives as UTF-8. False when the bytes are not well-formed UTF-8 XML; events
 // up to the fault have been reported.
 bool ParseXmlEvents(QByteArrayView utf8, XmlEvents &events);
+
+// The same reading, piece by piece, for a reader that wants to act on the start of
+// a long document before the rest has been read. Events come as each piece is
+// fed; a piece may end anywhere, even inside a character.
+class XmlPushParser
+{
+public:
+    explicit XmlPushParser(XmlEvents &events);
+    ~XmlPushParser();
+    XmlPushParser(const XmlPushParser &) = delete;
+    XmlPushParser &operator=(const XmlPushParser &) = delete;
+
+    // False once the bytes so far are known not to be well-formed; later pieces
+    // are then ignored.
+    bool feed(QByteArrayView utf8);
+    // The end of the document: true when all of it was well-formed (and not empty).
+    bool finish();
+
+private:
+    _xmlParserCtxt *m_Context = nullptr;
+    bool m_Failed = false;
+    bool m_Fed = false;
+};
 
 } // namespace platform

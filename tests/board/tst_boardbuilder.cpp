@@ -110,6 +110,9 @@ void TestBoardBuilder::conversion_data()
     QTest::newRow("literal no-break space kept, not taken for a masked ampersand")
         << QStringLiteral("<h1>T\u00a0U</h1><p>a\u00a0&amp;\u00a0b</p>")
         << QStringLiteral("T\u00a0U|a\u00a0&\u00a0b=a\u00a0&\u00a0b");
+    QTest::newRow("characters beyond the BMP, in any piece")
+        << QStringLiteral("<h1>\U0001F600</h1><p>a\U0001F600b\U0001F601</p>")
+        << QStringLiteral("\U0001F600|a\U0001F600b\U0001F601=a\U0001F600b\U0001F601");
     QTest::newRow("CDATA text is kept, tags in it stripped")
         << "<h1>T</h1><p><![CDATA[x <b>y</b>]]></p>"
         << "T|x y=x y";
@@ -129,6 +132,25 @@ void TestBoardBuilder::conversion()
 {
     QFETCH(QString, body);
     QTEST(describe(BuildBoard(page(body))), "expected");
+
+    // Read in pieces of one and of three characters, the tabs taken as they
+    // complete: the
+    // same board, in the same order.
+    for (const int piece : {1, 3}) {
+        const QString text = page(body);
+        BoardBuilder builder;
+        builder.begin();
+        Board taken;
+        for (qsizetype at = 0; at < text.size(); at += piece) {
+            builder.feed(QStringView(text).mid(at, piece));
+            taken += builder.takeCompleteTabs();
+        }
+        if (builder.finish())
+            taken += builder.takeCompleteTabs();
+        else
+            taken.clear();
+        QTEST(describe(taken), "expected");
+    }
 }
 
 void TestBoardBuilder::rememberedTab_data()
