@@ -134,8 +134,7 @@ void TestBoardBuilder::conversion()
     QTEST(describe(BuildBoard(page(body))), "expected");
 
     // Read in pieces of one and of three characters, the tabs taken as they
-    // complete: the
-    // same board, in the same order.
+    // complete: the same board, in the same order.
     for (const int piece : {1, 3}) {
         const QString text = page(body);
         BoardBuilder builder;
