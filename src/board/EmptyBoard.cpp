@@ -78,10 +78,16 @@ EmptyBoard::EmptyBoard(QWidget *tabView)
     idRow->setContentsMargins(0, 0, 0, 0);
     idRow->addWidget(m_ClientIdEdit, 1);
     idRow->addWidget(m_UseClientId);
-    auto *buttons = new QHBoxLayout;
-    for (QPushButton *button : {m_SignIn, m_CreatePage, m_OpenRegistration, m_OpenWeb, m_Refresh})
-        buttons->addWidget(button);
-    buttons->addStretch();
+    // The main step on a row of its own, the others below: a narrow board cuts no
+    // button's text short.
+    auto *mainButtons = new QHBoxLayout;
+    for (QPushButton *button : {m_SignIn, m_CreatePage})
+        mainButtons->addWidget(button);
+    mainButtons->addStretch();
+    auto *otherButtons = new QHBoxLayout;
+    for (QPushButton *button : {m_OpenRegistration, m_OpenWeb, m_Refresh})
+        otherButtons->addWidget(button);
+    otherButtons->addStretch();
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(16, 24, 16, 16);
     layout->setSpacing(12);
@@ -90,7 +96,8 @@ EmptyBoard::EmptyBoard(QWidget *tabView)
     layout->addWidget(m_ClientIdRow);
     layout->addWidget(m_ClientIdNote);
     layout->addWidget(m_Problem);
-    layout->addLayout(buttons);
+    layout->addLayout(mainButtons);
+    layout->addLayout(otherButtons);
     layout->addStretch();
 
     connect(m_SignIn, &QPushButton::clicked, this, &EmptyBoard::signInRequested);
