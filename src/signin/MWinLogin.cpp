@@ -157,10 +157,13 @@ QString MWinLogin::AuthorizationAddress(const QString &codeChallenge,
 bool MWinLogin::IsRedirect(const QUrl &url) const
 {
     const QUrl redirect(m_State.redirectAddress->load());
+    // A port left out is the scheme's own: ":443" names the same address.
+    const int defaultPort =
+        redirect.scheme().compare(QLatin1String("https"), Qt::CaseInsensitive) == 0 ? 443 : 80;
     return redirect.isValid() &&
            url.scheme().compare(redirect.scheme(), Qt::CaseInsensitive) == 0 &&
            url.host().compare(redirect.host(), Qt::CaseInsensitive) == 0 &&
-           url.port(-1) == redirect.port(-1) && url.path() == redirect.path();
+           url.port(defaultPort) == redirect.port(defaultPort) && url.path() == redirect.path();
 }
 
 void MWinLogin::Login()

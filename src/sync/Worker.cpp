@@ -70,6 +70,7 @@ void MThreadOnlineOneNote::RunCycle()
         m_refreshRetry.succeeded();
         m_userIdRetry.succeeded();
         m_throttle.succeeded();
+        m_pageCreateTries = 0;
     }
     // Each test reads the variables afresh, so that what an earlier step has just
     // obtained is used in the same cycle: a code exchange is followed at once by the

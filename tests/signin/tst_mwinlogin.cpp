@@ -100,6 +100,8 @@ private slots:
 
     void getFieldValueFromURL_data();
     void getFieldValueFromURL();
+    void isRedirect_data();
+    void isRedirect();
     void openingClearsStoredSignInBeforeAnyPageLoads_data();
     void openingClearsStoredSignInBeforeAnyPageLoads();
     void signInHandsOverTheOfferedCode_data();
@@ -179,6 +181,38 @@ void TestMWinLogin::getFieldValueFromURL()
     QFETCH(QString, url);
     QFETCH(QString, field);
     QTEST(MWinLogin::GetFieldValueFromURL(url, field), "expected");
+}
+
+void TestMWinLogin::isRedirect_data()
+{
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<bool>("redirect");
+    QTest::newRow("the redirect address with an answer") << "https://login.live.com/"
+                                                            "oauth20_desktop.srf?code=c&state=s"
+                                                         << true;
+    QTest::newRow("the scheme's own port written out")
+        << "https://login.live.com:443/oauth20_desktop.srf?code=c" << true;
+    QTest::newRow("host names in any letter case")
+        << "https://LOGIN.live.com/oauth20_desktop.srf" << true;
+    QTest::newRow("another port") << "https://login.live.com:8443/oauth20_desktop.srf?code=c"
+                                  << false;
+    QTest::newRow("plain http") << "http://login.live.com/oauth20_desktop.srf?code=c" << false;
+    QTest::newRow("another host") << "https://login.live.com.example/oauth20_desktop.srf?code=c"
+                                  << false;
+    QTest::newRow("a page elsewhere holding ?code=")
+        << "https://login.live.com/oauth20_authorize.srf?code=c" << false;
+    QTest::newRow("the path as a prefix only")
+        << "https://login.live.com/oauth20_desktop.srf/more?code=c" << false;
+}
+
+void TestMWinLogin::isRedirect()
+{
+    QFETCH(QString, address);
+    MShared<QString> redirect(QStringLiteral("https://login.live.com/oauth20_desktop.srf"));
+    SignInState state = SignInStateFromGlobals();
+    state.redirectAddress = &redirect;
+    const MWinLogin window(state);
+    QTEST(window.IsRedirect(QUrl(address)), "redirect");
 }
 
 void TestMWinLogin::openingClearsStoredSignInBeforeAnyPageLoads_data()
