@@ -3,7 +3,8 @@
 # Usage: source scripts/lib-session.sh; start_session BUILD_DIR; ...; stop_session
 # The window helpers below drive the app under a private display (lib-display.sh).
 # Sets: work (scratch folder), data (the app's data folder), page (the notebook
-# page the stand-in serves), service (its address), app (the binary).
+# page the stand-in serves), service (its address), client_id (the app registration
+# it accepts, in the settings), app (the binary).
 # The scratch folder holds the session's tokens (kept in its settings file, never in
 # the user's keyring): stop_session removes it, so call it from the script's exit trap.
 
@@ -23,7 +24,9 @@ start_session() {
     cp examples/pinlark.html "$page"
     app="$PWD/$build/bin/pinlark"
 
-    "$build/bin/pinlark-standin" --port 0 --page "$page" --quiet \
+    # The app registration the stand-in knows, given to the app as a user would.
+    client_id=0f3b2c1d-4e5f-4a6b-8c7d-9e0f1a2b3c4d
+    "$build/bin/pinlark-standin" --port 0 --page "$page" --client-id "$client_id" --quiet \
         >"$work/standin.out" 2>"$work/standin.log" &
     STANDIN_PID=$!
     wait_until --while "$STANDIN_PID" 10 "the service stand-in" \
@@ -39,6 +42,7 @@ start_session() {
 	<key>IdentityRoot</key><string>$service</string>
 	<key>RedirectAddress</key><string>$service/oauth20_desktop.srf</string>
 	<key>GraphRoot</key><string>$service</string>
+	<key>ClientId</key><string>$client_id</string>
 	<key>TokenStore</key><string>file</string>
 </dict>
 </plist>

@@ -17,6 +17,69 @@
     </message>
 </context>
 <context>
+    <name>AnswerTexts</name>
+    <message>
+        <source>(The service said: %1)</source>
+        <translation>(Der Dienst meldete: %1)</translation>
+    </message>
+    <message>
+        <source>Check the client id in Preferences: it must belong to an app registration for personal Microsoft accounts, with the redirect address %1 for mobile and desktop applications.</source>
+        <translation>Prüfen Sie die Client-ID in den Einstellungen: Sie muss zu einer App-Registrierung für persönliche Microsoft-Konten gehören, mit der Umleitungsadresse %1 für Mobil- und Desktopanwendungen.</translation>
+    </message>
+    <message>
+        <source>Pinlark refused a sign-in answer that did not belong to the sign-in it started, so nothing was signed in. Choose Sign In… to try again.</source>
+        <translation>Pinlark hat eine Anmeldeantwort abgelehnt, die nicht zu der von ihm begonnenen Anmeldung gehörte; es wurde niemand angemeldet. Wählen Sie „Anmelden…“, um es erneut zu versuchen.</translation>
+    </message>
+    <message>
+        <source>The sign-in did not finish: the window was closed on the sign-in service&apos;s error page.</source>
+        <translation>Die Anmeldung wurde nicht abgeschlossen: Das Fenster wurde auf der Fehlerseite des Anmeldedienstes geschlossen.</translation>
+    </message>
+    <message>
+        <source>Pinlark&apos;s client id may be the cause.</source>
+        <translation>Die Ursache kann die Client-ID von Pinlark sein.</translation>
+    </message>
+    <message>
+        <source>If the page named the application or the client, check the client id in Preferences; otherwise choose Sign In… to try again.</source>
+        <translation>Wenn die Seite die Anwendung oder den Client nannte, prüfen Sie die Client-ID in den Einstellungen; andernfalls wählen Sie „Anmelden…“, um es erneut zu versuchen.</translation>
+    </message>
+    <message>
+        <source>You declined the access Pinlark asked for, so it is not signed in. Pinlark needs it to read the Pinlark page of your notebook and add to it: choose Sign In… and accept to use it.</source>
+        <translation>Sie haben den Zugriff abgelehnt, um den Pinlark gebeten hat; daher ist Pinlark nicht angemeldet. Pinlark braucht ihn, um die Pinlark-Seite Ihres Notizbuchs zu lesen und zu ergänzen: Wählen Sie „Anmelden…“ und stimmen Sie zu, um Pinlark zu verwenden.</translation>
+    </message>
+    <message>
+        <source>The sign-in service does not accept Pinlark&apos;s client id.</source>
+        <translation>Der Anmeldedienst akzeptiert die Client-ID von Pinlark nicht.</translation>
+    </message>
+    <message>
+        <source>The sign-in service is having trouble. Choose Sign In… again in a few minutes.</source>
+        <translation>Der Anmeldedienst hat Probleme. Wählen Sie in einigen Minuten erneut „Anmelden…“.</translation>
+    </message>
+    <message>
+        <source>The sign-in service refused Pinlark&apos;s request. If you entered your own client id, check its app registration; then choose Sign In… to try again.</source>
+        <translation>Der Anmeldedienst hat die Anfrage von Pinlark abgelehnt. Wenn Sie eine eigene Client-ID eingetragen haben, prüfen Sie deren App-Registrierung; wählen Sie dann „Anmelden…“, um es erneut zu versuchen.</translation>
+    </message>
+    <message>
+        <source>Pinlark got no answer from the service (offline, or the answer was lost), so your Pinlark page may or may not have been created. Pinlark looks for it first, so choosing Create the Page again never makes a second one.</source>
+        <translation>Pinlark hat keine Antwort vom Dienst erhalten (offline, oder die Antwort ging verloren); Ihre Pinlark-Seite wurde daher vielleicht erstellt, vielleicht nicht. Pinlark sucht zuerst nach ihr, daher entsteht mit „Seite erstellen“ nie eine zweite.</translation>
+    </message>
+    <message>
+        <source>error %1</source>
+        <translation>Fehler %1</translation>
+    </message>
+    <message>
+        <source>error %1: %2</source>
+        <translation>Fehler %1: %2</translation>
+    </message>
+    <message>
+        <source>The service did not let Pinlark create your Pinlark page (%1). Sign in again and accept the access Pinlark asks for, then choose Create the Page.</source>
+        <translation>Der Dienst hat Pinlark die Erstellung Ihrer Pinlark-Seite nicht erlaubt (%1). Melden Sie sich erneut an, stimmen Sie dem Zugriff zu, um den Pinlark bittet, und wählen Sie dann „Seite erstellen“.</translation>
+    </message>
+    <message>
+        <source>The service refused to create your Pinlark page (%1). Nothing was created; choose Create the Page to try again.</source>
+        <translation>Der Dienst hat die Erstellung Ihrer Pinlark-Seite abgelehnt (%1). Es wurde nichts erstellt; wählen Sie „Seite erstellen“, um es erneut zu versuchen.</translation>
+    </message>
+</context>
+<context>
     <name>AppDelegate</name>
     <message>
         <source>Show Pinlark</source>
@@ -163,16 +226,76 @@ Einstellungen, Anmeldung und die zwischengespeicherte Seite liegen in %1.</trans
         <translation>Noch keine Seite mit dem Titel Pinlark</translation>
     </message>
     <message>
-        <source>Make a page titled Pinlark in any section of your notebook. Each level-1 heading (Heading 1) becomes a tab, and the paragraphs under it become the tab&apos;s items. Then choose Refresh.</source>
-        <translation>Legen Sie in einem beliebigen Abschnitt Ihres Notizbuchs eine Seite mit dem Titel Pinlark an. Jede Überschrift der ersten Ebene (Überschrift 1) wird zu einem Tab, die Absätze darunter werden zu seinen Einträgen. Wählen Sie dann Aktualisieren.</translation>
-    </message>
-    <message>
         <source>Your Pinlark page has no items yet</source>
         <translation>Ihre Pinlark-Seite hat noch keine Einträge</translation>
     </message>
     <message>
         <source>Under a level-1 heading, write an item: its first paragraph is the name shown in the list, and it is copied with the paragraphs that follow it. Two empty lines end an item.</source>
         <translation>Schreiben Sie unter eine Überschrift der ersten Ebene einen Eintrag: Sein erster Absatz ist der Name, der in der Liste steht, und kopiert wird er zusammen mit den Absätzen, die ihm folgen. Zwei leere Zeilen beenden einen Eintrag.</translation>
+    </message>
+    <message>
+        <source>Use This Client Id</source>
+        <translation>Diese Client-ID verwenden</translation>
+    </message>
+    <message>
+        <source>Open the Registration Page</source>
+        <translation>Registrierungsseite öffnen</translation>
+    </message>
+    <message>
+        <source>Create the Page</source>
+        <translation>Seite erstellen</translation>
+    </message>
+    <message>
+        <source>Application (client) id</source>
+        <translation>Anwendungs-ID (Client-ID)</translation>
+    </message>
+    <message>
+        <source>Keeps the client id in the settings and opens the sign-in.</source>
+        <translation>Speichert die Client-ID in den Einstellungen und öffnet die Anmeldung.</translation>
+    </message>
+    <message>
+        <source>Opens the page where you register an application with Microsoft, in the web browser.</source>
+        <translation>Öffnet im Webbrowser die Seite, auf der Sie eine Anwendung bei Microsoft registrieren.</translation>
+    </message>
+    <message>
+        <source>Creates a page titled Pinlark in your notebook, with a few starter snippets.</source>
+        <translation>Erstellt in Ihrem Notizbuch eine Seite mit dem Titel Pinlark, mit einigen ersten Textbausteinen.</translation>
+    </message>
+    <message>
+        <source>Paste the Application (client) ID of your app registration here.</source>
+        <translation>Fügen Sie hier die Anwendungs-ID (Client-ID) Ihrer App-Registrierung ein.</translation>
+    </message>
+    <message>
+        <source>This is not a client id: it has the form 0a1b2c3d-4e5f-6a7b-8c9d-0e1f2a3b4c5d.</source>
+        <translation>Das ist keine Client-ID: Sie hat die Form 0a1b2c3d-4e5f-6a7b-8c9d-0e1f2a3b4c5d.</translation>
+    </message>
+    <message>
+        <source>Pinlark needs a client id to sign in</source>
+        <translation>Pinlark braucht eine Client-ID zum Anmelden</translation>
+    </message>
+    <message>
+        <source>Microsoft lets an app sign in to your notebook only under an application (client) id registered for it, and this copy of Pinlark has none built in. Registering one is free and takes a few minutes:
+1. Open the registration page and sign in with your Microsoft account.
+2. Choose New registration, give it any name, and pick an account type that includes personal Microsoft accounts.
+3. Under Redirect URI, choose Public client/native (mobile and desktop) and enter %1
+4. Register, copy the Application (client) ID and paste it here.</source>
+        <translation>Microsoft lässt eine App nur unter einer für sie registrierten Anwendungs-ID (Client-ID) auf Ihr Notizbuch zugreifen, und in diese Kopie von Pinlark ist keine eingebaut. Die Registrierung ist kostenlos und dauert wenige Minuten:
+1. Öffnen Sie die Registrierungsseite und melden Sie sich mit Ihrem Microsoft-Konto an.
+2. Wählen Sie „Neue Registrierung“, einen beliebigen Namen und einen Kontotyp, der persönliche Microsoft-Konten einschließt.
+3. Wählen Sie unter „Umleitungs-URI“ „Öffentlicher Client/nativ (mobil und Desktop)“ und geben Sie %1 ein
+4. Registrieren Sie, kopieren Sie die „Anwendungs-ID (Client)“ und fügen Sie sie hier ein.</translation>
+    </message>
+    <message>
+        <source>Pinlark can create the page for you, in a section named Pinlark, with a few starter snippets that show how it works. Or make it yourself in any section: each level-1 heading (Heading 1) becomes a tab, and the paragraphs under it become the tab&apos;s items; then choose Refresh.</source>
+        <translation>Pinlark kann die Seite für Sie erstellen, in einem Abschnitt namens Pinlark, mit einigen ersten Textbausteinen, die zeigen, wie es funktioniert. Oder erstellen Sie sie selbst in einem beliebigen Abschnitt: Jede Überschrift der Ebene 1 (Überschrift 1) wird ein Reiter, die Absätze darunter werden seine Einträge; wählen Sie dann „Aktualisieren“.</translation>
+    </message>
+    <message>
+        <source>Creating your Pinlark page…</source>
+        <translation>Ihre Pinlark-Seite wird erstellt…</translation>
+    </message>
+    <message>
+        <source>Pinlark is making the page in your notebook. Its starter snippets appear here as soon as it is there.</source>
+        <translation>Pinlark erstellt die Seite in Ihrem Notizbuch. Ihre ersten Textbausteine erscheinen hier, sobald sie da ist.</translation>
     </message>
 </context>
 <context>
@@ -200,6 +323,14 @@ Einstellungen, Anmeldung und die zwischengespeicherte Seite liegen in %1.</trans
     <message>
         <source>Another program holds Pinlark&apos;s global shortcut, so it does not show the board. Choose another one in Preferences.</source>
         <translation>Ein anderes Programm belegt das globale Tastenkürzel von Pinlark, daher öffnet das Kürzel die Übersicht nicht. Wählen Sie in den Einstellungen ein anderes.</translation>
+    </message>
+    <message>
+        <source>The sign-in did not finish.</source>
+        <translation>Die Anmeldung wurde nicht abgeschlossen.</translation>
+    </message>
+    <message>
+        <source>Pinlark could not create your Pinlark page.</source>
+        <translation>Pinlark konnte Ihre Pinlark-Seite nicht erstellen.</translation>
     </message>
 </context>
 <context>
@@ -409,6 +540,69 @@ Einstellungen, Anmeldung und die zwischengespeicherte Seite liegen in %1.</trans
     <message>
         <source>Show the Pinlark board</source>
         <translation>Die Pinlark-Übersicht anzeigen</translation>
+    </message>
+</context>
+<context>
+    <name>StarterPage</name>
+    <message>
+        <source>Start here</source>
+        <translation>Hier beginnen</translation>
+    </message>
+    <message>
+        <source>Click an item to copy it</source>
+        <translation>Klicken Sie auf einen Eintrag, um ihn zu kopieren</translation>
+    </message>
+    <message>
+        <source>A click puts the whole item on the clipboard: its name (this first paragraph) and the paragraphs under it.</source>
+        <translation>Ein Klick legt den ganzen Eintrag in die Zwischenablage: seinen Namen (diesen ersten Absatz) und die Absätze darunter.</translation>
+    </message>
+    <message>
+        <source>Each Heading 1 is a tab</source>
+        <translation>Jede Überschrift 1 ist ein Reiter</translation>
+    </message>
+    <message>
+        <source>Every level-1 heading on this page becomes a tab of the board, and the paragraphs under it become the tab&apos;s items.</source>
+        <translation>Jede Überschrift der Ebene 1 auf dieser Seite wird ein Reiter der Tafel, und die Absätze darunter werden die Einträge des Reiters.</translation>
+    </message>
+    <message>
+        <source>Two blank lines end an item</source>
+        <translation>Zwei Leerzeilen beenden einen Eintrag</translation>
+    </message>
+    <message>
+        <source>An item goes on over one blank line. After two blank lines the next paragraph starts a new item.</source>
+        <translation>Ein Eintrag geht über eine Leerzeile hinweg weiter. Nach zwei Leerzeilen beginnt der nächste Absatz einen neuen Eintrag.</translation>
+    </message>
+    <message>
+        <source>Edit this page in OneNote</source>
+        <translation>Diese Seite in OneNote bearbeiten</translation>
+    </message>
+    <message>
+        <source>Change, delete or add items on this page in OneNote. The board follows within two minutes, or at once with Refresh.</source>
+        <translation>Ändern, löschen oder ergänzen Sie Einträge auf dieser Seite in OneNote. Die Tafel folgt innerhalb von zwei Minuten, oder sofort mit „Aktualisieren“.</translation>
+    </message>
+    <message>
+        <source>Examples</source>
+        <translation>Beispiele</translation>
+    </message>
+    <message>
+        <source>Thanks</source>
+        <translation>Danke</translation>
+    </message>
+    <message>
+        <source>Thank you for your message. I will get back to you soon.</source>
+        <translation>Vielen Dank für Ihre Nachricht. Ich melde mich bald bei Ihnen.</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>1 Example Street</source>
+        <translation>Beispielstraße 1</translation>
+    </message>
+    <message>
+        <source>12345 Sample Town</source>
+        <translation>12345 Musterstadt</translation>
     </message>
 </context>
 </TS>

@@ -17,6 +17,69 @@
     </message>
 </context>
 <context>
+    <name>AnswerTexts</name>
+    <message>
+        <source>(The service said: %1)</source>
+        <translation>(El servicio respondió: %1)</translation>
+    </message>
+    <message>
+        <source>Check the client id in Preferences: it must belong to an app registration for personal Microsoft accounts, with the redirect address %1 for mobile and desktop applications.</source>
+        <translation>Compruebe el ID de cliente en Preferencias: debe pertenecer a un registro de aplicación para cuentas Microsoft personales, con la dirección de redirección %1 para aplicaciones móviles y de escritorio.</translation>
+    </message>
+    <message>
+        <source>Pinlark refused a sign-in answer that did not belong to the sign-in it started, so nothing was signed in. Choose Sign In… to try again.</source>
+        <translation>Pinlark rechazó una respuesta de inicio de sesión que no pertenecía al inicio de sesión que había empezado, así que no se inició ninguna sesión. Elija «Iniciar sesión…» para volver a intentarlo.</translation>
+    </message>
+    <message>
+        <source>The sign-in did not finish: the window was closed on the sign-in service&apos;s error page.</source>
+        <translation>El inicio de sesión no terminó: la ventana se cerró en la página de error del servicio de inicio de sesión.</translation>
+    </message>
+    <message>
+        <source>Pinlark&apos;s client id may be the cause.</source>
+        <translation>La causa puede ser el ID de cliente de Pinlark.</translation>
+    </message>
+    <message>
+        <source>If the page named the application or the client, check the client id in Preferences; otherwise choose Sign In… to try again.</source>
+        <translation>Si la página mencionaba la aplicación o el cliente, compruebe el ID de cliente en Preferencias; si no, elija «Iniciar sesión…» para volver a intentarlo.</translation>
+    </message>
+    <message>
+        <source>You declined the access Pinlark asked for, so it is not signed in. Pinlark needs it to read the Pinlark page of your notebook and add to it: choose Sign In… and accept to use it.</source>
+        <translation>Rechazó el acceso que Pinlark pidió, así que no ha iniciado sesión. Pinlark lo necesita para leer la página Pinlark de su bloc de notas y añadirle elementos: elija «Iniciar sesión…» y acepte para usarlo.</translation>
+    </message>
+    <message>
+        <source>The sign-in service does not accept Pinlark&apos;s client id.</source>
+        <translation>El servicio de inicio de sesión no acepta el ID de cliente de Pinlark.</translation>
+    </message>
+    <message>
+        <source>The sign-in service is having trouble. Choose Sign In… again in a few minutes.</source>
+        <translation>El servicio de inicio de sesión tiene problemas. Vuelva a elegir «Iniciar sesión…» dentro de unos minutos.</translation>
+    </message>
+    <message>
+        <source>The sign-in service refused Pinlark&apos;s request. If you entered your own client id, check its app registration; then choose Sign In… to try again.</source>
+        <translation>El servicio de inicio de sesión rechazó la solicitud de Pinlark. Si introdujo su propio ID de cliente, compruebe su registro de aplicación; luego elija «Iniciar sesión…» para volver a intentarlo.</translation>
+    </message>
+    <message>
+        <source>Pinlark got no answer from the service (offline, or the answer was lost), so your Pinlark page may or may not have been created. Pinlark looks for it first, so choosing Create the Page again never makes a second one.</source>
+        <translation>Pinlark no recibió respuesta del servicio (sin conexión, o la respuesta se perdió), así que puede que su página Pinlark se haya creado o no. Pinlark la busca primero, de modo que volver a elegir «Crear la página» nunca crea una segunda.</translation>
+    </message>
+    <message>
+        <source>error %1</source>
+        <translation>error %1</translation>
+    </message>
+    <message>
+        <source>error %1: %2</source>
+        <translation>error %1: %2</translation>
+    </message>
+    <message>
+        <source>The service did not let Pinlark create your Pinlark page (%1). Sign in again and accept the access Pinlark asks for, then choose Create the Page.</source>
+        <translation>El servicio no permitió que Pinlark creara su página Pinlark (%1). Vuelva a iniciar sesión, acepte el acceso que Pinlark pide y luego elija «Crear la página».</translation>
+    </message>
+    <message>
+        <source>The service refused to create your Pinlark page (%1). Nothing was created; choose Create the Page to try again.</source>
+        <translation>El servicio se negó a crear su página Pinlark (%1). No se creó nada; elija «Crear la página» para volver a intentarlo.</translation>
+    </message>
+</context>
+<context>
     <name>AppDelegate</name>
     <message>
         <source>Show Pinlark</source>
@@ -163,16 +226,76 @@ La configuración, la sesión y la página en caché se guardan en %1.</translat
         <translation>Aún no hay ninguna página titulada Pinlark</translation>
     </message>
     <message>
-        <source>Make a page titled Pinlark in any section of your notebook. Each level-1 heading (Heading 1) becomes a tab, and the paragraphs under it become the tab&apos;s items. Then choose Refresh.</source>
-        <translation>Cree una página titulada Pinlark en cualquier sección de su bloc de notas. Cada título de nivel 1 (Título 1) se convierte en una pestaña, y los párrafos que hay debajo, en los elementos de la pestaña. Luego elija Actualizar.</translation>
-    </message>
-    <message>
         <source>Your Pinlark page has no items yet</source>
         <translation>Su página Pinlark aún no tiene elementos</translation>
     </message>
     <message>
         <source>Under a level-1 heading, write an item: its first paragraph is the name shown in the list, and it is copied with the paragraphs that follow it. Two empty lines end an item.</source>
         <translation>Debajo de un título de nivel 1, escriba un elemento: su primer párrafo es el nombre que aparece en la lista, y se copia junto con los párrafos que lo siguen. Dos líneas vacías terminan un elemento.</translation>
+    </message>
+    <message>
+        <source>Use This Client Id</source>
+        <translation>Usar este ID de cliente</translation>
+    </message>
+    <message>
+        <source>Open the Registration Page</source>
+        <translation>Abrir la página de registro</translation>
+    </message>
+    <message>
+        <source>Create the Page</source>
+        <translation>Crear la página</translation>
+    </message>
+    <message>
+        <source>Application (client) id</source>
+        <translation>ID de aplicación (cliente)</translation>
+    </message>
+    <message>
+        <source>Keeps the client id in the settings and opens the sign-in.</source>
+        <translation>Guarda el ID de cliente en la configuración y abre el inicio de sesión.</translation>
+    </message>
+    <message>
+        <source>Opens the page where you register an application with Microsoft, in the web browser.</source>
+        <translation>Abre en el navegador la página donde registra una aplicación en Microsoft.</translation>
+    </message>
+    <message>
+        <source>Creates a page titled Pinlark in your notebook, with a few starter snippets.</source>
+        <translation>Crea en su bloc de notas una página titulada Pinlark, con algunos fragmentos de inicio.</translation>
+    </message>
+    <message>
+        <source>Paste the Application (client) ID of your app registration here.</source>
+        <translation>Pegue aquí el ID de aplicación (cliente) de su registro de aplicación.</translation>
+    </message>
+    <message>
+        <source>This is not a client id: it has the form 0a1b2c3d-4e5f-6a7b-8c9d-0e1f2a3b4c5d.</source>
+        <translation>Esto no es un ID de cliente: tiene la forma 0a1b2c3d-4e5f-6a7b-8c9d-0e1f2a3b4c5d.</translation>
+    </message>
+    <message>
+        <source>Pinlark needs a client id to sign in</source>
+        <translation>Pinlark necesita un ID de cliente para iniciar sesión</translation>
+    </message>
+    <message>
+        <source>Microsoft lets an app sign in to your notebook only under an application (client) id registered for it, and this copy of Pinlark has none built in. Registering one is free and takes a few minutes:
+1. Open the registration page and sign in with your Microsoft account.
+2. Choose New registration, give it any name, and pick an account type that includes personal Microsoft accounts.
+3. Under Redirect URI, choose Public client/native (mobile and desktop) and enter %1
+4. Register, copy the Application (client) ID and paste it here.</source>
+        <translation>Microsoft solo deja que una aplicación acceda a su bloc de notas con un ID de aplicación (cliente) registrado para ella, y esta copia de Pinlark no trae ninguno. Registrar uno es gratis y lleva unos minutos:
+1. Abra la página de registro e inicie sesión con su cuenta Microsoft.
+2. Elija «Nuevo registro», cualquier nombre y un tipo de cuenta que incluya las cuentas Microsoft personales.
+3. En «URI de redirección», elija «Cliente público/nativo (móvil y escritorio)» e introduzca %1
+4. Registre la aplicación, copie el «Id. de aplicación (cliente)» y péguelo aquí.</translation>
+    </message>
+    <message>
+        <source>Pinlark can create the page for you, in a section named Pinlark, with a few starter snippets that show how it works. Or make it yourself in any section: each level-1 heading (Heading 1) becomes a tab, and the paragraphs under it become the tab&apos;s items; then choose Refresh.</source>
+        <translation>Pinlark puede crear la página por usted, en una sección llamada Pinlark, con algunos fragmentos de inicio que muestran cómo funciona. O créela usted mismo en cualquier sección: cada encabezado de nivel 1 (Título 1) se convierte en una pestaña, y los párrafos que tiene debajo en sus elementos; luego elija «Actualizar».</translation>
+    </message>
+    <message>
+        <source>Creating your Pinlark page…</source>
+        <translation>Creando su página Pinlark…</translation>
+    </message>
+    <message>
+        <source>Pinlark is making the page in your notebook. Its starter snippets appear here as soon as it is there.</source>
+        <translation>Pinlark está creando la página en su bloc de notas. Sus fragmentos de inicio aparecerán aquí en cuanto exista.</translation>
     </message>
 </context>
 <context>
@@ -200,6 +323,14 @@ La configuración, la sesión y la página en caché se guardan en %1.</translat
     <message>
         <source>Another program holds Pinlark&apos;s global shortcut, so it does not show the board. Choose another one in Preferences.</source>
         <translation>Otro programa ocupa el atajo global de Pinlark, así que este no muestra el tablero. Elija otro en Preferencias.</translation>
+    </message>
+    <message>
+        <source>The sign-in did not finish.</source>
+        <translation>El inicio de sesión no terminó.</translation>
+    </message>
+    <message>
+        <source>Pinlark could not create your Pinlark page.</source>
+        <translation>Pinlark no pudo crear su página Pinlark.</translation>
     </message>
 </context>
 <context>
@@ -409,6 +540,69 @@ La configuración, la sesión y la página en caché se guardan en %1.</translat
     <message>
         <source>Show the Pinlark board</source>
         <translation>Mostrar el tablero de Pinlark</translation>
+    </message>
+</context>
+<context>
+    <name>StarterPage</name>
+    <message>
+        <source>Start here</source>
+        <translation>Empiece aquí</translation>
+    </message>
+    <message>
+        <source>Click an item to copy it</source>
+        <translation>Haga clic en un elemento para copiarlo</translation>
+    </message>
+    <message>
+        <source>A click puts the whole item on the clipboard: its name (this first paragraph) and the paragraphs under it.</source>
+        <translation>Un clic pone todo el elemento en el portapapeles: su nombre (este primer párrafo) y los párrafos de debajo.</translation>
+    </message>
+    <message>
+        <source>Each Heading 1 is a tab</source>
+        <translation>Cada Título 1 es una pestaña</translation>
+    </message>
+    <message>
+        <source>Every level-1 heading on this page becomes a tab of the board, and the paragraphs under it become the tab&apos;s items.</source>
+        <translation>Cada encabezado de nivel 1 de esta página se convierte en una pestaña del tablero, y los párrafos de debajo en los elementos de la pestaña.</translation>
+    </message>
+    <message>
+        <source>Two blank lines end an item</source>
+        <translation>Dos líneas en blanco terminan un elemento</translation>
+    </message>
+    <message>
+        <source>An item goes on over one blank line. After two blank lines the next paragraph starts a new item.</source>
+        <translation>Un elemento continúa tras una línea en blanco. Tras dos líneas en blanco, el párrafo siguiente empieza un elemento nuevo.</translation>
+    </message>
+    <message>
+        <source>Edit this page in OneNote</source>
+        <translation>Edite esta página en OneNote</translation>
+    </message>
+    <message>
+        <source>Change, delete or add items on this page in OneNote. The board follows within two minutes, or at once with Refresh.</source>
+        <translation>Cambie, borre o añada elementos en esta página en OneNote. El tablero se actualiza en dos minutos, o al momento con «Actualizar».</translation>
+    </message>
+    <message>
+        <source>Examples</source>
+        <translation>Ejemplos</translation>
+    </message>
+    <message>
+        <source>Thanks</source>
+        <translation>Gracias</translation>
+    </message>
+    <message>
+        <source>Thank you for your message. I will get back to you soon.</source>
+        <translation>Gracias por su mensaje. Le responderé pronto.</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Dirección</translation>
+    </message>
+    <message>
+        <source>1 Example Street</source>
+        <translation>Calle Ejemplo 1</translation>
+    </message>
+    <message>
+        <source>12345 Sample Town</source>
+        <translation>12345 Villaejemplo</translation>
     </message>
 </context>
 </TS>

@@ -17,6 +17,69 @@
     </message>
 </context>
 <context>
+    <name>AnswerTexts</name>
+    <message>
+        <source>(The service said: %1)</source>
+        <translation>(Le service a répondu : %1)</translation>
+    </message>
+    <message>
+        <source>Check the client id in Preferences: it must belong to an app registration for personal Microsoft accounts, with the redirect address %1 for mobile and desktop applications.</source>
+        <translation>Vérifiez l’ID client dans les Préférences : il doit appartenir à une inscription d’application pour les comptes Microsoft personnels, avec l’adresse de redirection %1 pour les applications mobiles et de bureau.</translation>
+    </message>
+    <message>
+        <source>Pinlark refused a sign-in answer that did not belong to the sign-in it started, so nothing was signed in. Choose Sign In… to try again.</source>
+        <translation>Pinlark a refusé une réponse de connexion qui n’appartenait pas à la connexion qu’il avait lancée : personne n’a été connecté. Choisissez « Se connecter… » pour réessayer.</translation>
+    </message>
+    <message>
+        <source>The sign-in did not finish: the window was closed on the sign-in service&apos;s error page.</source>
+        <translation>La connexion n’a pas abouti : la fenêtre a été fermée sur la page d’erreur du service de connexion.</translation>
+    </message>
+    <message>
+        <source>Pinlark&apos;s client id may be the cause.</source>
+        <translation>L’ID client de Pinlark en est peut-être la cause.</translation>
+    </message>
+    <message>
+        <source>If the page named the application or the client, check the client id in Preferences; otherwise choose Sign In… to try again.</source>
+        <translation>Si la page mentionnait l’application ou le client, vérifiez l’ID client dans les Préférences ; sinon choisissez « Se connecter… » pour réessayer.</translation>
+    </message>
+    <message>
+        <source>You declined the access Pinlark asked for, so it is not signed in. Pinlark needs it to read the Pinlark page of your notebook and add to it: choose Sign In… and accept to use it.</source>
+        <translation>Vous avez refusé l’accès demandé par Pinlark : il n’est donc pas connecté. Pinlark en a besoin pour lire la page Pinlark de votre bloc-notes et y ajouter des éléments : choisissez « Se connecter… » et acceptez pour l’utiliser.</translation>
+    </message>
+    <message>
+        <source>The sign-in service does not accept Pinlark&apos;s client id.</source>
+        <translation>Le service de connexion n’accepte pas l’ID client de Pinlark.</translation>
+    </message>
+    <message>
+        <source>The sign-in service is having trouble. Choose Sign In… again in a few minutes.</source>
+        <translation>Le service de connexion rencontre des difficultés. Choisissez de nouveau « Se connecter… » dans quelques minutes.</translation>
+    </message>
+    <message>
+        <source>The sign-in service refused Pinlark&apos;s request. If you entered your own client id, check its app registration; then choose Sign In… to try again.</source>
+        <translation>Le service de connexion a refusé la demande de Pinlark. Si vous avez saisi votre propre ID client, vérifiez son inscription d’application, puis choisissez « Se connecter… » pour réessayer.</translation>
+    </message>
+    <message>
+        <source>Pinlark got no answer from the service (offline, or the answer was lost), so your Pinlark page may or may not have been created. Pinlark looks for it first, so choosing Create the Page again never makes a second one.</source>
+        <translation>Pinlark n’a reçu aucune réponse du service (hors ligne, ou réponse perdue) : votre page Pinlark a peut-être été créée, peut-être pas. Pinlark la cherche d’abord, si bien que choisir de nouveau « Créer la page » n’en crée jamais une deuxième.</translation>
+    </message>
+    <message>
+        <source>error %1</source>
+        <translation>erreur %1</translation>
+    </message>
+    <message>
+        <source>error %1: %2</source>
+        <translation>erreur %1 : %2</translation>
+    </message>
+    <message>
+        <source>The service did not let Pinlark create your Pinlark page (%1). Sign in again and accept the access Pinlark asks for, then choose Create the Page.</source>
+        <translation>Le service n’a pas permis à Pinlark de créer votre page Pinlark (%1). Reconnectez-vous, acceptez l’accès demandé par Pinlark, puis choisissez « Créer la page ».</translation>
+    </message>
+    <message>
+        <source>The service refused to create your Pinlark page (%1). Nothing was created; choose Create the Page to try again.</source>
+        <translation>Le service a refusé de créer votre page Pinlark (%1). Rien n’a été créé ; choisissez « Créer la page » pour réessayer.</translation>
+    </message>
+</context>
+<context>
     <name>AppDelegate</name>
     <message>
         <source>Show Pinlark</source>
@@ -163,16 +226,76 @@ Les réglages, la connexion et la page en cache sont conservés dans %1.</transl
         <translation>Aucune page intitulée Pinlark pour l’instant</translation>
     </message>
     <message>
-        <source>Make a page titled Pinlark in any section of your notebook. Each level-1 heading (Heading 1) becomes a tab, and the paragraphs under it become the tab&apos;s items. Then choose Refresh.</source>
-        <translation>Créez une page intitulée Pinlark dans n’importe quelle section de votre bloc-notes. Chaque titre de niveau 1 (Titre 1) devient un onglet, et les paragraphes qui le suivent deviennent les éléments de l’onglet. Choisissez ensuite Actualiser.</translation>
-    </message>
-    <message>
         <source>Your Pinlark page has no items yet</source>
         <translation>Votre page Pinlark n’a pas encore d’éléments</translation>
     </message>
     <message>
         <source>Under a level-1 heading, write an item: its first paragraph is the name shown in the list, and it is copied with the paragraphs that follow it. Two empty lines end an item.</source>
         <translation>Sous un titre de niveau 1, écrivez un élément&#xa0;: son premier paragraphe est le nom affiché dans la liste, et il est copié avec les paragraphes qui le suivent. Deux lignes vides terminent un élément.</translation>
+    </message>
+    <message>
+        <source>Use This Client Id</source>
+        <translation>Utiliser cet ID client</translation>
+    </message>
+    <message>
+        <source>Open the Registration Page</source>
+        <translation>Ouvrir la page d’inscription</translation>
+    </message>
+    <message>
+        <source>Create the Page</source>
+        <translation>Créer la page</translation>
+    </message>
+    <message>
+        <source>Application (client) id</source>
+        <translation>ID d’application (client)</translation>
+    </message>
+    <message>
+        <source>Keeps the client id in the settings and opens the sign-in.</source>
+        <translation>Enregistre l’ID client dans les réglages et ouvre la connexion.</translation>
+    </message>
+    <message>
+        <source>Opens the page where you register an application with Microsoft, in the web browser.</source>
+        <translation>Ouvre dans le navigateur la page où vous inscrivez une application auprès de Microsoft.</translation>
+    </message>
+    <message>
+        <source>Creates a page titled Pinlark in your notebook, with a few starter snippets.</source>
+        <translation>Crée dans votre bloc-notes une page intitulée Pinlark, avec quelques extraits pour commencer.</translation>
+    </message>
+    <message>
+        <source>Paste the Application (client) ID of your app registration here.</source>
+        <translation>Collez ici l’ID d’application (client) de votre inscription d’application.</translation>
+    </message>
+    <message>
+        <source>This is not a client id: it has the form 0a1b2c3d-4e5f-6a7b-8c9d-0e1f2a3b4c5d.</source>
+        <translation>Ce n’est pas un ID client : il a la forme 0a1b2c3d-4e5f-6a7b-8c9d-0e1f2a3b4c5d.</translation>
+    </message>
+    <message>
+        <source>Pinlark needs a client id to sign in</source>
+        <translation>Pinlark a besoin d’un ID client pour se connecter</translation>
+    </message>
+    <message>
+        <source>Microsoft lets an app sign in to your notebook only under an application (client) id registered for it, and this copy of Pinlark has none built in. Registering one is free and takes a few minutes:
+1. Open the registration page and sign in with your Microsoft account.
+2. Choose New registration, give it any name, and pick an account type that includes personal Microsoft accounts.
+3. Under Redirect URI, choose Public client/native (mobile and desktop) and enter %1
+4. Register, copy the Application (client) ID and paste it here.</source>
+        <translation>Microsoft ne laisse une application accéder à votre bloc-notes que sous un ID d’application (client) inscrit pour elle, et cette copie de Pinlark n’en contient aucun. L’inscription est gratuite et prend quelques minutes :
+1. Ouvrez la page d’inscription et connectez-vous avec votre compte Microsoft.
+2. Choisissez « Nouvelle inscription », un nom quelconque et un type de compte qui inclut les comptes Microsoft personnels.
+3. Sous « URI de redirection », choisissez « Client public/natif (mobile et bureau) » et saisissez %1
+4. Inscrivez l’application, copiez l’« ID d’application (client) » et collez-le ici.</translation>
+    </message>
+    <message>
+        <source>Pinlark can create the page for you, in a section named Pinlark, with a few starter snippets that show how it works. Or make it yourself in any section: each level-1 heading (Heading 1) becomes a tab, and the paragraphs under it become the tab&apos;s items; then choose Refresh.</source>
+        <translation>Pinlark peut créer la page pour vous, dans une section nommée Pinlark, avec quelques extraits pour commencer qui montrent son fonctionnement. Ou créez-la vous-même dans n’importe quelle section : chaque titre de niveau 1 (Titre 1) devient un onglet, et les paragraphes en dessous en deviennent les éléments ; choisissez ensuite « Actualiser ».</translation>
+    </message>
+    <message>
+        <source>Creating your Pinlark page…</source>
+        <translation>Création de votre page Pinlark…</translation>
+    </message>
+    <message>
+        <source>Pinlark is making the page in your notebook. Its starter snippets appear here as soon as it is there.</source>
+        <translation>Pinlark crée la page dans votre bloc-notes. Ses extraits de départ apparaissent ici dès qu’elle existe.</translation>
     </message>
 </context>
 <context>
@@ -200,6 +323,14 @@ Les réglages, la connexion et la page en cache sont conservés dans %1.</transl
     <message>
         <source>Another program holds Pinlark&apos;s global shortcut, so it does not show the board. Choose another one in Preferences.</source>
         <translation>Un autre programme utilise le raccourci global de Pinlark, qui n’affiche donc pas le tableau. Choisissez-en un autre dans les Préférences.</translation>
+    </message>
+    <message>
+        <source>The sign-in did not finish.</source>
+        <translation>La connexion n’a pas abouti.</translation>
+    </message>
+    <message>
+        <source>Pinlark could not create your Pinlark page.</source>
+        <translation>Pinlark n’a pas pu créer votre page Pinlark.</translation>
     </message>
 </context>
 <context>
@@ -323,7 +454,7 @@ Les réglages, la connexion et la page en cache sont conservés dans %1.</transl
     </message>
     <message>
         <source>This desktop does not let one program type into another, as on Wayland: an item you choose is only copied.</source>
-        <translation>Ce bureau ne laisse pas un programme taper dans un autre, comme sous Wayland : un élément choisi est seulement copié.</translation>
+        <translation>Ce bureau ne laisse pas un programme taper dans un autre, comme sous Wayland&#xa0;: un élément choisi est seulement copié.</translation>
     </message>
 </context>
 <context>
@@ -409,6 +540,69 @@ Les réglages, la connexion et la page en cache sont conservés dans %1.</transl
     <message>
         <source>Show the Pinlark board</source>
         <translation>Afficher le tableau Pinlark</translation>
+    </message>
+</context>
+<context>
+    <name>StarterPage</name>
+    <message>
+        <source>Start here</source>
+        <translation>Pour commencer</translation>
+    </message>
+    <message>
+        <source>Click an item to copy it</source>
+        <translation>Cliquez sur un élément pour le copier</translation>
+    </message>
+    <message>
+        <source>A click puts the whole item on the clipboard: its name (this first paragraph) and the paragraphs under it.</source>
+        <translation>Un clic place tout l’élément dans le presse-papiers : son nom (ce premier paragraphe) et les paragraphes en dessous.</translation>
+    </message>
+    <message>
+        <source>Each Heading 1 is a tab</source>
+        <translation>Chaque Titre 1 est un onglet</translation>
+    </message>
+    <message>
+        <source>Every level-1 heading on this page becomes a tab of the board, and the paragraphs under it become the tab&apos;s items.</source>
+        <translation>Chaque titre de niveau 1 de cette page devient un onglet du tableau, et les paragraphes en dessous en deviennent les éléments.</translation>
+    </message>
+    <message>
+        <source>Two blank lines end an item</source>
+        <translation>Deux lignes vides terminent un élément</translation>
+    </message>
+    <message>
+        <source>An item goes on over one blank line. After two blank lines the next paragraph starts a new item.</source>
+        <translation>Un élément continue après une ligne vide. Après deux lignes vides, le paragraphe suivant commence un nouvel élément.</translation>
+    </message>
+    <message>
+        <source>Edit this page in OneNote</source>
+        <translation>Modifiez cette page dans OneNote</translation>
+    </message>
+    <message>
+        <source>Change, delete or add items on this page in OneNote. The board follows within two minutes, or at once with Refresh.</source>
+        <translation>Modifiez, supprimez ou ajoutez des éléments sur cette page dans OneNote. Le tableau suit en deux minutes, ou tout de suite avec « Actualiser ».</translation>
+    </message>
+    <message>
+        <source>Examples</source>
+        <translation>Exemples</translation>
+    </message>
+    <message>
+        <source>Thanks</source>
+        <translation>Merci</translation>
+    </message>
+    <message>
+        <source>Thank you for your message. I will get back to you soon.</source>
+        <translation>Merci pour votre message. Je vous réponds très bientôt.</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>1 Example Street</source>
+        <translation>1 rue de l’Exemple</translation>
+    </message>
+    <message>
+        <source>12345 Sample Town</source>
+        <translation>12345 Villemodèle</translation>
     </message>
 </context>
 </TS>

@@ -48,6 +48,7 @@ AppDelegate::AppDelegate(Services services, QObject *parent)
     connect(m_EmptyBoard, &EmptyBoard::openWebRequested, this, [] {
         QDesktopServices::openUrl(QUrl(QStringLiteral("https://www.onenote.com/notebooks")));
     });
+    setUpEmptyBoard();
 }
 
 AppDelegate::~AppDelegate() = default;
@@ -212,6 +213,7 @@ void AppDelegate::startSync()
 {
     if (m_Terminating)
         return;
+    m_HasClientId = MGlobals::HasClientId();
     updateEmptyBoard();
     // An empty access token beside a refresh token is a refresh that did not get
     // through before the last exit: the worker renews it at once. Only a sign-in
@@ -280,6 +282,9 @@ void AppDelegate::MenuItemPinlarkClick()
     m_Window->activateWindow();
     m_Ui->searchField->setFocus();
     m_Ui->searchField->selectAll();
+    // Nothing to search before a client id: the setup's field is where to type.
+    if (m_EmptyBoard->kind() == EmptyBoard::Kind::Setup)
+        m_EmptyBoard->clientIdEdit()->setFocus();
 }
 
 void AppDelegate::placeNearTrayIcon()
@@ -323,7 +328,17 @@ void AppDelegate::runSignIn(int logInOrOut)
 {
     if (!m_Services.runSignIn)
         return;
-    switch (m_Services.runSignIn(logInOrOut)) {
+    // Without a client id the service would only show its own error page: the board
+    // says how to get one instead, and the sign-in opens once one is saved.
+    if (!MGlobals::HasClientId()) {
+        updateEmptyBoard();
+        if (!m_Terminating)
+            MenuItemPinlarkClick();
+        return;
+    }
+    MProblems::Clear(MProblem::SignInFailed);
+    const SignInResult result = m_Services.runSignIn(logInOrOut);
+    switch (result.outcome) {
     case SignInOutcome::Unavailable:
         MProblems::Raise(MProblem::SignInUnavailable);
         break;
@@ -335,6 +350,12 @@ void AppDelegate::runSignIn(int logInOrOut)
         break;
     case SignInOutcome::Closed:
         MProblems::Clear(MProblem::SignInUnavailable);
+        break;
+    case SignInOutcome::ServiceError:
+    case SignInOutcome::Forged:
+    case SignInOutcome::ClosedOnErrorPage:
+        MProblems::Clear(MProblem::SignInUnavailable);
+        tellSignInFailure(result);
         break;
     }
 }

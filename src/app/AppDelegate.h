@@ -44,7 +44,7 @@ public:
         std::function<void()> startWorker;
         std::function<void()> stopWorker;
         // Runs the sign-in window modally; `logInOrOut` non-zero signs out first.
-        std::function<SignInOutcome(int logInOrOut)> runSignIn;
+        std::function<SignInResult(int logInOrOut)> runSignIn;
         std::function<void()> showStateWindow;
         std::function<void()> showAboutWindow;
         std::function<void()> openHelp;
@@ -149,6 +149,19 @@ private:
     // The service settings were changed (the file edited, or the Preferences window):
     // read them again and let the worker try a rejected client id once more.
     void serviceSettingsChanged();
+    // The board's own first steps: a client id typed into the setup, and the page
+    // created on the user's word (AppDelegateSetup.cpp).
+    void setUpEmptyBoard();
+    void useClientId(const QString &clientId);
+    // A client id has become known (the setup, Preferences, an edited settings
+    // file): the sign-in opens by itself, once.
+    void takeUpClientId();
+    // While no client id is known, an edited settings file may bring one.
+    void watchSettingsForClientId();
+    void createPage();
+    void takePageCreateFailure();
+    // Tells a sign-in that ended on the service's refusal, at once and everywhere.
+    void tellSignInFailure(const SignInResult &result);
     // The desktop side: preferences, global shortcut, paste (AppDelegateDesktop.cpp).
     void setUpDesktop();
     void applyGlobalShortcut(const QString &portableText);
@@ -188,6 +201,10 @@ private:
     QHash<unsigned, qint64> m_ProblemToldAt;
     // The settings file's time when the service rejected the client id.
     QDateTime m_RejectedSettingsTime;
+    // A client id was known at the last look; and the settings file's time when
+    // none was.
+    bool m_HasClientId = false;
+    QDateTime m_SettingsTimeWithoutId;
 
     Preferences::Values m_Preferences;
     std::unique_ptr<GlobalShortcut> m_GlobalShortcut;

@@ -218,6 +218,12 @@ void AppDelegate::moveSelection(int delta)
 
 void AppDelegate::copySelection()
 {
+    // Enter in the empty search field over an empty board takes the board's next
+    // step, as a dialog's default button would.
+    if (m_Ui->searchField->text().isEmpty() && !m_EmptyBoard->isHidden()) {
+        m_EmptyBoard->pressMainButton();
+        return;
+    }
     if (MTabViewColumn *column = currentColumn())
         column->onAction();
 }
@@ -269,8 +275,25 @@ void AppDelegate::updateEmptyBoard()
     for (int i = 0; i < m_Ui->tabView->count() && !hasItems; ++i)
         hasItems =
             !static_cast<MTabViewColumn *>(m_Ui->tabView->widget(i))->m_ArrayItems().isEmpty();
-    m_EmptyBoard->setKind(EmptyBoard::KindFor(hasItems, MGlobals::HasSignIn(),
-                                              g_PinlarkPageMissing.load(), m_PageLoaded));
+    m_EmptyBoard->setKind(EmptyBoard::KindFor(
+        hasItems, MGlobals::HasClientId(), MGlobals::HasSignIn(), g_PinlarkPageMissing.load(),
+        !g_PinlarkPageCreateHtml.load().isEmpty(), m_PageLoaded));
+    m_EmptyBoard->setRedirectAddress(g_RedirectAddress.load());
+    // What went wrong last, where the next step is offered.
+    QString problem;
+    switch (m_EmptyBoard->kind()) {
+    case EmptyBoard::Kind::NotSignedIn:
+        if (MProblems::Has(MProblem::SignInFailed))
+            problem = MProblems::Text(MProblem::SignInFailed);
+        break;
+    case EmptyBoard::Kind::NoPage:
+        if (MProblems::Has(MProblem::PageNotCreated))
+            problem = MProblems::Text(MProblem::PageNotCreated);
+        break;
+    default:
+        break;
+    }
+    m_EmptyBoard->setProblem(problem);
 }
 
 void AppDelegate::reportProblems()
@@ -335,6 +358,7 @@ void AppDelegate::serviceSettingsChanged()
     MGlobals::LoadServiceSettings();
     MProblems::Clear(MProblem::ClientRejected);
     m_RejectedSettingsTime = QDateTime();
+    takeUpClientId();
 }
 
 void AppDelegate::TimerRun()
@@ -345,8 +369,10 @@ void AppDelegate::TimerRun()
         return;
 
     takePage();
+    takePageCreateFailure();
     reportProblems();
     retryRejectedClient();
+    watchSettingsForClientId();
     updateEmptyBoard();
     // Busy only while the worker actually talks to the service.
     if (const bool busy = g_SyncBusy.load(); m_Ui->progressInd->isHidden() == busy)

@@ -27,6 +27,8 @@ SyncState SyncStateFromGlobals()
         .serviceUnreachable = g_ServiceUnreachable,
         .pageMissing = g_PinlarkPageMissing,
         .signInGeneration = g_SignInGeneration,
+        .pageCreateHtml = g_PinlarkPageCreateHtml,
+        .pageCreateFailure = g_PinlarkPageCreateFailure,
         .saveConfig = &MGlobals::SaveConfig,
         .storeForSignIn = &MGlobals::StoreForSignIn,
         .raiseProblem = &MProblems::Raise,

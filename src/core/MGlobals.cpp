@@ -28,7 +28,7 @@ MShared<QString> g_OnlineOneNoteUserId;
 MShared<QString> g_OnlineOneNoteCode;
 MShared<QString> g_OnlineOneNoteCodeVerifier;
 std::atomic<bool> g_TokensInKeyring{false};
-MShared<QString> g_OnlineOneNoteClientId{QString::fromLatin1(MGlobals::kDefaultClientId)};
+MShared<QString> g_OnlineOneNoteClientId{QStringLiteral(PINLARK_CLIENT_ID)};
 MShared<QString> g_OnlineOneNoteLastAccess;
 
 MShared<QString> g_IdentityRoot{QString::fromLatin1(MGlobals::kDefaultIdentityRoot)};
@@ -44,6 +44,8 @@ std::atomic<bool> g_SyncBusy{false};
 std::atomic<bool> g_ServiceUnreachable{false};
 std::atomic<bool> g_PinlarkPageMissing{false};
 MShared<QString> g_LastPageDownload;
+MShared<QString> g_PinlarkPageCreateHtml;
+MShared<std::optional<PageCreateFailure>> g_PinlarkPageCreateFailure;
 
 std::atomic<qint64> g_Ticks{0};
 std::atomic<quint64> g_SignInGeneration{0};
@@ -82,7 +84,7 @@ const ServiceSetting kRemoteRoots[] = {
     {"IdentityRoot", g_IdentityRoot, kDefaultIdentityRoot},
     {"RedirectAddress", g_RedirectAddress, kDefaultRedirectAddress},
     {"GraphRoot", g_GraphRoot, kDefaultGraphRoot},
-    {"ClientId", g_OnlineOneNoteClientId, kDefaultClientId},
+    {"ClientId", g_OnlineOneNoteClientId, PINLARK_CLIENT_ID},
 };
 
 struct RealSetting
@@ -113,6 +115,8 @@ void ClearCredentials()
              {&g_OnlineOneNoteCode, &g_OnlineOneNoteCodeVerifier, &g_OnlineOneNoteAccessToken,
               &g_OnlineOneNoteRefreshToken, &g_OnlineOneNoteAccountId, &g_OnlineOneNoteUserId})
             variable->store(QString());
+        // A page asked for by this account must not be made in the next one's notebook.
+        g_PinlarkPageCreateHtml.store(QString());
         ++g_SignInGeneration;
     }
     SaveConfig();
@@ -251,6 +255,16 @@ bool SaveSettings(const std::function<void(MConfig &)> &write)
     else
         MProblems::Raise(MProblem::SaveFailed);
     return saved;
+}
+
+QString BuiltInClientId()
+{
+    return QStringLiteral(PINLARK_CLIENT_ID);
+}
+
+bool HasClientId()
+{
+    return !g_OnlineOneNoteClientId.load().trimmed().isEmpty();
 }
 
 bool SignedIn()

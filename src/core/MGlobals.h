@@ -1,10 +1,12 @@
 #pragma once
 
 #include "core/MShared.h"
+#include "core/PageCreation.h"
 
 #include <QString>
 #include <atomic>
 #include <functional>
+#include <optional>
 
 class MConfig;
 
@@ -33,7 +35,8 @@ extern MShared<QString> g_OnlineOneNoteCode;
 // The PKCE verifier of the sign-in that asked for that code; never saved, and
 // emptied with the code.
 extern MShared<QString> g_OnlineOneNoteCodeVerifier;
-// The application's client id at the identity platform ("ClientId" overrides it).
+// The application's client id at the identity platform ("ClientId" overrides it);
+// empty when none is built in or set.
 extern MShared<QString> g_OnlineOneNoteClientId;
 extern MShared<QString> g_OnlineOneNoteLastAccess;
 
@@ -62,6 +65,12 @@ extern std::atomic<bool> g_PinlarkPageMissing;
 // Date text of the last download that brought the page.
 extern MShared<QString> g_LastPageDownload;
 
+// The board page the user asked Pinlark to create, as HTML; the worker empties it
+// once the request has ended. Non-empty means a request is waiting or under way.
+extern MShared<QString> g_PinlarkPageCreateHtml;
+// Why the last request to create the page failed; the main thread takes and tells it.
+extern MShared<std::optional<PageCreateFailure>> g_PinlarkPageCreateFailure;
+
 // Whole seconds since 1970 at which the worker's download step last passed its
 // 120-second check; 0 makes the next step download at once.
 extern std::atomic<qint64> g_Ticks;
@@ -77,10 +86,15 @@ extern std::atomic<quint64> g_SignInGeneration;
 
 namespace MGlobals {
 
-inline constexpr auto kDefaultClientId = "5c1a6f0e-3b7d-4e29-9a84-2f6d0c8b1e37";
 inline constexpr auto kDefaultIdentityRoot = "https://login.microsoftonline.com";
 inline constexpr auto kDefaultRedirectAddress = "https://login.live.com/oauth20_desktop.srf";
 inline constexpr auto kDefaultGraphRoot = "https://graph.microsoft.com";
+
+// The client id built in with the PINLARK_CLIENT_ID build setting; empty when none
+// was, and then only the settings file's "ClientId" lets the user sign in.
+QString BuiltInClientId();
+// An id to sign in with is known (built in or from the settings file).
+bool HasClientId();
 
 // The data folder this user's Pinlark keeps its files in; does not create it.
 QString DataFolderPath();

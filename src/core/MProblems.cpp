@@ -1,9 +1,13 @@
 #include "core/MProblems.h"
 
 #include <QCoreApplication>
+#include <QHash>
+#include <mutex>
 
 namespace {
 std::atomic<unsigned> g_Problems{0};
+std::mutex g_SayingMutex;
+QHash<unsigned, QString> g_Sayings;
 
 unsigned bit(MProblem problem)
 {
@@ -18,9 +22,20 @@ void Raise(MProblem problem)
     g_Problems.fetch_or(bit(problem));
 }
 
+void RaiseSaying(MProblem problem, const QString &text)
+{
+    {
+        std::lock_guard lock(g_SayingMutex);
+        g_Sayings.insert(bit(problem), text);
+    }
+    Raise(problem);
+}
+
 void Clear(MProblem problem)
 {
     g_Problems.fetch_and(~bit(problem));
+    std::lock_guard lock(g_SayingMutex);
+    g_Sayings.remove(bit(problem));
 }
 
 bool Has(MProblem problem)
@@ -45,6 +60,11 @@ QStringList Texts(unsigned problems)
 
 QString Text(MProblem problem)
 {
+    {
+        std::lock_guard lock(g_SayingMutex);
+        if (const QString saying = g_Sayings.value(bit(problem)); !saying.isEmpty())
+            return saying;
+    }
     switch (problem) {
     case MProblem::SaveFailed:
         return QCoreApplication::translate("MProblems",
@@ -70,6 +90,11 @@ QString Text(MProblem problem)
         return QCoreApplication::translate(
             "MProblems", "Another program holds Pinlark's global shortcut, so it does not show "
                          "the board. Choose another one in Preferences.");
+    case MProblem::SignInFailed:
+        return QCoreApplication::translate("MProblems", "The sign-in did not finish.");
+    case MProblem::PageNotCreated:
+        return QCoreApplication::translate("MProblems",
+                                           "Pinlark could not create your Pinlark page.");
     }
     return {};
 }

@@ -22,15 +22,25 @@ enum class MProblem : unsigned {
     SignInUnavailable = 1u << 4,
     // Another program holds the global shortcut; the board opens from the tray only.
     ShortcutTaken = 1u << 5,
+    // The last sign-in ended without a code: the service said no, the answer was not
+    // the one asked for, or the window was closed on the service's error page.
+    // Raised with words that say what happened (RaiseSaying).
+    SignInFailed = 1u << 6,
+    // The board page could not be created; raised with the reason (RaiseSaying).
+    PageNotCreated = 1u << 7,
 };
 
 namespace MProblems {
 
 inline constexpr MProblem kAll[] = {MProblem::SaveFailed,        MProblem::PageUnreadable,
                                     MProblem::SignInRefused,     MProblem::ClientRejected,
-                                    MProblem::SignInUnavailable, MProblem::ShortcutTaken};
+                                    MProblem::SignInUnavailable, MProblem::ShortcutTaken,
+                                    MProblem::SignInFailed,      MProblem::PageNotCreated};
 
 void Raise(MProblem problem);
+// Raises `problem` with words of the moment (what the service answered, in plain
+// words), which Text() then gives in place of the kind's own sentence.
+void RaiseSaying(MProblem problem, const QString &text);
 void Clear(MProblem problem);
 bool Has(MProblem problem);
 // The standing problems as a bit set of MProblem values.

@@ -6,10 +6,15 @@
 #include "ui_MWinLogin.h"
 
 #include <QKeySequence>
+#include <QPointer>
+#include <QRegularExpression>
 #include <QShortcut>
+#include <QUrlQuery>
+#include <QWebEngineLoadingInfo>
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
 #include <QWebEngineView>
+#include <functional>
 
 namespace {
 
@@ -17,7 +22,48 @@ const QString kScope =
     QStringLiteral("offline_access User.Read Notes.Create Notes.ReadWrite Notes.ReadWrite.All");
 const QString kAuthorizePath = QStringLiteral("/common/oauth2/v2.0/authorize");
 const QString kLogoutPath = QStringLiteral("/logout.srf");
-const QString kCodeMarker = QStringLiteral("?code=");
+
+// The browser's page. Every navigation is shown to the window first: one to the
+// redirect address is an answer to read, never a page to load (the service's
+// redirect would otherwise fetch it, and a page elsewhere that merely holds
+// "?code=" is no answer at all).
+class SignInPage : public QWebEnginePage
+{
+public:
+    SignInPage(QWebEngineProfile *profile, QObject *parent, std::function<bool(const QUrl &)> take)
+        : QWebEnginePage(profile, parent), m_Take(std::move(take))
+    {}
+
+protected:
+    bool acceptNavigationRequest(const QUrl &url, NavigationType type, bool isMainFrame) override
+    {
+        if (m_Take(url))
+            return false;
+        return QWebEnginePage::acceptNavigationRequest(url, type, isMainFrame);
+    }
+
+private:
+    std::function<bool(const QUrl &)> m_Take;
+};
+
+// The error codes of the identity platform's answers, as its error pages name them
+// too; a page naming one of these is the service's error page.
+const char *const kErrorCodes[] = {
+    "unauthorized_client", "invalid_client", "invalid_request",         "access_denied",
+    "invalid_scope",       "server_error",   "temporarily_unavailable", "unsupported_response_type",
+};
+
+// The code an error page names: one of the above, or the platform's own AADSTS
+// number; "" for a page that names none.
+QString ErrorCodeIn(const QString &text)
+{
+    for (const char *code : kErrorCodes) {
+        if (text.contains(QLatin1String(code)))
+            return QLatin1String(code);
+    }
+    static const QRegularExpression aadsts(QStringLiteral("\\bAADSTS\\d+"));
+    return aadsts.match(text).captured();
+}
 
 } // namespace
 
@@ -58,7 +104,22 @@ void MWinLogin::windowDidLoad()
     // An off-the-record profile of the window's own: no cookies or cache reach the
     // disk, and a closed window leaves no web session behind.
     m_Profile = new QWebEngineProfile(this);
-    WebViewWin()->setPage(new QWebEnginePage(m_Profile, WebViewWin()));
+    WebViewWin()->setPage(new SignInPage(m_Profile, WebViewWin(), [this](const QUrl &url) {
+        if (!IsRedirect(url))
+            return false;
+        TakeRedirect(url);
+        return true;
+    }));
+    // An answer with an HTTP error status is the service's error page, whatever
+    // it says.
+    connect(WebViewWin()->page(), &QWebEnginePage::loadingChanged, this,
+            [this](const QWebEngineLoadingInfo &info) {
+                if (info.status() == QWebEngineLoadingInfo::LoadStartedStatus)
+                    m_OnErrorPage = false;
+                else if (info.status() == QWebEngineLoadingInfo::LoadFailedStatus &&
+                         info.errorDomain() == QWebEngineLoadingInfo::HttpStatusCodeDomain)
+                    m_OnErrorPage = true;
+            });
 
     // The browser takes the keyboard; Escape must still close the window.
     auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
@@ -80,14 +141,29 @@ void MWinLogin::ClearSignIn()
     m_State.clearCredentials();
 }
 
-QString MWinLogin::AuthorizationAddress(const QString &codeChallenge) const
+QString MWinLogin::AuthorizationAddress(const QString &codeChallenge,
+                                        const QString &requestState) const
 {
     // Client id and redirect address go in as they are; only the scope list,
-    // which holds blanks, is escaped. The challenge's alphabet needs no escape.
+    // which holds blanks, is escaped. The challenge's and the state's alphabet
+    // needs no escape.
     return m_State.identityRoot->load() + kAuthorizePath + u"?prompt=login&client_id=" +
            m_State.clientId->load() + u"&response_type=code&response_mode=query&scope=" +
            MUtils::EscapeUrl(kScope) + u"&redirect_uri=" + m_State.redirectAddress->load() +
-           u"&code_challenge=" + codeChallenge + u"&code_challenge_method=S256";
+           u"&code_challenge=" + codeChallenge + u"&code_challenge_method=S256&state=" +
+           requestState;
+}
+
+bool MWinLogin::IsRedirect(const QUrl &url) const
+{
+    const QUrl redirect(m_State.redirectAddress->load());
+    // A port left out is the scheme's own: ":443" names the same address.
+    const int defaultPort =
+        redirect.scheme().compare(QLatin1String("https"), Qt::CaseInsensitive) == 0 ? 443 : 80;
+    return redirect.isValid() &&
+           url.scheme().compare(redirect.scheme(), Qt::CaseInsensitive) == 0 &&
+           url.host().compare(redirect.host(), Qt::CaseInsensitive) == 0 &&
+           url.port(defaultPort) == redirect.port(defaultPort) && url.path() == redirect.path();
 }
 
 void MWinLogin::Login()
@@ -97,7 +173,8 @@ void MWinLogin::Login()
     // back always finds its verifier waiting.
     const QString verifier = Pkce::NewVerifier();
     m_State.codeVerifier->store(verifier);
-    WebViewWin()->load(QUrl(AuthorizationAddress(Pkce::Challenge(verifier))));
+    m_RequestState = Pkce::NewState();
+    WebViewWin()->load(QUrl(AuthorizationAddress(Pkce::Challenge(verifier), m_RequestState)));
 }
 
 void MWinLogin::Logout()
@@ -109,32 +186,103 @@ void MWinLogin::Logout()
 
 void MWinLogin::WebViewWinProgressFinished(bool ok)
 {
-    Q_UNUSED(ok); // failed loads are not inspected: the window stays as it is
+    Q_UNUSED(ok); // a failed load stays on screen; what it says is looked at below
     if (m_Closing)
         return;
-
-    // Fully encoded, so that percent escapes in the code reach the token request
-    // exactly as the platform sent them.
-    const QString address = WebViewWin()->url().toString(QUrl::FullyEncoded);
-    if (MUtils::StringContains(kCodeMarker, address)) {
-        const QString value = GetFieldValueFromURL(address, QStringLiteral("code"));
-        if (!value.isEmpty()) {
-            m_State.code->store(value);
-            m_State.pageId->store(QString());
-        }
-        m_Closing = true;
-        const int result = value.isEmpty() ? QDialog::Rejected : QDialog::Accepted;
-        QMetaObject::invokeMethod(
-            this, [this, result] { closeModalWindow(result); }, Qt::QueuedConnection);
-        // A sign-out still pending must not go on into Login: it would clear the
-        // code just handed over.
+    // Answers are taken before they load; this catches one that loaded all the same.
+    if (const QUrl address = WebViewWin()->url(); IsRedirect(address)) {
+        TakeRedirect(address);
         return;
     }
+    inspectPage();
 
     if (m_Logout) {
         m_Logout = false;
         Login();
     }
+}
+
+void MWinLogin::inspectPage()
+{
+    // Read when it has loaded, so that a window the user closes on it can say why
+    // the sign-in did not finish.
+    m_ErrorPageCode.clear();
+    QPointer<MWinLogin> window(this);
+    const QUrl shown = WebViewWin()->url();
+    WebViewWin()->page()->runJavaScript(
+        QStringLiteral("document.body ? document.body.innerText : ''"),
+        [window, shown](const QVariant &text) {
+            if (!window || window->m_Closing || window->WebViewWin()->url() != shown)
+                return;
+            window->m_ErrorPageCode = ErrorCodeIn(text.toString());
+            if (!window->m_ErrorPageCode.isEmpty())
+                window->m_OnErrorPage = true;
+        });
+}
+
+void MWinLogin::TakeRedirect(const QUrl &url)
+{
+    if (m_Closing)
+        return;
+    const QUrlQuery query(url);
+    // Sent with this sign-in's request and with no other: an answer without it
+    // was not asked for here (a page planting a code of its own account, say).
+    const QString state = query.queryItemValue(QStringLiteral("state"), QUrl::FullyDecoded);
+    if (m_RequestState.isEmpty() || state != m_RequestState) {
+        finish(SignInOutcome::Forged);
+        return;
+    }
+    if (const QString error = query.queryItemValue(QStringLiteral("error"), QUrl::FullyDecoded);
+        !error.isEmpty()) {
+        // Form-encoded by the service: "+" stands for a blank.
+        QString description =
+            query.queryItemValue(QStringLiteral("error_description"), QUrl::FullyEncoded);
+        description.replace(u'+', QStringLiteral("%20"));
+        finish({SignInOutcome::ServiceError, error,
+                QUrl::fromPercentEncoding(description.toUtf8()).trimmed()});
+        return;
+    }
+    // The code reaches the token request exactly as the service wrote it: percent
+    // escapes stay, and so does an "=" that QUrlQuery would hand back escaped.
+    QString code;
+    for (const QString &pair : url.query(QUrl::FullyEncoded).split(u'&')) {
+        if (pair.startsWith(QLatin1String("code="))) {
+            code = pair.mid(5);
+            break;
+        }
+    }
+    if (code.isEmpty()) {
+        finish(SignInOutcome::Closed);
+        return;
+    }
+    m_State.code->store(code);
+    m_State.pageId->store(QString());
+    finish(SignInOutcome::SignedIn);
+}
+
+void MWinLogin::finish(SignInResult outcome)
+{
+    if (m_Closing)
+        return;
+    m_Closing = true;
+    m_Result = std::move(outcome);
+    // The state is spent: a second answer is no answer to this request.
+    m_RequestState.clear();
+    const int result =
+        m_Result.outcome == SignInOutcome::SignedIn ? QDialog::Accepted : QDialog::Rejected;
+    // Out of the browser's own call: it is asking whether to load the address.
+    QMetaObject::invokeMethod(
+        this, [this, result] { closeModalWindow(result); }, Qt::QueuedConnection);
+}
+
+void MWinLogin::reject()
+{
+    // Closed by the user (Escape, the window's close button): on the service's own
+    // error page, that page is what the user has to be told about.
+    if (!m_Closing)
+        m_Result = m_OnErrorPage ? SignInResult(SignInOutcome::ClosedOnErrorPage, m_ErrorPageCode)
+                                 : SignInResult(SignInOutcome::Closed);
+    QDialog::reject();
 }
 
 QString MWinLogin::GetFieldValueFromURL(const QString &url, const QString &fieldName)

@@ -51,8 +51,17 @@ public:
     void Logout();
 
     // The authorization page's address for the current identity root, client id
-    // and redirect address, asking for a code bound to `codeChallenge` (S256).
-    QString AuthorizationAddress(const QString &codeChallenge) const;
+    // and redirect address, asking for a code bound to `codeChallenge` (S256) and
+    // carrying `requestState`, which the answer must bring back.
+    QString AuthorizationAddress(const QString &codeChallenge, const QString &requestState) const;
+
+    // Whether `url` is an answer to this sign-in: the redirect address's scheme,
+    // host, port and path, whatever its query. Anything else is a page to show.
+    bool IsRedirect(const QUrl &url) const;
+
+    // How the window ended, once showWindow has returned, with the service's error
+    // code and description when it gave any.
+    SignInResult result() const { return m_Result; }
 
     // Value of one query field of an address: the text after the first
     // "fieldName=" up to the next "&" or the end; "" when the field is absent or
@@ -64,10 +73,20 @@ public:
 
     void done(int result) override;
 
+    void reject() override;
+
 private:
     void windowDidLoad();
     void WebViewWinProgressFinished(bool ok);
     void ClearSignIn();
+    // Reads an answer at the redirect address (never loaded): a code for this
+    // sign-in, an error, or something this sign-in did not ask for. Closes the window.
+    void TakeRedirect(const QUrl &url);
+    // Closes the window with `outcome`, once.
+    void finish(SignInResult outcome);
+    // Notes whether the page just shown is the service's error page, and which
+    // error it names, for a window the user then closes.
+    void inspectPage();
 
     SignInState m_State;
     std::unique_ptr<Ui::MWinLogin> m_Ui;
@@ -77,4 +96,10 @@ private:
     bool m_Logout = false;
     // Set once the window is on its way out: later loads change nothing.
     bool m_Closing = false;
+    // The state of the authorization request under way; only ever in memory.
+    QString m_RequestState;
+    SignInResult m_Result;
+    // The page shown is an error page of the service, and the error code it names.
+    bool m_OnErrorPage = false;
+    QString m_ErrorPageCode;
 };

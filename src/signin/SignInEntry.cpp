@@ -26,6 +26,11 @@ extern "C" int pinlark_run_signin(const SignInState *state, int logInOrOut)
     }
     MWinLogin window(*state);
     window.setLogInOrOut(logInOrOut != 0 ? 1 : 0);
-    return static_cast<int>(window.showWindow() == QDialog::Accepted ? SignInOutcome::SignedIn
-                                                                     : SignInOutcome::Closed);
+    window.showWindow();
+    const SignInResult result = window.result();
+    if (state->answerError)
+        *state->answerError = result.error;
+    if (state->answerDescription)
+        *state->answerDescription = result.description;
+    return static_cast<int>(result.outcome);
 }

@@ -25,7 +25,7 @@ QStringList libraryCandidates()
 
 } // namespace
 
-SignInOutcome RunSignInLibrary(const QString &libraryPath, const SignInState &state, int logInOrOut)
+SignInResult RunSignInLibrary(const QString &libraryPath, const SignInState &state, int logInOrOut)
 {
     // Never unloaded: the browser engine cannot start twice in one process, so a
     // second sign-in reuses the library that is already mapped.
@@ -35,13 +35,21 @@ SignInOutcome RunSignInLibrary(const QString &libraryPath, const SignInState &st
         qCWarning(lcSignIn).noquote() << "Sign-in window unavailable:" << library.errorString();
         return SignInOutcome::Unavailable;
     }
-    const int outcome = run(&state, logInOrOut);
+    QString error;
+    QString description;
+    SignInState withAnswer = state;
+    withAnswer.answerError = &error;
+    withAnswer.answerDescription = &description;
+    const int outcome = run(&withAnswer, logInOrOut);
     if (outcome < 0)
         return SignInOutcome::Unavailable;
-    return outcome > 0 ? SignInOutcome::SignedIn : SignInOutcome::Closed;
+    // A library that knows more endings than this app: no code, nothing to tell.
+    if (outcome > static_cast<int>(SignInOutcome::ClosedOnErrorPage))
+        return SignInOutcome::Closed;
+    return {static_cast<SignInOutcome>(outcome), error, description};
 }
 
-SignInOutcome RunSignInWindow(const SignInState &state, int logInOrOut)
+SignInResult RunSignInWindow(const SignInState &state, int logInOrOut)
 {
     for (const QString &candidate : libraryCandidates()) {
         QLibrary library(candidate);

@@ -13,8 +13,7 @@
 // library folder, and stays loaded. Unavailable when it cannot be loaded or
 // refuses to run (a library of another version, no browser engine): then nothing
 // was shown and the stored sign-in is untouched.
-SignInOutcome RunSignInWindow(const SignInState &state, int logInOrOut);
+SignInResult RunSignInWindow(const SignInState &state, int logInOrOut);
 
 // The same with the library at an explicit path.
-SignInOutcome RunSignInLibrary(const QString &libraryPath, const SignInState &state,
-                               int logInOrOut);
+SignInResult RunSignInLibrary(const QString &libraryPath, const SignInState &state, int logInOrOut);

@@ -3,6 +3,7 @@
 #include "core/MShared.h"
 
 #include <QString>
+#include <utility>
 
 // How a run of the sign-in window ended; the library's entry returns these values.
 enum class SignInOutcome : int {
@@ -13,11 +14,34 @@ enum class SignInOutcome : int {
     Closed = 0,
     // An authorization code was handed to the worker.
     SignedIn = 1,
+    // The identity platform answered the redirect address with an error (the user
+    // declined, the app's registration was refused, ...): no code, window closed.
+    ServiceError = 2,
+    // An answer came to the redirect address without the state this sign-in sent:
+    // refused, nothing handed over.
+    Forged = 3,
+    // The user closed the window while it showed the service's own error page.
+    ClosedOnErrorPage = 4,
+};
+
+// How a sign-in ended, with the service's words where it gave any: the error code
+// and description of an error answer, or the error code an error page named.
+struct SignInResult
+{
+    SignInResult(SignInOutcome outcomeValue = SignInOutcome::Closed, QString errorValue = {},
+                 QString descriptionValue = {})
+        : outcome(outcomeValue), error(std::move(errorValue)),
+          description(std::move(descriptionValue))
+    {}
+
+    SignInOutcome outcome;
+    QString error;
+    QString description;
 };
 
 // Raised whenever SignInState changes shape, so that an app never drives a sign-in
 // library that was built for another layout (a stale install, say).
-inline constexpr int kSignInStateVersion = 3;
+inline constexpr int kSignInStateVersion = 4;
 
 // The shared variables the sign-in window reads and writes, lent by the process
 // that opens it. The window lives in a library loaded only when it must open; if
@@ -47,6 +71,11 @@ struct SignInState
     // the host's own so that an answer the worker is waiting for meanwhile is
     // dropped instead of stored over the cleared values.
     void (*clearCredentials)() = nullptr;
+
+    // Optional, the caller's own: where the window leaves the service's words when
+    // the sign-in ends without a code (error code and description).
+    QString *answerError = nullptr;
+    QString *answerDescription = nullptr;
 
     bool isComplete() const
     {

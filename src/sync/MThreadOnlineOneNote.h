@@ -13,6 +13,7 @@
 #include <memory>
 #include <mutex>
 
+class QJsonObject;
 class QThread;
 
 // The sync worker: one background thread that turns an authorization code into
@@ -48,6 +49,9 @@ public:
     // downloaded all the same once this many seconds have passed since the last
     // download, in case the service's timestamp lags behind an edit.
     static constexpr qint64 kFullDownloadInterval = 30 * 60;
+    // A request to create the page that keeps meeting an expired access token, or
+    // a lookup before it that gets no clear answer, is given up after this many tries.
+    static constexpr int kPageCreateTries = 3;
 
     // The worker owns the transport alone: Stop() aborts it for good. The state's
     // variables must outlive the worker.
@@ -91,6 +95,11 @@ public:
     bool SectionPageLoopFindPage(const QByteArray &bytes, const QString &pageName,
                                  QString *nextLink = nullptr);
 
+    // Creates the board page the state's pageCreateHtml holds, once: looks it up
+    // first, since it may have been made meanwhile (elsewhere, or by a request whose
+    // answer was lost), and uses the new page at once. Nothing while none is asked for.
+    void CreatePinlarkPage();
+
 private:
     void ThreadRun();
     bool StopRequested() const { return m_stopRequested.load(); }
@@ -99,6 +108,12 @@ private:
     platform::HttpResponse Send(const platform::HttpRequest &request);
     // A GET to Graph, which also keeps the throttle's count.
     platform::HttpResponse SendGraph(const QString &address, const QString &accessToken);
+    // Any request to Graph, keeping the throttle's count.
+    platform::HttpResponse SendGraphRequest(const platform::HttpRequest &request);
+    // Takes a page entry of a Graph answer as the board page.
+    void StorePageValues(const QJsonObject &page);
+    // Ends the request to create the page, with why it failed when it did.
+    void EndPageCreate(const QString &html, std::optional<PageCreateFailure> failure);
     bool GraphDue() const { return m_throttle.due(m_clock()); }
     // Replaces both tokens; says whether the credentials changed from
     // `accessTokenBefore` and the refresh token held so far. Call under the state's
@@ -123,6 +138,9 @@ private:
     Backoff m_refreshRetry{kRefreshRetryFirst, kRefreshRetryMax};
     Backoff m_userIdRetry{kRefreshRetryFirst, kRefreshRetryMax};
     Backoff m_throttle{kThrottleFirst, kThrottleMax};
+    // Tries of the request to create the page that the service turned away for the
+    // access token (renewed in between).
+    int m_pageCreateTries = 0;
     // The sign-in the back-offs were counted for.
     quint64 m_signInGeneration = 0;
     // The page's change time as the service last named it, for which page, and what

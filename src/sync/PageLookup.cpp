@@ -36,19 +36,6 @@ QString LinkAddress(const QJsonObject &page, QLatin1String kind)
         .toString();
 }
 
-void StorePageValues(const SyncState &state, const QJsonObject &page)
-{
-    state.pageId.store(page.value(QLatin1String("id")).toString());
-    state.pageMissing = false;
-    state.pageClientUrl.store(LinkAddress(page, QLatin1String("oneNoteClientUrl")));
-    // Where no notebook client takes the client address, the web one opens the page.
-    state.pageWebUrl.store(LinkAddress(page, QLatin1String("oneNoteWebUrl")));
-    const QString modified = page.value(QLatin1String("lastModifiedDateTime")).toString();
-    // Text too short or malformed to read as a date leaves the value empty.
-    state.pageLastModified.store(
-        modified.isEmpty() ? QString() : MUtils::DateText(MUtils::DateFromDateTimeText(modified)));
-}
-
 } // namespace
 
 void MThreadOnlineOneNote::SectionPageFilter(const QString &sectionName, const QString &pageName)
@@ -132,12 +119,25 @@ bool MThreadOnlineOneNote::SectionPageLoopFindPage(const QByteArray &bytes, cons
         const QJsonValue title = page.value(QLatin1String("title"));
         if (!title.isString() || title.toString().toLower() != pageName)
             continue;
-        StorePageValues(m_state, page);
-        // The list tells when the page last changed, before its content is asked
-        // for: a download that follows holds at least that change.
-        m_pageModified = page.value(QLatin1String("lastModifiedDateTime")).toString();
-        m_pageModifiedFor = page.value(QLatin1String("id")).toString();
+        StorePageValues(page);
         return true;
     }
     return false;
+}
+
+void MThreadOnlineOneNote::StorePageValues(const QJsonObject &page)
+{
+    m_state.pageId.store(page.value(QLatin1String("id")).toString());
+    m_state.pageMissing = false;
+    m_state.pageClientUrl.store(LinkAddress(page, QLatin1String("oneNoteClientUrl")));
+    // Where no notebook client takes the client address, the web one opens the page.
+    m_state.pageWebUrl.store(LinkAddress(page, QLatin1String("oneNoteWebUrl")));
+    const QString modified = page.value(QLatin1String("lastModifiedDateTime")).toString();
+    // Text too short or malformed to read as a date leaves the value empty.
+    m_state.pageLastModified.store(
+        modified.isEmpty() ? QString() : MUtils::DateText(MUtils::DateFromDateTimeText(modified)));
+    // The time a page answer names comes before its content is asked for: a
+    // download that follows holds at least that change.
+    m_pageModified = modified;
+    m_pageModifiedFor = page.value(QLatin1String("id")).toString();
 }

@@ -36,6 +36,27 @@ platform::HttpRequest GraphGet(const QString &address, const QString &accessToke
     return request;
 }
 
+platform::HttpRequest GraphPost(const QString &address, const QString &accessToken,
+                                const QByteArray &contentType, const QByteArray &body)
+{
+    platform::HttpRequest request = GraphGet(address, accessToken);
+    request.method = "POST";
+    request.headers.append({"Content-Type", contentType});
+    request.headers.append({"Content-Length", QByteArray::number(body.size())});
+    request.body = body;
+    return request;
+}
+
+QString GraphErrorMessage(const QByteArray &body)
+{
+    return QJsonDocument::fromJson(body)
+        .object()
+        .value(QLatin1String("error"))
+        .toObject()
+        .value(QLatin1String("message"))
+        .toString();
+}
+
 bool IsPassingFailure(const platform::HttpResponse &response)
 {
     return response.transportError || response.status >= 500 || response.status == 429;

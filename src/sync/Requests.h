@@ -25,6 +25,13 @@ platform::HttpRequest TokenRequest(const QString &identityRoot, const FormFields
 // A GET to Microsoft Graph carrying the access token.
 platform::HttpRequest GraphGet(const QString &address, const QString &accessToken);
 
+// A POST to Microsoft Graph carrying the access token and `body` of `contentType`.
+platform::HttpRequest GraphPost(const QString &address, const QString &accessToken,
+                                const QByteArray &contentType, const QByteArray &body);
+
+// The message of a Graph error answer ({"error":{"code":…,"message":…}}), or "".
+QString GraphErrorMessage(const QByteArray &body);
+
 // No answer worth reading from the token endpoint: the request failed on the way,
 // or the service is passing through trouble (5xx, 429). Such an answer says
 // nothing about the tokens and must not sign the user out.

@@ -2,11 +2,13 @@
 
 #include "core/MProblems.h"
 #include "core/MShared.h"
+#include "core/PageCreation.h"
 
 #include <QString>
 #include <QtGlobal>
 #include <atomic>
 #include <functional>
+#include <optional>
 
 // Everything the sync worker reads and writes outside itself, lent by whoever makes
 // the worker: the app lends the MGlobals variables (SyncStateFromGlobals), a test
@@ -50,6 +52,12 @@ struct SyncState
 
     // Which sign-in the credentials belong to; a sign-out moves it on.
     std::atomic<quint64> &signInGeneration;
+
+    // The board page the user asked to create, as HTML: the worker sends it (after
+    // looking the page up once more) and empties it when the request has ended. Why
+    // it failed, when it did, is left for the main thread to tell.
+    MShared<QString> &pageCreateHtml;
+    MShared<std::optional<PageCreateFailure>> &pageCreateFailure;
 
     // Writes the credentials where they are kept; called from the worker thread
     // after an answer changed them. Must be safe beside the owner's own saves.

@@ -47,8 +47,9 @@ void MThreadOnlineOneNote::FinishTokenAnswer(bool current, SyncRequests::TokenVe
 
 void MThreadOnlineOneNote::RetrieveTokensByCode()
 {
-    // A rejected client would only be rejected again.
-    if (m_state.hasProblem(MProblem::ClientRejected))
+    // A rejected client would only be rejected again, and no client id at all
+    // could not be anything else.
+    if (m_state.hasProblem(MProblem::ClientRejected) || m_state.clientId.load().isEmpty())
         return;
     // Read before the credentials, so that a clear after this point is noticed.
     const quint64 generation = m_state.signInGeneration.load();
@@ -93,7 +94,7 @@ void MThreadOnlineOneNote::RefreshTokens()
     // A request cut short by shut-down says nothing about the tokens.
     if (StopRequested())
         return;
-    if (m_state.hasProblem(MProblem::ClientRejected))
+    if (m_state.hasProblem(MProblem::ClientRejected) || m_state.clientId.load().isEmpty())
         return;
     const quint64 generation = m_state.signInGeneration.load();
     const QString refreshToken = m_state.refreshToken.load();

@@ -70,6 +70,7 @@ void MThreadOnlineOneNote::RunCycle()
         m_refreshRetry.succeeded();
         m_userIdRetry.succeeded();
         m_throttle.succeeded();
+        m_pageCreateTries = 0;
     }
     // Each test reads the variables afresh, so that what an earlier step has just
     // obtained is used in the same cycle: a code exchange is followed at once by the
@@ -84,6 +85,7 @@ void MThreadOnlineOneNote::RunCycle()
             RetrieveUserIdByToken();
         m_state.ticks = 0;
     }
+    CreatePinlarkPage();
     GetPinlarkPageHtml();
 }
 
@@ -116,7 +118,12 @@ platform::HttpResponse MThreadOnlineOneNote::Send(const platform::HttpRequest &r
 platform::HttpResponse MThreadOnlineOneNote::SendGraph(const QString &address,
                                                        const QString &accessToken)
 {
-    platform::HttpResponse response = Send(SyncRequests::GraphGet(address, accessToken));
+    return SendGraphRequest(SyncRequests::GraphGet(address, accessToken));
+}
+
+platform::HttpResponse MThreadOnlineOneNote::SendGraphRequest(const platform::HttpRequest &request)
+{
+    platform::HttpResponse response = Send(request);
     if (SyncRequests::IsThrottled(response)) {
         m_throttle.failed(m_clock(), SyncRequests::NamedWait(response));
         qCInfo(lcSync) << "Graph asked for a pause with" << response.status

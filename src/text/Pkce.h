@@ -15,4 +15,9 @@ QString NewVerifier();
 // BASE64URL, without padding, of the SHA-256 of the verifier's UTF-8.
 QString Challenge(const QString &verifier);
 
+// The sign-in request's "state": 128 bits from the system's cryptographic random
+// source as 22 BASE64URL digits, new for each sign-in. An answer that does not
+// bring it back was not asked for by this sign-in.
+QString NewState();
+
 } // namespace Pkce

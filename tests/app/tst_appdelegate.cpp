@@ -26,6 +26,7 @@
 #include <QMenu>
 #include <QPointer>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTabBar>
@@ -40,6 +41,9 @@ QString page(const QString &body)
 {
     return QStringLiteral("<html><body><div>") + body + QStringLiteral("</div></body></html>");
 }
+
+// The tests' app registration; a copy of Pinlark may be built without one.
+const QString kClientId = QStringLiteral("0f3b2c1d-4e5f-4a6b-8c7d-9e0f1a2b3c4d");
 
 const QString kTwoTabs =
     page(QStringLiteral("<h1>Mail</h1><p>Hello</p><p>there</p><br/><br/><p>Bye</p><br/><br/>"
@@ -69,6 +73,15 @@ private:
     QPointer<QAbstractItemModel> m_Model;
     int m_Rows;
 };
+
+// The client id as the tests give it: in the settings file, which start-up reads.
+void storeClientId(const QString &clientId)
+{
+    MConfig config(QDir(MGlobals::DataFolderPath()).filePath(QStringLiteral("zanapp.plist")));
+    config.WriteValueStr(QStringLiteral("ClientId"), clientId);
+    QVERIFY(config.Save());
+    g_OnlineOneNoteClientId.store(clientId);
+}
 
 QStringList tabLabels(const QTabWidget *tabs)
 {
@@ -106,6 +119,9 @@ private slots:
     void emptyBoardExplains();
     void signInOutcome_data();
     void signInOutcome();
+    void setupTakesAClientIdThenSignsIn_data();
+    void setupTakesAClientIdThenSignsIn();
+    void enterOnTheEmptyBoardTakesItsNextStep();
     void linkConversionSaysWhatItDid();
     void boardKeys_data();
     void boardKeys();
@@ -142,6 +158,9 @@ void TestAppDelegate::init()
         value->store({});
     for (const MProblem problem : MProblems::kAll)
         MProblems::Clear(problem);
+    storeClientId(kClientId);
+    g_PinlarkPageCreateHtml.store({});
+    g_PinlarkPageCreateFailure.store(std::nullopt);
     g_WindowWidth.store(360);
     g_WindowHeight.store(600);
 }
@@ -560,31 +579,47 @@ void TestAppDelegate::problemsToldOnceAndActedOn()
     tick();
     QVERIFY(!MProblems::Has(MProblem::ClientRejected));
     QCOMPARE(g_OnlineOneNoteClientId.load(), u"corrected-id");
-    g_OnlineOneNoteClientId.store(QString::fromLatin1(MGlobals::kDefaultClientId));
+    g_OnlineOneNoteClientId.store(kClientId);
 }
 
 void TestAppDelegate::emptyBoardExplains_data()
 {
+    QTest::addColumn<QString>("clientId");
     QTest::addColumn<QString>("refresh");
     QTest::addColumn<bool>("pageMissing");
+    QTest::addColumn<QString>("creating");
     QTest::addColumn<QString>("html");
     QTest::addColumn<EmptyBoard::Kind>("kind");
-    QTest::newRow("never signed in") << "" << false << "" << EmptyBoard::Kind::NotSignedIn;
-    QTest::newRow("signed in, still looking") << "r" << false << "" << EmptyBoard::Kind::Looking;
-    QTest::newRow("signed in, no page") << "r" << true << "" << EmptyBoard::Kind::NoPage;
+    QTest::newRow("no client id: the setup, whatever the sign-in") << ""
+                                                                   << "r" << true << ""
+                                                                   << "" << EmptyBoard::Kind::Setup;
+    QTest::newRow("never signed in") << kClientId << "" << false << ""
+                                     << "" << EmptyBoard::Kind::NotSignedIn;
+    QTest::newRow("signed in, still looking") << kClientId << "r" << false << ""
+                                              << "" << EmptyBoard::Kind::Looking;
+    QTest::newRow("signed in, no page") << kClientId << "r" << true << ""
+                                        << "" << EmptyBoard::Kind::NoPage;
+    QTest::newRow("the page asked for") << kClientId << "r" << true << "<html/>"
+                                        << "" << EmptyBoard::Kind::Creating;
     QTest::newRow("a page without items")
-        << "r" << false << page(QStringLiteral("<h1>Mail</h1>")) << EmptyBoard::Kind::NoItems;
-    QTest::newRow("a board is shown whatever the sign-in")
-        << "" << false << kTwoTabs << EmptyBoard::Kind::None;
+        << kClientId << "r" << false << "" << page(QStringLiteral("<h1>Mail</h1>"))
+        << EmptyBoard::Kind::NoItems;
+    QTest::newRow("a board is shown whatever the sign-in or client id")
+        << ""
+        << "" << false << "" << kTwoTabs << EmptyBoard::Kind::None;
 }
 
 void TestAppDelegate::emptyBoardExplains()
 {
+    QFETCH(QString, clientId);
     QFETCH(QString, refresh);
     QFETCH(bool, pageMissing);
+    QFETCH(QString, creating);
     QFETCH(QString, html);
+    storeClientId(clientId);
     g_OnlineOneNoteRefreshToken.store(refresh);
     g_PinlarkPageMissing = pageMissing;
+    g_PinlarkPageCreateHtml.store(creating);
     launch();
     g_PinlarkPageHtml.store(html);
     tick();
@@ -596,29 +631,189 @@ void TestAppDelegate::emptyBoardExplains()
 
 void TestAppDelegate::signInOutcome_data()
 {
-    QTest::addColumn<SignInOutcome>("outcome");
+    QTest::addColumn<SignInResult>("outcome");
     QTest::addColumn<bool>("boardShown");
     QTest::addColumn<bool>("told");
-    QTest::newRow("signed in: the board opens") << SignInOutcome::SignedIn << true << false;
-    QTest::newRow("closed: nothing more") << SignInOutcome::Closed << false << false;
+    // Words the notification, the status window and the board's problem line say.
+    QTest::addColumn<QString>("saying");
+    QTest::newRow("signed in: the board opens")
+        << SignInResult(SignInOutcome::SignedIn) << true << false << "";
+    QTest::newRow("closed: nothing more")
+        << SignInResult(SignInOutcome::Closed) << false << false << "";
     QTest::newRow("window missing: the user is told")
-        << SignInOutcome::Unavailable << false << true;
+        << SignInResult(SignInOutcome::Unavailable) << false << true << "";
+    QTest::newRow("declined: told why Pinlark asks")
+        << SignInResult(SignInOutcome::ServiceError, QStringLiteral("access_denied"),
+                        QStringLiteral("The user has denied access."))
+        << true << true << "You declined the access";
+    QTest::newRow("client refused: the client id and the redirect address named")
+        << SignInResult(SignInOutcome::ServiceError, QStringLiteral("unauthorized_client"),
+                        QStringLiteral("The client does not exist."))
+        << true << true << "https://login.live.com/oauth20_desktop.srf";
+    QTest::newRow("a request the service would not take: its words passed on")
+        << SignInResult(SignInOutcome::ServiceError, QStringLiteral("invalid_request"),
+                        QStringLiteral("The redirect is malformed."))
+        << true << true << "invalid_request: The redirect is malformed.";
+    QTest::newRow("an answer this sign-in did not ask for")
+        << SignInResult(SignInOutcome::Forged) << true << true << "did not belong";
+    QTest::newRow("closed on the service's error page naming the client")
+        << SignInResult(SignInOutcome::ClosedOnErrorPage, QStringLiteral("AADSTS700016")) << true
+        << true << "client id may be the cause";
+    QTest::newRow("closed on an error page of other trouble")
+        << SignInResult(SignInOutcome::ClosedOnErrorPage) << true << true << "did not finish";
 }
 
 void TestAppDelegate::signInOutcome()
 {
-    QFETCH(SignInOutcome, outcome);
-    int told = 0;
+    QFETCH(SignInResult, outcome);
+    QFETCH(QString, saying);
+    QStringList told;
     AppDelegate::Services services;
     services.runSignIn = [outcome](int) { return outcome; };
-    services.notify = [&told](const QString &, const QString &) { ++told; };
+    services.notify = [&told](const QString &, const QString &text) { told << text; };
     launch(std::move(services));
+    told.clear();
     // Without a tray the board shows from the start: look at a sign-in from the menu.
     m_app->window()->hide();
     m_app->MenuItemLoginClick();
-    tick();
+    tick(2);
     QTEST(m_app->window()->isVisible(), "boardShown");
-    QTEST(told == 1, "told");
+    QTEST(told.size() == 1, "told");
+    if (!saying.isEmpty()) {
+        QVERIFY2(told.value(0).contains(saying), qPrintable(told.value(0)));
+        QVERIFY(MProblems::Texts(MProblems::Current()).join(u'\n').contains(saying));
+        const auto *line =
+            m_app->emptyBoard()->findChild<QLabel *>(QStringLiteral("emptyBoardProblem"));
+        QCOMPARE(m_app->emptyBoard()->kind(), EmptyBoard::Kind::NotSignedIn);
+        QVERIFY(!line->isHidden());
+        QVERIFY(line->text().contains(saying));
+        // A new sign-in starts with a clean slate.
+        m_app->MenuItemLoginClick();
+        QCOMPARE(told.size(), 2);
+    }
+}
+
+void TestAppDelegate::setupTakesAClientIdThenSignsIn_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("typed into the board's setup") << "setup";
+    QTest::newRow("an edited settings file") << "file";
+}
+
+void TestAppDelegate::setupTakesAClientIdThenSignsIn()
+{
+    QFETCH(QString, how);
+    storeClientId(QString());
+    int signIns = 0;
+    AppDelegate::Services services;
+    services.runSignIn = [&signIns](int) {
+        ++signIns;
+        return SignInOutcome::Closed;
+    };
+    launch(std::move(services));
+    tick();
+    // No client id: never the service's error page, the setup instead.
+    QCOMPARE(signIns, 0);
+    EmptyBoard *board = m_app->emptyBoard();
+    QCOMPARE(board->kind(), EmptyBoard::Kind::Setup);
+    QVERIFY(m_app->window()->isVisible());
+    m_app->MenuItemLoginClick();
+    QCOMPARE(signIns, 0);
+
+    const QString id = QStringLiteral("7D0C9B1E-2F3A-4B5C-8D6E-0A1B2C3D4E5F");
+    if (how == u"setup") {
+        // A wrong id is told beside the field and kept out of the file.
+        board->clientIdEdit()->setText(QStringLiteral("my-app"));
+        QTest::keyClick(board->clientIdEdit(), Qt::Key_Return);
+        QVERIFY(!board->findChild<QLabel *>(QStringLiteral("setupClientIdNote"))->isHidden());
+        QCOMPARE(MConfig(g_ConfigFilePath.load()).ReadValueDefStr(QStringLiteral("ClientId"), {}),
+                 QString());
+        board->clientIdEdit()->setText(u'{' + id + u'}');
+        // Enter in the empty search field presses the setup's main button.
+        m_app->searchField()->clear();
+        QTest::keyClick(m_app->searchField(), Qt::Key_Return);
+    } else {
+        MConfig edited(g_ConfigFilePath.load());
+        edited.WriteValueStr(QStringLiteral("ClientId"), id.toLower());
+        QVERIFY(edited.Save());
+        QFile file(g_ConfigFilePath.load());
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(5),
+                                 QFileDevice::FileModificationTime));
+        file.close();
+        tick();
+    }
+    QCOMPARE(g_OnlineOneNoteClientId.load(), id.toLower());
+    QCOMPARE(MConfig(g_ConfigFilePath.load()).ReadValueDefStr(QStringLiteral("ClientId"), {}),
+             id.toLower());
+    // The sign-in opens by itself, once.
+    QTRY_COMPARE(signIns, 1);
+    tick(2);
+    QCoreApplication::processEvents();
+    QCOMPARE(signIns, 1);
+    QCOMPARE(board->kind(), EmptyBoard::Kind::NotSignedIn);
+}
+
+void TestAppDelegate::enterOnTheEmptyBoardTakesItsNextStep()
+{
+    int signIns = 0;
+    AppDelegate::Services services;
+    services.runSignIn = [&signIns](int) {
+        ++signIns;
+        return SignInOutcome::Closed;
+    };
+    launch(std::move(services));
+    tick();
+    m_app->MenuItemPinlarkClick();
+    EmptyBoard *board = m_app->emptyBoard();
+    QCOMPARE(board->kind(), EmptyBoard::Kind::NotSignedIn);
+    QCOMPARE(board->mainButton()->objectName(), u"signInButton");
+    QVERIFY(board->mainButton()->isDefault());
+    signIns = 0;
+    QTest::keyClick(m_app->searchField(), Qt::Key_Return);
+    QCOMPARE(signIns, 1);
+
+    // Signed in, no page: Enter asks for the page, once.
+    g_OnlineOneNoteAccessToken.store(QStringLiteral("a"));
+    g_OnlineOneNoteRefreshToken.store(QStringLiteral("r"));
+    g_OnlineOneNoteUserId.store(QStringLiteral("u"));
+    g_PinlarkPageMissing = true;
+    tick();
+    QCOMPARE(board->kind(), EmptyBoard::Kind::NoPage);
+    QCOMPARE(board->mainButton()->objectName(), u"createPageButton");
+    QTest::keyClick(m_app->searchField(), Qt::Key_Return);
+    const QString asked = g_PinlarkPageCreateHtml.load();
+    QVERIFY(!asked.isEmpty());
+    tick();
+    QCOMPARE(board->kind(), EmptyBoard::Kind::Creating);
+    QCOMPARE(board->mainButton(), nullptr);
+    QTest::keyClick(m_app->searchField(), Qt::Key_Return);
+    QCOMPARE(g_PinlarkPageCreateHtml.load(), asked);
+
+    // The service refused: told on the board, where the button tries again.
+    g_PinlarkPageCreateHtml.store(QString());
+    g_PinlarkPageCreateFailure.store(
+        PageCreateFailure{507, QStringLiteral("The notebook is full.")});
+    tick();
+    QCOMPARE(board->kind(), EmptyBoard::Kind::NoPage);
+    const auto *line = board->findChild<QLabel *>(QStringLiteral("emptyBoardProblem"));
+    QVERIFY(!line->isHidden());
+    QVERIFY2(line->text().contains(u"507: The notebook is full."), qPrintable(line->text()));
+    QVERIFY(MProblems::Has(MProblem::PageNotCreated));
+
+    // Made: the page as created comes back as the board, with its starter items.
+    g_PinlarkPageId.store(QStringLiteral("P1"));
+    g_PinlarkPageMissing = false;
+    g_PinlarkPageHtml.store(asked);
+    tick();
+    QVERIFY(!MProblems::Has(MProblem::PageNotCreated));
+    QCOMPARE(board->kind(), EmptyBoard::Kind::None);
+    QCOMPARE(tabLabels(m_app->tabView()),
+             (QStringList{QStringLiteral("Start here"), QStringLiteral("Examples")}));
+    const auto *examples = static_cast<MTabViewColumn *>(m_app->tabView()->widget(1));
+    QCOMPARE(examples->m_ArrayItems().size(), 2);
+    QCOMPARE(examples->m_ArrayItems().at(1).value, u"Address\n1 Example Street\n12345 Sample Town");
+    g_PinlarkPageId.store(QString());
 }
 
 void TestAppDelegate::boardKeys_data()
@@ -930,9 +1125,9 @@ void TestAppDelegate::preferencesApplyAtOnce()
         clientId->setText(QStringLiteral("my-app"));
         emit clientId->editingFinished();
         invalidNoted = !window->findChild<QLabel *>(QStringLiteral("clientIdNote"))->isHidden();
-        invalidKept = MConfig(g_ConfigFilePath.load())
-                          .ReadValueDefStr(QStringLiteral("ClientId"), {})
-                          .isEmpty();
+        invalidKept =
+            MConfig(g_ConfigFilePath.load()).ReadValueDefStr(QStringLiteral("ClientId"), {}) ==
+            kClientId;
         // Typed and closed at once: still taken.
         clientId->setText(validId);
         QTest::keyClick(window, Qt::Key_Escape);
@@ -963,7 +1158,7 @@ void TestAppDelegate::preferencesApplyAtOnce()
     mail->tableView()->selectFirstRow();
     mail->onAction();
     QCOMPARE(QGuiApplication::clipboard()->text(), u"there");
-    g_OnlineOneNoteClientId.store(QString::fromLatin1(MGlobals::kDefaultClientId));
+    g_OnlineOneNoteClientId.store(kClientId);
 }
 
 void TestAppDelegate::startAtLoginShowsWhatIsOnDisk()

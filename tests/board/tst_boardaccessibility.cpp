@@ -8,6 +8,7 @@
 #include "board/EmptyBoard.h"
 #include "board/MTabViewColumn.h"
 #include "board/MTableView.h"
+#include "core/MConfig.h"
 #include "core/MGlobals.h"
 
 #include <QAccessible>
@@ -62,6 +63,11 @@ void TestBoardAccessibility::initTestCase()
     QVERIFY(m_Dir.isValid());
     qputenv("XDG_DATA_HOME", m_Dir.path().toUtf8());
     QVERIFY(QDir().mkpath(MGlobals::DataFolderPath()));
+    // A client id, as a user gives it: the board asks for a sign-in, not for an id.
+    MConfig settings(QDir(MGlobals::DataFolderPath()).filePath(QStringLiteral("zanapp.plist")));
+    settings.WriteValueStr(QStringLiteral("ClientId"),
+                           QStringLiteral("0f3b2c1d-4e5f-4a6b-8c7d-9e0f1a2b3c4d"));
+    QVERIFY(settings.Save());
 }
 
 void TestBoardAccessibility::cleanup()
@@ -129,6 +135,7 @@ void TestBoardAccessibility::namesAndDescriptions_data()
         u"Sign in with your Microsoft account to load it."_qs);
     row("empty board's sign-in button", "signInButton", u"Sign In…"_qs);
     row("empty board's web button", "openWebButton", u"Open OneNote on the Web"_qs);
+    row("empty board's create button", "createPageButton", u"Create the Page"_qs);
     row("empty board's refresh button", "refreshButton", u"Refresh"_qs);
 }
 

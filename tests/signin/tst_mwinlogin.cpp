@@ -28,6 +28,8 @@ const QString kLogoutPath = QStringLiteral("/logout.srf");
 const QStringList kSavedKeys = {
     QStringLiteral("OnlineOneNoteAccessToken"), QStringLiteral("OnlineOneNoteRefreshToken"),
     QStringLiteral("OnlineOneNoteAccountId"), QStringLiteral("OnlineOneNoteUserId")};
+// The tests' app registration, the only one the stand-in accepts here.
+const QString kClientId = QStringLiteral("0f3b2c1d-4e5f-4a6b-8c7d-9e0f1a2b3c4d");
 // Generous: the first window of a run starts the browser engine.
 constexpr int kWindowTimeoutMs = 40000;
 
@@ -98,14 +100,18 @@ private slots:
 
     void getFieldValueFromURL_data();
     void getFieldValueFromURL();
+    void isRedirect_data();
+    void isRedirect();
     void openingClearsStoredSignInBeforeAnyPageLoads_data();
     void openingClearsStoredSignInBeforeAnyPageLoads();
     void signInHandsOverTheOfferedCode_data();
     void signInHandsOverTheOfferedCode();
     void redirectAddresses_data();
     void redirectAddresses();
-    void codeOnlyAfterAmpersandKeepsWindowOpenUntilEscape();
-    void codeOnTheFirstLoadAfterSignOutIsKept();
+    void pageElsewhereWithACodeIsNoAnswer();
+    void answerBeforeAnyRequestIsRefused();
+    void serviceAnswersUnderstood_data();
+    void serviceAnswersUnderstood();
 
 private:
     QTemporaryDir m_Dir;
@@ -117,13 +123,15 @@ void TestMWinLogin::initTestCase()
     QVERIFY(m_Dir.isValid());
     g_ConfigFilePath.store(m_Dir.filePath(QStringLiteral("zanapp.plist")));
     // Only the app's own client id is accepted, as at the real platform.
-    m_StandIn = std::make_unique<StandIn>(
-        QString(), QStringList{QStringLiteral("--client-id"), g_OnlineOneNoteClientId.load()});
+    g_OnlineOneNoteClientId.store(kClientId);
+    m_StandIn =
+        std::make_unique<StandIn>(QString(), QStringList{QStringLiteral("--client-id"), kClientId});
     QVERIFY2(m_StandIn->isRunning(), qPrintable(m_StandIn->errorString()));
 }
 
 void TestMWinLogin::init()
 {
+    g_OnlineOneNoteClientId.store(kClientId);
     g_IdentityRoot.store(m_StandIn->root());
     g_RedirectAddress.store(m_StandIn->redirectAddress());
     QVERIFY(m_StandIn->resetCounts());
@@ -175,6 +183,38 @@ void TestMWinLogin::getFieldValueFromURL()
     QTEST(MWinLogin::GetFieldValueFromURL(url, field), "expected");
 }
 
+void TestMWinLogin::isRedirect_data()
+{
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<bool>("redirect");
+    QTest::newRow("the redirect address with an answer") << "https://login.live.com/"
+                                                            "oauth20_desktop.srf?code=c&state=s"
+                                                         << true;
+    QTest::newRow("the scheme's own port written out")
+        << "https://login.live.com:443/oauth20_desktop.srf?code=c" << true;
+    QTest::newRow("host names in any letter case")
+        << "https://LOGIN.live.com/oauth20_desktop.srf" << true;
+    QTest::newRow("another port") << "https://login.live.com:8443/oauth20_desktop.srf?code=c"
+                                  << false;
+    QTest::newRow("plain http") << "http://login.live.com/oauth20_desktop.srf?code=c" << false;
+    QTest::newRow("another host") << "https://login.live.com.example/oauth20_desktop.srf?code=c"
+                                  << false;
+    QTest::newRow("a page elsewhere holding ?code=")
+        << "https://login.live.com/oauth20_authorize.srf?code=c" << false;
+    QTest::newRow("the path as a prefix only")
+        << "https://login.live.com/oauth20_desktop.srf/more?code=c" << false;
+}
+
+void TestMWinLogin::isRedirect()
+{
+    QFETCH(QString, address);
+    MShared<QString> redirect(QStringLiteral("https://login.live.com/oauth20_desktop.srf"));
+    SignInState state = SignInStateFromGlobals();
+    state.redirectAddress = &redirect;
+    const MWinLogin window(state);
+    QTEST(window.IsRedirect(QUrl(address)), "redirect");
+}
+
 void TestMWinLogin::openingClearsStoredSignInBeforeAnyPageLoads_data()
 {
     QTest::addColumn<int>("logInOrOut");
@@ -206,9 +246,10 @@ void TestMWinLogin::signInHandsOverTheOfferedCode_data()
 {
     QTest::addColumn<int>("logInOrOut");
     QTest::addColumn<QStringList>("expectedLoads");
-    QTest::newRow("sign-in") << 0 << QStringList{kAuthorizePath, kRedirectPath};
+    // The answer at the redirect address is read, never loaded.
+    QTest::newRow("sign-in") << 0 << QStringList{kAuthorizePath};
     QTest::newRow("sign-out continues into one sign-in")
-        << 1 << QStringList{kLogoutPath, kAuthorizePath, kRedirectPath};
+        << 1 << QStringList{kLogoutPath, kAuthorizePath};
 }
 
 void TestMWinLogin::signInHandsOverTheOfferedCode()
@@ -260,6 +301,9 @@ void TestMWinLogin::signInHandsOverTheOfferedCode()
              QStringLiteral(
                  "offline_access User.Read Notes.Create Notes.ReadWrite Notes.ReadWrite.All"));
     QCOMPARE(field("redirect_uri"), g_RedirectAddress.load());
+    // 128 random bits at least, which the answer brought back.
+    QVERIFY(field("state").size() >= 22);
+    QCOMPARE(window.result().outcome, SignInOutcome::SignedIn);
 
     // The code is bound to a verifier that only this process holds, new for each
     // sign-in and never written to the settings.
@@ -274,49 +318,78 @@ void TestMWinLogin::signInHandsOverTheOfferedCode()
 
 void TestMWinLogin::redirectAddresses_data()
 {
+    // "STATE" stands for the state the window's request carried.
     QTest::addColumn<QString>("query");
     QTest::addColumn<QString>("expectedCode");
-    QTest::addColumn<int>("expectedResult");
+    QTest::addColumn<SignInOutcome>("expectedOutcome");
+    QTest::addColumn<QString>("expectedError");
+    QTest::addColumn<QString>("expectedDescription");
     QTest::addColumn<QString>("expectedPageId");
-    QTest::newRow("code followed by a further field")
-        << "?code=M.C507_BAY.2.U.abc&lc=1033"
-        << "M.C507_BAY.2.U.abc" << int(QDialog::Accepted) << "";
-    QTest::newRow("code that ends the address") << "?code=M.C507.xyz"
-                                                << "M.C507.xyz" << int(QDialog::Accepted) << "";
-    QTest::newRow("code with percent escapes is handed over unchanged")
-        << "?code=a%2Bb%20c%2F&lc=1033"
-        << "a%2Bb%20c%2F" << int(QDialog::Accepted) << "";
-    QTest::newRow("empty code closes the window without a code")
-        << "?code=&lc=1033"
-        << "" << int(QDialog::Rejected) << "old-page";
+    const auto row = [](const char *title, const char *query, const char *code,
+                        SignInOutcome outcome, const char *error = "",
+                        const char *description = "") {
+        const bool signedIn = outcome == SignInOutcome::SignedIn;
+        QTest::newRow(title) << QString::fromLatin1(query) << QString::fromLatin1(code) << outcome
+                             << QString::fromLatin1(error) << QString::fromUtf8(description)
+                             << (signedIn ? QString() : QStringLiteral("old-page"));
+    };
+    row("code followed by a further field", "?code=M.C507_BAY.2.U.abc&lc=1033&state=STATE",
+        "M.C507_BAY.2.U.abc", SignInOutcome::SignedIn);
+    row("code that ends the address", "?state=STATE&code=M.C507.xyz", "M.C507.xyz",
+        SignInOutcome::SignedIn);
+    row("code after another field", "?lc=1033&code=late&state=STATE", "late",
+        SignInOutcome::SignedIn);
+    row("code with percent escapes is handed over unchanged",
+        "?code=a%2Bb%20c%2F&lc=1033&state=STATE", "a%2Bb%20c%2F", SignInOutcome::SignedIn);
+    row("empty code closes the window without a code", "?code=&lc=1033&state=STATE", "",
+        SignInOutcome::Closed);
+    row("a code without the state is refused", "?code=planted&lc=1033", "", SignInOutcome::Forged);
+    row("a code with another state is refused", "?code=planted&state=STATEX", "",
+        SignInOutcome::Forged);
+    row("declined: the service's words, decoded",
+        "?error=access_denied&error_description=The+user+has%20declined.&state=STATE", "",
+        SignInOutcome::ServiceError, "access_denied", "The user has declined.");
+    row("a refused client", "?error=unauthorized_client&state=STATE", "",
+        SignInOutcome::ServiceError, "unauthorized_client");
+    row("an error with another state is refused all the same", "?error=access_denied&state=forged",
+        "", SignInOutcome::Forged);
 }
 
 void TestMWinLogin::redirectAddresses()
 {
     QFETCH(QString, query);
     MWinLogin window(SignInStateFromGlobals());
-    const QUrl redirect(g_RedirectAddress.load() + query);
     const Run run = runWindow(window, [&](const QUrl &url) {
-        if (url.path() == kAuthorizePath)
-            window.WebViewWin()->load(redirect);
+        if (url.path() != kAuthorizePath)
+            return;
+        const QString state = QUrlQuery(url).queryItemValue(QStringLiteral("state"));
+        window.WebViewWin()->load(QUrl(g_RedirectAddress.load() +
+                                       QString(query).replace(QStringLiteral("STATE"), state)));
     });
 
     QVERIFY(!run.timedOut);
-    QTEST(run.result, "expectedResult");
+    QTEST(window.result().outcome, "expectedOutcome");
+    QCOMPARE(run.result, window.result().outcome == SignInOutcome::SignedIn
+                             ? int(QDialog::Accepted)
+                             : int(QDialog::Rejected));
+    QTEST(window.result().error, "expectedError");
+    QTEST(window.result().description, "expectedDescription");
     QTEST(g_OnlineOneNoteCode.load(), "expectedCode");
     QTEST(g_PinlarkPageId.load(), "expectedPageId");
+    // An answer is read, never loaded.
+    QCOMPARE(m_StandIn->counts().value(kRedirectPath), 0);
 }
 
-void TestMWinLogin::codeOnlyAfterAmpersandKeepsWindowOpenUntilEscape()
+void TestMWinLogin::pageElsewhereWithACodeIsNoAnswer()
 {
     MWinLogin window(SignInStateFromGlobals());
-    const QUrl redirect(g_RedirectAddress.load() + "?lc=1033&code=not-a-redirect-code");
-    bool openAfterRedirect = false;
+    const QUrl elsewhere(g_IdentityRoot.load() + kLogoutPath + "?code=not-an-answer&state=x");
+    bool openOnIt = false;
     const Run run = runWindow(window, [&](const QUrl &url) {
         if (url.path() == kAuthorizePath) {
-            window.WebViewWin()->load(redirect);
-        } else if (url.path() == kRedirectPath) {
-            openAfterRedirect = window.isVisible();
+            window.WebViewWin()->load(elsewhere);
+        } else if (url.path() == kLogoutPath) {
+            openOnIt = window.isVisible();
             // Where a user would press it: on the browser, which holds the keyboard.
             QWidget *target = window.WebViewWin()->focusProxy();
             QTimer::singleShot(0, &window, [&window, target] {
@@ -326,27 +399,73 @@ void TestMWinLogin::codeOnlyAfterAmpersandKeepsWindowOpenUntilEscape()
     });
 
     QVERIFY(!run.timedOut);
-    QVERIFY(openAfterRedirect);
+    QVERIFY(openOnIt);
     QCOMPARE(run.result, int(QDialog::Rejected));
+    QCOMPARE(window.result().outcome, SignInOutcome::Closed);
     // Closed by hand: signed out, in memory and on disk.
     QCOMPARE(heldSignIn(), QStringList(5, QString()));
     QCOMPARE(savedSignIn(), QStringList(4, QString()));
 }
 
-void TestMWinLogin::codeOnTheFirstLoadAfterSignOutIsKept()
+void TestMWinLogin::answerBeforeAnyRequestIsRefused()
 {
-    // An identity root that puts the sign-out page's address on the redirect page
-    // with a code: the very first load after the sign-out carries it. The pending
-    // sign-out must not go on into a sign-in that clears it.
+    // An identity root that puts the sign-out page on the redirect address with a
+    // code: it arrives before this window has asked for anything.
     g_IdentityRoot.store(g_RedirectAddress.load() + "?code=after-sign-out&next=");
     MWinLogin window(SignInStateFromGlobals());
     window.setLogInOrOut(1);
     const Run run = runWindow(window, [](const QUrl &) {});
 
     QVERIFY(!run.timedOut);
-    QCOMPARE(run.result, int(QDialog::Accepted));
-    QCOMPARE(g_OnlineOneNoteCode.load(), QStringLiteral("after-sign-out"));
+    QCOMPARE(run.result, int(QDialog::Rejected));
+    QCOMPARE(window.result().outcome, SignInOutcome::Forged);
+    QCOMPARE(g_OnlineOneNoteCode.load(), QString());
     QCOMPARE(m_StandIn->counts().value(kAuthorizePath), 0);
+}
+
+void TestMWinLogin::serviceAnswersUnderstood_data()
+{
+    QTest::addColumn<QString>("clientId");
+    // What the user does on the page: press its "decline" button, or close the
+    // window once the page has shown.
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<SignInOutcome>("expectedOutcome");
+    QTest::addColumn<QString>("expectedError");
+    QTest::newRow("declined on the sign-in page")
+        << kClientId << "decline" << SignInOutcome::ServiceError << "access_denied";
+    QTest::newRow("closed on the error page of an unknown client")
+        << QStringLiteral("7d0c9b1e-2f3a-4b5c-8d6e-0a1b2c3d4e5f") << "close"
+        << SignInOutcome::ClosedOnErrorPage << "unauthorized_client";
+    QTest::newRow("closed on the sign-in page: no error to tell")
+        << kClientId << "close" << SignInOutcome::Closed << "";
+}
+
+void TestMWinLogin::serviceAnswersUnderstood()
+{
+    QFETCH(QString, clientId);
+    QFETCH(QString, action);
+    g_OnlineOneNoteClientId.store(clientId);
+    MWinLogin window(SignInStateFromGlobals());
+    const Run run = runWindow(window, [&](const QUrl &url) {
+        if (url.path() != kAuthorizePath)
+            return;
+        QWebEngineView *view = window.WebViewWin();
+        if (action == u"decline") {
+            view->page()->runJavaScript(
+                QStringLiteral("document.getElementById('decline').click()"));
+            return;
+        }
+        // Once the window has read the page, as a user takes a moment to.
+        view->page()->runJavaScript(QStringLiteral("1"), [&window](const QVariant &) {
+            QTimer::singleShot(300, &window, [&window] { window.reject(); });
+        });
+    });
+
+    QVERIFY(!run.timedOut);
+    QCOMPARE(run.result, int(QDialog::Rejected));
+    QTEST(window.result().outcome, "expectedOutcome");
+    QTEST(window.result().error, "expectedError");
+    QCOMPARE(g_OnlineOneNoteCode.load(), QString());
 }
 
 int main(int argc, char **argv)

@@ -83,6 +83,7 @@ void TestQuietSecrets::signInAndDownloadPrintNoSecret()
     g_IdentityRoot.store(standIn.root());
     g_RedirectAddress.store(standIn.redirectAddress());
     g_GraphRoot.store(standIn.root());
+    g_OnlineOneNoteClientId.store(QStringLiteral("0f3b2c1d-4e5f-4a6b-8c7d-9e0f1a2b3c4d"));
 
     QStringList secrets;
     QByteArray printed;

@@ -16,6 +16,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QUrlQuery>
 
 namespace {
 
@@ -61,6 +62,7 @@ void TestSignInLoader::initTestCase()
     QVERIFY2(m_StandIn->isRunning(), qPrintable(m_StandIn->errorString()));
     g_IdentityRoot.store(m_StandIn->root());
     g_RedirectAddress.store(m_StandIn->redirectAddress());
+    g_OnlineOneNoteClientId.store(QStringLiteral("0f3b2c1d-4e5f-4a6b-8c7d-9e0f1a2b3c4d"));
 }
 
 void TestSignInLoader::init()
@@ -81,7 +83,6 @@ void TestSignInLoader::runsWindowOnThisProcessState()
     // Once the authorization page is on screen, go where the platform would send
     // a signed-in user. Its title is the sign that it has arrived: a navigation
     // started while the page is still on its way can lose to it.
-    const QUrl redirect(g_RedirectAddress.load() + "?code=via-loader&lc=1033");
     bool redirected = false;
     QTimer driver;
     connect(&driver, &QTimer::timeout, this, [&] {
@@ -91,7 +92,11 @@ void TestSignInLoader::runsWindowOnThisProcessState()
         if (!view || redirected || view->property("title").toString() != kAuthorizeTitle)
             return;
         redirected = true;
-        view->setProperty("url", redirect);
+        // With the state the request carries, as the platform's answer would.
+        const QString state =
+            QUrlQuery(view->property("url").toUrl()).queryItemValue(QStringLiteral("state"));
+        view->setProperty(
+            "url", QUrl(g_RedirectAddress.load() + "?code=via-loader&lc=1033&state=" + state));
     });
     driver.start(50);
     QTimer::singleShot(kWindowTimeoutMs, this, [] {
@@ -99,7 +104,8 @@ void TestSignInLoader::runsWindowOnThisProcessState()
             window->reject();
     });
 
-    QCOMPARE(RunSignInLibrary(kLibrary, SignInStateFromGlobals(), 0), SignInOutcome::SignedIn);
+    QCOMPARE(RunSignInLibrary(kLibrary, SignInStateFromGlobals(), 0).outcome,
+             SignInOutcome::SignedIn);
 
     QVERIFY(redirected);
     QVERIFY(webEngineMapped());
@@ -114,7 +120,8 @@ void TestSignInLoader::runsWindowOnThisProcessState()
 void TestSignInLoader::refusesWithoutTouchingSignIn()
 {
     QCOMPARE(RunSignInLibrary(m_Dir.filePath(QStringLiteral("no-such-library")),
-                              SignInStateFromGlobals(), 0),
+                              SignInStateFromGlobals(), 0)
+                 .outcome,
              SignInOutcome::Unavailable);
 
     QLibrary library(kLibrary);

@@ -75,6 +75,8 @@ QString ScriptedTransport::Label(const platform::HttpRequest &request)
         const QByteArray grant = request.body.split('&').value(0).split('=').value(1);
         return QStringLiteral("token:") + QString::fromLatin1(grant);
     }
+    if (request.method == "POST" && url.contains(QLatin1String("/onenote/pages?sectionName=")))
+        return QStringLiteral("create");
     if (url.endsWith(QLatin1String("/v1.0/me")))
         return QStringLiteral("me");
     if (url.contains(QLatin1String("/onenote/sections?")))

@@ -48,7 +48,7 @@ public:
     void script(const ScriptedAnswers &answers);
     QList<platform::HttpRequest> requests() const;
     // Requests in short form: "token:<grant_type>", "me", "sections", "pages",
-    // "content", or the address itself.
+    // "content", "create" (a new board page), or the address itself.
     QStringList labels() const;
     void clearRequests();
     // Waits until a scripted stall holds a request; false after ten seconds.

@@ -40,6 +40,8 @@ SyncState SyncFixture::state()
         .serviceUnreachable = serviceUnreachable,
         .pageMissing = pageMissing,
         .signInGeneration = signInGeneration,
+        .pageCreateHtml = pageCreateHtml,
+        .pageCreateFailure = pageCreateFailure,
         .saveConfig = [this] { saveConfig(); },
         .storeForSignIn =
             [this](quint64 generation, const std::function<void()> &store) {

@@ -44,6 +44,8 @@ public:
     std::atomic<bool> serviceUnreachable{false};
     std::atomic<bool> pageMissing{false};
     std::atomic<quint64> signInGeneration{0};
+    MShared<QString> pageCreateHtml;
+    MShared<std::optional<PageCreateFailure>> pageCreateFailure;
     // The problems raised, as a bit set of MProblem values.
     std::atomic<unsigned> problems{0};
 

@@ -3,6 +3,7 @@
 
 #include "SyncFixture.h"
 #include "sync/MOLONUtils.h"
+#include "sync/StarterPage.h"
 
 #include <QTest>
 #include <optional>
@@ -21,6 +22,8 @@ private slots:
     void content();
     void openAddresses_data();
     void openAddresses();
+    void createPage_data();
+    void createPage();
 
 private:
     std::optional<SyncFixture> m_fx;
@@ -251,3 +254,82 @@ void TestSyncPages::openAddresses()
 
 QTEST_GUILESS_MAIN(TestSyncPages)
 #include "tst_sync_pages.moc"
+
+void TestSyncPages::createPage_data()
+{
+    QTest::addColumn<ScriptedAnswers>("answers");
+    QTest::addColumn<int>("cycles");
+    QTest::addColumn<QStringList>("asked");
+    QTest::addColumn<QString>("pageId");
+    // The failure left for the main thread: its status, -1 for none.
+    QTest::addColumn<int>("failureStatus");
+    QTest::addColumn<QString>("failureMessage");
+
+    const ScriptedAnswer none = Ok(R"({"value":[]})");
+    const ScriptedAnswer created = ScriptedAnswer::reply(201, Page("Pinlark", "N1"));
+    const ScriptedAnswer content = Ok("<html><body><h1>Start here</h1></body></html>");
+    const ScriptedAnswer tokens =
+        Ok(R"({"token_type":"Bearer","access_token":"A2","refresh_token":"R2"})");
+    QTest::newRow("an empty notebook gets the page, used and downloaded at once")
+        << ScriptedAnswers{none, created, content} << 1
+        << QStringList{"sections", "create", "content"} << "N1" << -1 << "";
+    QTest::newRow("a page made meanwhile elsewhere is used, and none made")
+        << ScriptedAnswers{Ok(Sections({"S1"})), Ok(Pages({Page("Pinlark", "P1")})), content} << 1
+        << QStringList{"sections", "pages", "content"} << "P1" << -1 << "";
+    QTest::newRow("a refusal is told with the service's message, nothing sent again")
+        << ScriptedAnswers{none, ScriptedAnswer::reply(
+                                     507, R"({"error":{"code":"19999","message":"Quota full."}})")}
+        << 2 << QStringList{"sections", "create"} << "" << 507 << "Quota full.";
+    QTest::newRow("a lost answer: the page is looked up before anything else, never made twice")
+        << ScriptedAnswers{none, ScriptedAnswer::noAnswer(), Ok(Sections({"S1"})),
+                           Ok(Pages({Page("Pinlark", "N1")})), content}
+        << 2 << QStringList{"sections", "create", "sections", "pages", "content"} << "N1" << 0
+        << "";
+    QTest::newRow("offline: a lookup without an answer creates nothing")
+        << ScriptedAnswers{ScriptedAnswer::noAnswer(), ScriptedAnswer::noAnswer()} << 2
+        << QStringList{"sections", "token:refresh_token"} << "" << 0 << "";
+    QTest::newRow("an expired access token is renewed, then the page made once")
+        << ScriptedAnswers{ScriptedAnswer::reply(401), tokens, none, created, content} << 2
+        << QStringList{"sections", "token:refresh_token", "sections", "create", "content"} << "N1"
+        << -1 << "";
+}
+
+void TestSyncPages::createPage()
+{
+    QFETCH(ScriptedAnswers, answers);
+    QFETCH(int, cycles);
+    QFETCH(QStringList, asked);
+    QFETCH(QString, pageId);
+    QFETCH(int, failureStatus);
+    QFETCH(QString, failureMessage);
+
+    m_fx->signIn(QStringLiteral("A1"), QStringLiteral("R1"), QStringLiteral("U1"));
+    m_fx->pageMissing = true;
+    // The page step has just run: only the request to create the page may send one.
+    m_fx->ticks = m_fx->now;
+    const QString html = StarterPage::Html();
+    m_fx->pageCreateHtml.store(html);
+    m_fx->transport->script(answers);
+
+    for (int i = 0; i < cycles; ++i) {
+        m_fx->worker->RunCycle();
+        m_fx->now += 1;
+    }
+
+    QCOMPARE(m_fx->transport->labels(), asked);
+    QCOMPARE(m_fx->pageId.load(), pageId);
+    QVERIFY(m_fx->pageCreateHtml.load().isEmpty());
+    const std::optional<PageCreateFailure> failure = m_fx->pageCreateFailure.load();
+    QCOMPARE(failure ? failure->status : -1, failureStatus);
+    QCOMPARE(failure ? failure->message : QString(), failureMessage);
+    QVERIFY(!m_fx->syncBusy);
+    for (const platform::HttpRequest &request : m_fx->transport->requests()) {
+        if (ScriptedTransport::Label(request) != u"create")
+            continue;
+        // As the service documents it: the section by name, the page as HTML.
+        QCOMPARE(request.url, kOneNote + QStringLiteral("pages?sectionName=Pinlark"));
+        QVERIFY(request.headers.contains({"Content-Type", "text/html; charset=utf-8"}));
+        QCOMPARE(request.body, html.toUtf8());
+        QVERIFY(request.body.contains("<title>Pinlark</title>"));
+    }
+}

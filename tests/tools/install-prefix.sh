@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs the build into a throwaway prefix, starts the installed app with no
-# sign-in stored (so the sign-in window must open) and checks that the process
+# Installs the build into a throwaway prefix, starts the installed app with a
+# client id but no sign-in stored (so the sign-in window must open) and checks that the process
 # maps the sign-in library from that prefix, not from where the build was
 # configured to go. Usage: install-prefix.sh BUILD_DIR
 set -euo pipefail
@@ -16,6 +16,14 @@ trap cleanup EXIT
 cmake --install "$build" --prefix "$prefix" >/dev/null
 export XDG_DATA_HOME="$prefix/data" XDG_RUNTIME_DIR="$prefix/run" QT_QPA_PLATFORM=offscreen
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+# A client id, as a user gives it; without one the sign-in window never opens.
+mkdir -p "$XDG_DATA_HOME/Marrowfield/Pinlark"
+cat >"$XDG_DATA_HOME/Marrowfield/Pinlark/zanapp.plist" <<'PLIST'
+<?xml version="1.0" encoding="UTF-8"?>
+<plist version="1.0"><dict>
+<key>ClientId</key><string>0f3b2c1d-4e5f-4a6b-8c7d-9e0f1a2b3c4d</string>
+</dict></plist>
+PLIST
 "$prefix/bin/pinlark" >"$prefix/app.log" 2>&1 &
 pid=$!
 for _ in $(seq 150); do

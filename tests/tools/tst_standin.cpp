@@ -149,6 +149,8 @@ private slots:
     void contentFollowsTheFile();
     void faults_data();
     void faults();
+    void createPage_data();
+    void createPage();
 };
 
 void TestStandIn::refusesBadArguments_data()
@@ -633,3 +635,74 @@ void TestStandIn::faults()
 
 QTEST_GUILESS_MAIN(TestStandIn)
 #include "tst_standin.moc"
+
+void TestStandIn::createPage_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("query");
+    QTest::addColumn<QString>("contentType");
+    QTest::addColumn<int>("status");
+    const QStringList noPage{QStringLiteral("--no-page")};
+    QTest::newRow("made in the section of that name") << noPage << "?sectionName=Pinlark"
+                                                      << "text/html" << 201;
+    QTest::newRow("the section's name matches in any letter case")
+        << noPage << "?sectionName=pINLARK"
+        << "text/html; charset=utf-8" << 201;
+    QTest::newRow("a missing section is made in the default notebook")
+        << QStringList{QStringLiteral("--no-page"), QStringLiteral("--section-name"),
+                       QStringLiteral("Notes")}
+        << "?sectionName=Pinlark"
+        << "application/xhtml+xml" << 201;
+    QTest::newRow("a body that is not HTML is refused") << noPage << "?sectionName=Pinlark"
+                                                        << "application/json" << 415;
+    QTest::newRow("a section name with a character the service forbids is refused")
+        << noPage << "?sectionName=Pin%3Flark"
+        << "text/html" << 400;
+}
+
+void TestStandIn::createPage()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, query);
+    QFETCH(QString, contentType);
+    QFETCH(int, status);
+    StandIn standIn({}, arguments);
+    QVERIFY2(standIn.isRunning(), qPrintable(standIn.errorString()));
+    const QString token = signIn(standIn).first;
+
+    httplib::Client client("127.0.0.1", standIn.port());
+    client.set_url_encode(false);
+    const httplib::Headers headers{{"Authorization", "Bearer " + token.toStdString()}};
+    const auto result =
+        client.Post("/v1.0/me/onenote/pages" + query.toStdString(), headers,
+                    "<!DOCTYPE html><html><head><title>Pinlark &amp; co</title></head>"
+                    "<body><h1>Start here</h1><p>Click an item</p></body></html>",
+                    contentType.toStdString());
+    QVERIFY(result);
+    QCOMPARE(result->status, status);
+    const QJsonObject page =
+        QJsonDocument::fromJson(QByteArray::fromStdString(result->body)).object();
+
+    // The notebook as the app then finds it: one section of that name, holding the
+    // page made, or no page at all.
+    const QString sectionId =
+        send(standIn, QStringLiteral("/v1.0/me") + kSectionQuery, token).firstId();
+    const Answer pages = send(
+        standIn,
+        QStringLiteral("/v1.0/me/onenote/sections/") + sectionId + QStringLiteral("/pages"), token);
+    if (status != 201) {
+        QCOMPARE(pages.json().value(QStringLiteral("value")).toArray().size(), 0);
+        return;
+    }
+    QCOMPARE(page.value(QStringLiteral("title")).toString(), u"Pinlark & co");
+    QCOMPARE(pages.firstId(), page.value(QStringLiteral("id")).toString());
+    const Answer content = send(standIn,
+                                QStringLiteral("/v1.0/me/onenote/pages/") + pages.firstId() +
+                                    QStringLiteral("/content?includeIDs=true"),
+                                token);
+    QCOMPARE(content.status, 200);
+    QVERIFY(QRegularExpression(QStringLiteral(R"(<h1 id="h1:\{[^}]+\}\{\d+\}">Start here</h1>)"))
+                .match(QString::fromUtf8(content.body))
+                .hasMatch());
+    QVERIFY(isWellFormed(content.body));
+}

@@ -6,7 +6,9 @@
 #include "routes.h"
 
 #include <charconv>
+#include <mutex>
 #include <regex>
+#include <shared_mutex>
 #include <vector>
 
 namespace standin {
@@ -171,25 +173,40 @@ void pageContent(Service &service, const std::string &pageId, const FormFields &
     setHtml(res, 200, *html);
 }
 
-void graph(Service &service, const httplib::Request &req, httplib::Response &res)
+// The user root of a Graph path ("http://.../v1.0/me") and the segments after it;
+// false, with the answer set, for a user or resource the service does not know.
+bool userPath(Service &service, const httplib::Request &req, httplib::Response &res,
+              std::string &base, std::vector<std::string> &tail)
 {
-    if (!authorized(service, req, res))
-        return;
     const std::vector<std::string> parts = splitPath(req.path); // "v1.0", "me", ...
-    std::string base;
     size_t rest = 0;
     if (parts.size() >= 2 && parts[1] == "me") {
         base = service.root + "/v1.0/me";
         rest = 2;
     } else if (parts.size() >= 3 && parts[1] == "users") {
-        if (parts[2] != service.options.userId)
-            return setJson(res, 404, graphError("ResourceNotFound", "User not found."));
+        if (parts[2] != service.options.userId) {
+            setJson(res, 404, graphError("ResourceNotFound", "User not found."));
+            return false;
+        }
         base = service.root + "/v1.0/users/" + parts[2];
         rest = 3;
     } else {
-        return setJson(res, 404, graphError("ResourceNotFound", "Unknown resource."));
+        setJson(res, 404, graphError("ResourceNotFound", "Unknown resource."));
+        return false;
     }
-    const std::vector<std::string> tail(parts.begin() + static_cast<long>(rest), parts.end());
+    tail.assign(parts.begin() + static_cast<long>(rest), parts.end());
+    return true;
+}
+
+void graph(Service &service, const httplib::Request &req, httplib::Response &res)
+{
+    if (!authorized(service, req, res))
+        return;
+    std::string base;
+    std::vector<std::string> tail;
+    if (!userPath(service, req, res, base, tail))
+        return;
+    std::shared_lock lock(service.notebookMutex);
     const FormFields fields = parseForm(queryOf(req.target));
     const auto is = [&tail](size_t i, const char *segment) {
         return i < tail.size() && asciiLower(tail[i]) == segment;
@@ -218,6 +235,38 @@ void graph(Service &service, const httplib::Request &req, httplib::Response &res
     setJson(res, 404, graphError("ResourceNotFound", "Unknown resource."));
 }
 
+// POST .../onenote/pages?sectionName=NAME: a page made from the input HTML in the
+// named section of the default notebook, which is made when missing; 201 with the
+// page's entry. Without sectionName the default section would be meant, which
+// this notebook does not have.
+void createPage(Service &service, const httplib::Request &req, httplib::Response &res)
+{
+    if (!authorized(service, req, res))
+        return;
+    std::string base;
+    std::vector<std::string> tail;
+    if (!userPath(service, req, res, base, tail))
+        return;
+    if (tail.size() != 2 || asciiLower(tail[0]) != "onenote" || asciiLower(tail[1]) != "pages")
+        return setJson(res, 404, graphError("ResourceNotFound", "Unknown resource."));
+    const std::string type = asciiLower(req.get_header_value("Content-Type"));
+    if (!startsWith(type, "text/html") && !startsWith(type, "application/xhtml+xml"))
+        return setJson(res, 415,
+                       graphError("20001", "The Content-Type must be text/html or "
+                                           "application/xhtml+xml."));
+    const FormFields fields = parseForm(queryOf(req.target));
+    const auto name = fields.find("sectionName");
+    if (name == fields.end() || name->second.empty())
+        return setJson(res, 400, graphError("20112", "The section name is missing."));
+    if (name->second.find_first_of("?*\\/:<>|&#\"%~") != std::string::npos)
+        return setJson(res, 400,
+                       graphError("20115", "The section name holds a character that is not "
+                                           "allowed."));
+    std::unique_lock lock(service.notebookMutex);
+    const NotebookPage &page = service.notebook.createPage(name->second, req.body);
+    setJson(res, 201, service.notebook.pageJson(page, base));
+}
+
 } // namespace
 
 void installGraphRoutes(httplib::Server &server, Service &service)
@@ -226,6 +275,14 @@ void installGraphRoutes(httplib::Server &server, Service &service)
                guarded(service, [&service](const httplib::Request &req, httplib::Response &res) {
                    graph(service, req, res);
                }));
+}
+
+void installCreatePageRoute(httplib::Server &server, Service &service)
+{
+    server.Post(R"(/v1\.0/.*/onenote/pages)",
+                guarded(service, [&service](const httplib::Request &req, httplib::Response &res) {
+                    createPage(service, req, res);
+                }));
 }
 
 } // namespace standin

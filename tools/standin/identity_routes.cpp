@@ -50,7 +50,9 @@ void authorize(Service &service, const httplib::Request &req, httplib::Response 
         return refusePage(res, "The response_type must be code.");
     if (clientId.empty() ||
         (!service.options.clientId.empty() && clientId != service.options.clientId))
-        return refusePage(res, "The client_id is not known.");
+        // The words of the service's own page for an id it has no registration of.
+        return refusePage(res, "unauthorized_client: The client does not exist or is not "
+                               "enabled for consumers.");
     const std::string challenge = field("code_challenge");
     const std::string method = field("code_challenge_method");
     if (!pkceChallengeIsValid(challenge, method))
@@ -60,15 +62,26 @@ void authorize(Service &service, const httplib::Request &req, httplib::Response 
     // does; the sign-in window hands it over unchanged.
     const std::string code = service.tokens.issueCode(clientId, redirect, field("scope"), challenge,
                                                       method.empty() ? "plain" : method);
-    const std::string target = redirect + (redirect.find('?') == std::string::npos ? "?" : "&") +
-                               "code=" + code + "&lc=1033";
+    const std::string joiner = redirect.find('?') == std::string::npos ? "?" : "&";
+    // The request's state comes back with every answer, as the service sends it.
+    const std::string state =
+        fields.count("state") ? "&state=" + percentEncode(field("state")) : "";
+    const std::string target = redirect + joiner + "code=" + code + "&lc=1033" + state;
+    // Declining answers the way the service does when the user refuses consent.
+    const std::string declined = redirect + joiner + "error=access_denied&error_description=" +
+                                 percentEncode("The user has denied access to the scope "
+                                               "requested by the client application.") +
+                                 state;
     setHtml(res, 200,
             page("Sign in to your account",
                  "<h1>Sign in</h1>\n"
                  "<p>Local stand-in of the identity platform: any account is accepted.</p>\n"
                  "<button id=\"signin\" type=\"button\" autofocus data-target=\"" +
                      htmlEscape(target) +
-                     "\" onclick=\"location.href = this.dataset.target\">Sign in</button>"));
+                     "\" onclick=\"location.href = this.dataset.target\">Sign in</button>\n"
+                     "<button id=\"decline\" type=\"button\" data-target=\"" +
+                     htmlEscape(declined) +
+                     "\" onclick=\"location.href = this.dataset.target\">Decline</button>"));
 }
 
 void token(Service &service, const httplib::Request &req, httplib::Response &res)

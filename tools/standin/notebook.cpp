@@ -133,6 +133,8 @@ const NotebookSection &Notebook::owner(const NotebookPage &page) const
 
 std::string Notebook::lastModified(const NotebookPage &page) const
 {
+    if (page.createdBody)
+        return m_StartTime;
     if (page.number != 0)
         return kCreated;
     if (m_PageFile.empty())
@@ -185,7 +187,9 @@ std::string Notebook::pageJson(const NotebookPage &page, const std::string &base
 std::optional<std::string> Notebook::content(const NotebookPage &page, bool includeIds) const
 {
     std::string body;
-    if (page.number != 0) {
+    if (page.createdBody) {
+        body = *page.createdBody;
+    } else if (page.number != 0) {
         body = "<p>Filler page " + std::to_string(page.number) + "</p>";
     } else if (m_PageFile.empty()) {
         body = kDemoBoard;
@@ -198,6 +202,66 @@ std::optional<std::string> Notebook::content(const NotebookPage &page, bool incl
         body = std::move(*text);
     }
     return wrapFragment(body, PageFrame{page.title, kCreatedMeta, page.guid}, includeIds);
+}
+
+namespace {
+
+// The text between the first <tag ...> and the next </tag>, in any letter case;
+// nothing when either is missing.
+std::optional<std::string> elementText(const std::string &html, const std::string &tag)
+{
+    const std::string lower = asciiLower(html);
+    const size_t open = lower.find("<" + tag);
+    if (open == std::string::npos)
+        return std::nullopt;
+    const size_t start = lower.find('>', open);
+    const size_t end = lower.find("</" + tag, start == std::string::npos ? open : start);
+    if (start == std::string::npos || end == std::string::npos)
+        return std::nullopt;
+    return html.substr(start + 1, end - start - 1);
+}
+
+std::string decodeBasicEntities(std::string text)
+{
+    const std::pair<const char *, const char *> entities[] = {
+        {"&lt;", "<"}, {"&gt;", ">"}, {"&quot;", "\""}, {"&#39;", "'"}, {"&amp;", "&"}};
+    for (const auto &[entity, character] : entities) {
+        for (size_t at = text.find(entity); at != std::string::npos; at = text.find(entity, at + 1))
+            text.replace(at, std::string(entity).size(), character);
+    }
+    return text;
+}
+
+} // namespace
+
+const NotebookPage &Notebook::createPage(const std::string &sectionName,
+                                         const std::string &inputHtml)
+{
+    ++m_Created;
+    NotebookSection *target = nullptr;
+    for (auto &section : m_Sections) {
+        if (asciiLower(section.name) == asciiLower(sectionName)) {
+            target = &section;
+            break;
+        }
+    }
+    if (!target) {
+        NotebookSection section;
+        section.guid = guidFor(0x5ed, m_Created);
+        section.id = "1-" + withoutDashes(section.guid) + "!c" + std::to_string(m_Created);
+        section.name = sectionName;
+        m_Sections.push_back(section);
+        target = &m_Sections.back();
+    }
+    NotebookPage page;
+    page.guid = guidFor(0xc9e, m_Created);
+    page.id = "1-" + withoutDashes(page.guid) + "!c" + std::to_string(m_Created) + "-" +
+              withoutDashes(target->guid).substr(0, 16);
+    page.title = decodeBasicEntities(elementText(inputHtml, "title").value_or(""));
+    page.number = -static_cast<int>(m_Created);
+    page.createdBody = elementText(inputHtml, "body").value_or(inputHtml);
+    target->pages.push_back(page);
+    return target->pages.back();
 }
 
 } // namespace standin

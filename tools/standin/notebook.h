@@ -19,6 +19,9 @@ struct NotebookPage
     std::string title;
     std::string guid;
     int number = 0; // 1.. for filler pages, 0 for the board page
+    // A page made through the create-page request: its body as posted, served from
+    // memory instead of the board page file.
+    std::optional<std::string> createdBody;
 };
 
 struct NotebookSection
@@ -45,6 +48,12 @@ public:
     // The page's HTML, or nothing when the board page file cannot be read.
     std::optional<std::string> content(const NotebookPage &page, bool includeIds) const;
 
+    // Makes a page from the service's input HTML (its <title> and <body>) in the
+    // first section of that name, matched in any letter case, or in a new one, as
+    // the service does in the default notebook. Pointers into the notebook given
+    // out before are no longer valid.
+    const NotebookPage &createPage(const std::string &sectionName, const std::string &inputHtml);
+
 private:
     const NotebookSection &owner(const NotebookPage &page) const;
     std::string lastModified(const NotebookPage &page) const;
@@ -52,6 +61,7 @@ private:
     std::vector<NotebookSection> m_Sections;
     std::string m_PageFile;
     std::string m_StartTime; // last-modified time of built-in content
+    unsigned m_Created = 0;  // pages and sections made since start
 };
 
 } // namespace standin

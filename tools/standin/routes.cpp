@@ -81,6 +81,7 @@ void installRoutes(httplib::Server &server, Service &service)
     installAdminRoutes(server, service);
     installIdentityRoutes(server, service);
     installGraphRoutes(server, service);
+    installCreatePageRoute(server, service);
 
     auto notFound = [](const httplib::Request &req, httplib::Response &res) {
         JsonObject error;

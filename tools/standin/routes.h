@@ -13,6 +13,7 @@ void installRoutes(httplib::Server &server, Service &service);
 
 void installIdentityRoutes(httplib::Server &server, Service &service);
 void installGraphRoutes(httplib::Server &server, Service &service);
+void installCreatePageRoute(httplib::Server &server, Service &service);
 void installAdminRoutes(httplib::Server &server, Service &service);
 
 // Wraps a service handler: counts the request and applies a pending fault

@@ -10,6 +10,7 @@
 
 #include <map>
 #include <mutex>
+#include <shared_mutex>
 #include <string>
 
 namespace standin {
@@ -53,7 +54,9 @@ struct Service
     TokenStore tokens;
     FaultSwitches faults;
     RequestCounts counts;
-    const Notebook notebook;
+    // Read under a shared lock, changed (a page created) under an exclusive one.
+    Notebook notebook;
+    std::shared_mutex notebookMutex;
     std::string root; // "http://127.0.0.1:PORT", set once the port is bound
 };
 
