@@ -1,6 +1,7 @@
 #include "app/AppDelegate.h"
 
 #include "app/Autostart.h"
+#include "app/CacheBuild.h"
 #include "app/WindowPlacement.h"
 #include "board/EmptyBoard.h"
 #include "board/MSearchField.h"

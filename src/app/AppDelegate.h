@@ -1,5 +1,6 @@
 #pragma once
 
+#include "board/MNameValue.h"
 #include "core/Preferences.h"
 #include "signin/SignInState.h"
 
@@ -99,10 +100,14 @@ public:
     void TimerRun();
 
     // The board.
-    // Rebuilds the board from `html` (the cached page when empty) and notes its
-    // digest in m_PinlarkHtml. False, with the board left as it was, when the text
-    // is not a readable page.
+    // Rebuilds the board from `html` and notes its digest in m_PinlarkHtml. False,
+    // with the board left as it was, when the text is not a readable page. Without
+    // text, builds the board from the cached page: the first tab at once, the rest
+    // in slices once the window is up (see finishCacheBuild).
     bool CreateTabs(const QString &html = {});
+    // Completes a board still being built from the cache, at once: a search, a
+    // download and a test need all of it.
+    void finishCacheBuild();
     void ClearTabs();
     void SelectTab(const QString &label);
     void ReloadTableViewsData();
@@ -123,6 +128,11 @@ public:
     QString statusToolTip() const;
 
 private:
+    struct CacheBuild;
+    bool startCacheBuild();
+    void continueCacheBuild();
+    // Adds one tab view per tab, after those there are.
+    void addTabs(Board tabs);
     void buildStatusMenu();
     void setStatusLook(bool connected);
     MTabViewColumn *currentColumn() const;
@@ -190,6 +200,7 @@ private:
     EmptyBoard *m_EmptyBoard = nullptr;
     // The board shows a page that was read, from the cache or the service.
     bool m_PageLoaded = false;
+    std::unique_ptr<CacheBuild> m_CacheBuild;
     // Where start-up put the window: only a move or resize by the user is saved.
     QRect m_PlacedGeometry;
     bool m_Terminating = false;

@@ -2,6 +2,7 @@
 // refresh timer that feeds them.
 
 #include "app/AppDelegate.h"
+#include "app/CacheBuild.h"
 #include "board/Announcement.h"
 #include "board/BoardBuilder.h"
 #include "board/BoardSearch.h"
@@ -57,8 +58,20 @@ QByteArray PageDigest(const QString &html)
 
 } // namespace
 
+namespace {
+
+// One slice of the page: about a millisecond of reading, so that the window's first
+// paint and the user's input come between slices.
+constexpr qsizetype kCacheSlice = 32 * 1024;
+
+} // namespace
+
 bool AppDelegate::CreateTabs(const QString &html)
 {
+    if (html.isEmpty())
+        return startCacheBuild();
+    // A page that arrives while the cache is still being read supersedes it.
+    m_CacheBuild.reset();
     QTabWidget *tabs = m_Ui->tabView;
     const int selected = tabs->currentIndex();
     m_CurrSelTabName =
@@ -66,19 +79,100 @@ bool AppDelegate::CreateTabs(const QString &html)
             ? std::optional(static_cast<MTabViewColumn *>(tabs->widget(selected))->label())
             : std::nullopt;
 
-    const QString page =
-        html.isEmpty() ? ReadPageFile(g_CacheFilePath.load()).value_or(QString()) : html;
     BoardBuilder builder(m_CurrSelTabName);
-    if (!builder.Build(page))
+    if (!builder.Build(html))
         return false;
-    m_PinlarkHtml = PageDigest(page);
+    m_PinlarkHtml = PageDigest(html);
     m_FoundTabName = builder.foundTabName();
     m_PageLoaded = true;
 
     // One repaint for the whole board instead of one per tab.
     tabs->setUpdatesEnabled(false);
     ClearTabs();
-    for (BoardTab &tab : builder.takeBoard()) {
+    addTabs(builder.takeBoard());
+    if (m_FoundTabName)
+        SelectTab(*m_CurrSelTabName);
+    tabs->setUpdatesEnabled(true);
+
+    qCInfo(lcBoard, "-- Create tabs. --");
+    return true;
+}
+
+bool AppDelegate::startCacheBuild()
+{
+    m_CacheBuild.reset();
+    QString page = ReadPageFile(g_CacheFilePath.load()).value_or(QString());
+    if (page.isEmpty())
+        return false;
+    m_CacheBuild = std::make_unique<CacheBuild>();
+    m_CacheBuild->page = std::move(page);
+    m_CacheBuild->builder.begin();
+    m_CurrSelTabName.reset();
+    m_FoundTabName = false;
+    // Shown as loaded while it is read, so the board never flashes an empty state.
+    m_PageLoaded = true;
+    ClearTabs();
+    // The first tab whole before the window shows; a short page all at once.
+    CacheBuild &build = *m_CacheBuild;
+    while (m_Ui->tabView->count() == 0 && build.read < build.page.size()) {
+        if (!build.builder.feed(QStringView(build.page).mid(build.read, kCacheSlice))) {
+            finishCacheBuild();
+            return false;
+        }
+        build.read += kCacheSlice;
+        addTabs(build.builder.takeCompleteTabs());
+    }
+    if (build.read >= build.page.size()) {
+        finishCacheBuild();
+        return m_PageLoaded;
+    }
+    QTimer::singleShot(0, this, &AppDelegate::continueCacheBuild);
+    return true;
+}
+
+void AppDelegate::continueCacheBuild()
+{
+    if (!m_CacheBuild)
+        return;
+    CacheBuild &build = *m_CacheBuild;
+    if (build.read >= build.page.size() ||
+        !build.builder.feed(QStringView(build.page).mid(build.read, kCacheSlice))) {
+        finishCacheBuild();
+        return;
+    }
+    build.read += kCacheSlice;
+    addTabs(build.builder.takeCompleteTabs());
+    QTimer::singleShot(0, this, &AppDelegate::continueCacheBuild);
+}
+
+void AppDelegate::finishCacheBuild()
+{
+    if (!m_CacheBuild)
+        return;
+    const std::unique_ptr<CacheBuild> build = std::move(m_CacheBuild);
+    QTabWidget *tabs = m_Ui->tabView;
+    tabs->setUpdatesEnabled(false);
+    const bool read =
+        build->builder.feed(
+            QStringView(build->page).sliced(std::min(build->read, build->page.size()))) &&
+        build->builder.finish();
+    if (read) {
+        addTabs(build->builder.takeCompleteTabs());
+        m_PinlarkHtml = PageDigest(build->page);
+    } else {
+        ClearTabs();
+        m_PageLoaded = false;
+    }
+    tabs->setUpdatesEnabled(true);
+    updateEmptyBoard();
+    if (read)
+        qCInfo(lcBoard, "-- Create tabs. --");
+}
+
+void AppDelegate::addTabs(Board board)
+{
+    QTabWidget *tabs = m_Ui->tabView;
+    for (BoardTab &tab : board) {
         auto *column = new MTabViewColumn;
         column->setLabel(tab.label);
         column->setItems(std::move(tab.items));
@@ -93,14 +187,8 @@ bool AppDelegate::CreateTabs(const QString &html)
         if (index < kNumberedTabs)
             tip += QStringLiteral("  (") + tabKey(index).toString(QKeySequence::NativeText) + u')';
         tabs->setTabToolTip(index, tip);
+        column->reloadData();
     }
-    if (m_FoundTabName)
-        SelectTab(*m_CurrSelTabName);
-    ReloadTableViewsData();
-    tabs->setUpdatesEnabled(true);
-
-    qCInfo(lcBoard, "-- Create tabs. --");
-    return true;
 }
 
 void AppDelegate::ClearTabs()
@@ -142,6 +230,8 @@ void AppDelegate::showCopied2Clipboard()
 
 void AppDelegate::searchField_textDidChange(const QString &text)
 {
+    // Every tab is searched from the first keystroke, however early it comes.
+    finishCacheBuild();
     m_TabViewColumnSearch->clearItems();
     if (text.isEmpty()) {
         m_Ui->searchView->hide();
@@ -255,6 +345,8 @@ void AppDelegate::takePage()
     const QString html = g_PinlarkPageHtml.exchange(QString());
     if (html.isEmpty())
         return;
+    // Compared with the cached page only once that is read whole.
+    finishCacheBuild();
     if (PageDigest(html) != m_PinlarkHtml) {
         // Only a page that reads as a board replaces the board and the cached
         // page: a download cut short must not wipe out the last good one, now or

@@ -102,6 +102,8 @@ private slots:
     void init();
     void cleanup();
     void startsFromCachedPage();
+    void longCachedPageShowsItsFirstTabFirst_data();
+    void longCachedPageShowsItsFirstTabFirst();
     void newPageRebuildsAndKeepsTab();
     void samePageOnlyStopsProgress();
     void statusLookFollowsSignIn_data();
@@ -194,6 +196,43 @@ void TestAppDelegate::startsFromCachedPage()
     QCOMPARE(mail->tableView()->model()->rowCount(), 2);
     QCOMPARE(mail->tableView()->model()->index(0, 0).data().toString(), u"Hello");
     QVERIFY(m_app->progressInd()->isHidden());
+}
+
+void TestAppDelegate::longCachedPageShowsItsFirstTabFirst_data()
+{
+    QTest::addColumn<bool>("whole");
+    QTest::addColumn<QStringList>("labels");
+    QTest::newRow("a readable page comes whole")
+        << true << QStringList{u"One"_qs, u"Two"_qs, u"Three"_qs};
+    QTest::newRow("a page cut short leaves no tabs") << false << QStringList{};
+}
+
+void TestAppDelegate::longCachedPageShowsItsFirstTabFirst()
+{
+    QFETCH(bool, whole);
+    QString body;
+    for (const QString &label : {u"One"_qs, u"Two"_qs, u"Three"_qs}) {
+        body += u"<h1>" + label + u"</h1>";
+        for (int i = 0; i < 400; ++i)
+            body += u"<p>" + label + u" item " + QString::number(i) +
+                    u" with a few words of text to carry</p><br/><br/>";
+    }
+    QString html = page(body);
+    if (!whole)
+        html.chop(20);
+    QVERIFY(WritePageFile(QDir(MGlobals::DataFolderPath()).filePath(QStringLiteral("pinlark.html")),
+                          html));
+    launch();
+    // The first tab is there when the window first shows; the rest follow.
+    QVERIFY(m_app->tabView()->count() >= 1);
+    QVERIFY(m_app->tabView()->count() < 3);
+    if (whole) {
+        // A search from the first moment finds items of every tab.
+        m_app->searchField_textDidChange(QStringLiteral("item 399 "));
+        QCOMPARE(m_app->searchColumn()->m_ArrayItems().size(), 3);
+    }
+    QFETCH(QStringList, labels);
+    QTRY_COMPARE(tabLabels(m_app->tabView()), labels);
 }
 
 void TestAppDelegate::newPageRebuildsAndKeepsTab()
