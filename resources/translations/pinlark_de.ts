@@ -176,6 +176,13 @@ Einstellungen, Anmeldung und die zwischengespeicherte Seite liegen in %1.</trans
     </message>
 </context>
 <context>
+    <name>ItemListModel</name>
+    <message>
+        <source>Close matches</source>
+        <translation>Ähnliche Treffer</translation>
+    </message>
+</context>
+<context>
     <name>MProblems</name>
     <message>
         <source>Pinlark could not save its files (is the disk full?). The previous files were kept.</source>

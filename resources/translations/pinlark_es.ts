@@ -176,6 +176,13 @@ La configuración, la sesión y la página en caché se guardan en %1.</translat
     </message>
 </context>
 <context>
+    <name>ItemListModel</name>
+    <message>
+        <source>Close matches</source>
+        <translation>Coincidencias cercanas</translation>
+    </message>
+</context>
+<context>
     <name>MProblems</name>
     <message>
         <source>Pinlark could not save its files (is the disk full?). The previous files were kept.</source>

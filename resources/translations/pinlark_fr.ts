@@ -176,6 +176,13 @@ Les réglages, la connexion et la page en cache sont conservés dans %1.</transl
     </message>
 </context>
 <context>
+    <name>ItemListModel</name>
+    <message>
+        <source>Close matches</source>
+        <translation>Correspondances proches</translation>
+    </message>
+</context>
+<context>
     <name>MProblems</name>
     <message>
         <source>Pinlark could not save its files (is the disk full?). The previous files were kept.</source>
@@ -323,7 +330,7 @@ Les réglages, la connexion et la page en cache sont conservés dans %1.</transl
     </message>
     <message>
         <source>This desktop does not let one program type into another, as on Wayland: an item you choose is only copied.</source>
-        <translation>Ce bureau ne laisse pas un programme taper dans un autre, comme sous Wayland : un élément choisi est seulement copié.</translation>
+        <translation>Ce bureau ne laisse pas un programme taper dans un autre, comme sous Wayland&#xa0;: un élément choisi est seulement copié.</translation>
     </message>
 </context>
 <context>

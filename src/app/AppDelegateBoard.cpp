@@ -140,10 +140,11 @@ void AppDelegate::searchField_textDidChange(const QString &text)
     lists.reserve(count);
     for (int i = 0; i < count; ++i) {
         const auto *column = static_cast<MTabViewColumn *>(m_Ui->tabView->widget(i));
-        lists.append({&column->m_ArrayItems(), &column->lowerValues(), column->label()});
+        lists.append({&column->m_ArrayItems(), &column->searchIndex(), column->label()});
     }
     SearchResults found = SearchItems(lists, text);
-    m_TabViewColumnSearch->setItems(std::move(found.items), std::move(found.labels));
+    m_TabViewColumnSearch->setItems(std::move(found.items), std::move(found.labels),
+                                    found.closeFrom);
     m_TabViewColumnSearch->reloadData();
     // The best guess is ready at every keystroke: Enter copies the first match.
     m_TabViewColumnSearch->tableView()->selectFirstRow();

@@ -18,7 +18,11 @@ MTabViewColumn::MTabViewColumn(QWidget *parent)
     m_Ui->tableView->setAccessibleName(tr("Snippets"));
     m_Ui->tableView->setAccessibleDescription(
         tr("Click a snippet, or choose it and press Enter, to copy it to the clipboard."));
-    connect(m_Ui->tableView, &MTableView::clicked, this, &MTabViewColumn::onAction);
+    connect(m_Ui->tableView, &MTableView::clicked, this, [this](const QModelIndex &index) {
+        // The divider above the close matches is no item.
+        if (index.flags() & Qt::ItemIsSelectable)
+            onAction();
+    });
     connect(m_Ui->tableView, &MTableView::rowActivated, this, &MTabViewColumn::onAction);
 }
 
@@ -36,33 +40,33 @@ void MTabViewColumn::setLabel(const QString &label)
                                                        : tr("Snippets in %1").arg(label));
 }
 
-void MTabViewColumn::setItems(QList<MNameValue> items, QStringList tabLabels)
+void MTabViewColumn::setItems(QList<MNameValue> items, QStringList tabLabels, qsizetype closeFrom)
 {
     m_Items = std::move(items);
     m_TabLabels = std::move(tabLabels);
-    m_LowerValues.reset();
+    m_CloseFrom = closeFrom;
+    m_SearchIndex.reset();
 }
 
-const QStringList &MTabViewColumn::lowerValues() const
+const SearchIndex &MTabViewColumn::searchIndex() const
 {
-    if (!m_LowerValues)
-        m_LowerValues = LowerValues(m_Items);
-    return *m_LowerValues;
+    if (!m_SearchIndex)
+        m_SearchIndex = IndexItems(m_Items);
+    return *m_SearchIndex;
 }
 
 void MTabViewColumn::reloadData()
 {
-    m_Model->setItems(m_Items, m_TabLabels);
+    m_Model->setItems(m_Items, m_TabLabels, m_CloseFrom);
 }
 
 void MTabViewColumn::onAction()
 {
     // The row's item as the table shows it: the list may have changed since the
     // last reload (a cleared search is not reloaded while it is hidden).
-    const QList<MNameValue> &shown = m_Model->items();
-    const int row = m_Ui->tableView->selectedRow();
-    if (row < 0 || row >= shown.size())
+    const MNameValue *item = m_Model->itemAt(m_Ui->tableView->selectedRow());
+    if (!item)
         return;
-    QGuiApplication::clipboard()->setText(CopiedText(shown.at(row), m_CopyWithoutName));
+    QGuiApplication::clipboard()->setText(CopiedText(*item, m_CopyWithoutName));
     emit copied();
 }

@@ -34,5 +34,7 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    bool isSelectable(int row) const;
+
     QPointer<QLineEdit> m_TypingTarget;
 };

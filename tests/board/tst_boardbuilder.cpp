@@ -201,7 +201,7 @@ void TestBoardBuilder::boardTextStaysWithinPageSize()
 void TestBoardBuilder::search_data()
 {
     QTest::addColumn<QString>("text");
-    // Each result as "tab|name", in the order listed.
+    // Each result as "tab|name", in the order listed; " ~ " before the close matches.
     QTest::addColumn<QString>("expected");
     const auto row = [](const char *title, const char *text, const char *expected) {
         QTest::newRow(title) << QString::fromUtf8(text) << QString::fromUtf8(expected);
@@ -210,13 +210,30 @@ void TestBoardBuilder::search_data()
         "Cities|Straße 5;Spaces|Straße 5");
     row("the value is searched, the name shown", "CAPITAL", "Cities|Ankara");
     row("dotted capital I finds itself", "İSTANBUL", "Cities|İstanbul");
-    // Its lower case is "i" with a combining dot, which plain "i" then "s" does not match.
-    row("lower-casing keeps the dot of İ", "istanbul", "");
-    row("capital sharp s lower-cases to ß", "ẞ", "Cities|Straße 5;Spaces|Straße 5");
-    row("ß is not folded to ss", "SS", "Cities|MASSE");
-    row("one blank is a search", " ", "Cities|Straße 5;Spaces|a  b;Spaces|a b;Spaces|Straße 5");
-    row("blanks count one by one", "a b", "Spaces|a b");
+    // Its lower case is "i" with a combining dot, which plain "i" then "s" does not
+    // match; folding drops the dot.
+    row("lower-casing keeps the dot of İ, folding finds it close", "istanbul",
+        " ~ Cities|İstanbul");
+    row("capital sharp s lower-cases to ß, and folds to ss", "ẞ",
+        "Cities|Straße 5;Spaces|Straße 5 ~ Cities|MASSE");
+    row("ß is not lower-cased to ss, but folded", "SS",
+        "Cities|MASSE ~ Cities|Straße 5;Spaces|Straße 5");
+    row("strasse finds Straße close", "strasse", " ~ Cities|Straße 5;Spaces|Straße 5");
+    row("accents fold away", "cafe", " ~ Mail|Café Luna");
+    row("one blank is a search, with no words to match closely", " ",
+        "Cities|Straße 5;Spaces|a  b;Spaces|a b;Spaces|Straße 5;Mail|Best wishes;"
+        "Mail|Kind regards;Mail|Unkind regards;Mail|KDR Group;Mail|Café Luna");
+    row("blanks count one by one; the words in any order come after", "a b",
+        "Spaces|a b ~ Spaces|a  b;Cities|İstanbul;Mail|Best wishes");
     row("two blanks", "  ", "Spaces|a  b");
+    // Both words start words of the name, then one inside a word of the name, then
+    // both in the value alone.
+    row("words in any order, the name's word starts first", "regards kind",
+        " ~ Mail|Kind regards;Mail|Unkind regards;Mail|Best wishes");
+    row("letters in order in the name, fewer gaps first", "kdrg",
+        " ~ Mail|KDR Group;Mail|Kind regards");
+    row("a word missing and letters out of order find nothing", "regards zebra", "");
+    row("letters in order must start at a word's start", "ndrg", "");
     row("nothing typed finds nothing", "", "");
 }
 
@@ -226,21 +243,28 @@ void TestBoardBuilder::search()
     const Board board = BuildBoard(page(QStringLiteral(
         "<h1>Cities</h1><p>İstanbul</p><br/><br/><p>Ankara</p><p>capital</p><br/><br/>"
         "<p>Straße 5</p><br/><br/><p>MASSE</p>"
-        "<h1>Spaces</h1><p>a  b</p><br/><br/><p>a b</p><br/><br/><p>Straße 5</p>")));
-    QCOMPARE(board.size(), 2);
-    QList<QStringList> lower;
+        "<h1>Spaces</h1><p>a  b</p><br/><br/><p>a b</p><br/><br/><p>Straße 5</p>"
+        "<h1>Mail</h1><p>Best wishes</p><p>kind regards, Bo</p><br/><br/>"
+        "<p>Kind regards</p><p>Ada</p><br/><br/><p>Unkind regards</p><br/><br/>"
+        "<p>KDR Group</p><br/><br/><p>Café Luna</p><p>opens at 8</p>")));
+    QCOMPARE(board.size(), 3);
+    QList<SearchIndex> indexes;
     for (const BoardTab &tab : board)
-        lower << LowerValues(tab.items);
+        indexes << IndexItems(tab.items);
     QList<SearchList> lists;
     for (qsizetype i = 0; i < board.size(); ++i)
-        lists.append({&board[i].items, &lower[i], board[i].label});
+        lists.append({&board[i].items, &indexes[i], board[i].label});
 
     const SearchResults found = SearchItems(lists, text);
     QCOMPARE(found.labels.size(), found.items.size());
-    QStringList shown;
+    QStringList plain;
+    QStringList close;
     for (qsizetype i = 0; i < found.items.size(); ++i)
-        shown << found.labels[i] + u'|' + found.items[i].name;
-    QTEST(shown.join(u';'), "expected");
+        (i < found.closeFrom ? plain : close) << found.labels[i] + u'|' + found.items[i].name;
+    QString shown = plain.join(u';');
+    if (!close.isEmpty())
+        shown += u" ~ " + close.join(u';');
+    QTEST(shown, "expected");
 }
 
 void TestBoardBuilder::pageFile_data()

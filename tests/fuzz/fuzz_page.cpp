@@ -63,13 +63,13 @@ Board boardFromJson(const QByteArray &json)
 
 void checkSearch(const Board &board)
 {
-    QList<QStringList> lower;
-    lower.reserve(board.size());
+    QList<SearchIndex> indexes;
+    indexes.reserve(board.size());
     for (const BoardTab &tab : board)
-        lower.append(LowerValues(tab.items));
+        indexes.append(IndexItems(tab.items));
     QList<SearchList> lists;
     for (qsizetype t = 0; t < board.size(); ++t)
-        lists.append({&board[t].items, &lower[t], board[t].label});
+        lists.append({&board[t].items, &indexes[t], board[t].label});
 
     FUZZ_CHECK(SearchItems(lists, QString()).items.isEmpty());
     qsizetype searched = 0;
@@ -79,8 +79,10 @@ void checkSearch(const Board &board)
                 return;
             const SearchResults found = SearchItems(lists, item.name);
             FUZZ_CHECK(found.items.size() == found.labels.size());
+            FUZZ_CHECK(found.closeFrom >= 0 && found.closeFrom <= found.items.size());
+            // An item holds its name, so it is among the plain matches, not the close ones.
             bool foundItself = false;
-            for (qsizetype i = 0; i < found.items.size(); ++i)
+            for (qsizetype i = 0; i < found.closeFrom; ++i)
                 foundItself |= found.items[i] == item && found.labels[i] == tab.label;
             FUZZ_CHECK(foundItself);
         }
