@@ -183,6 +183,13 @@ Einstellungen, Anmeldung und die zwischengespeicherte Seite liegen in %1.</trans
     </message>
 </context>
 <context>
+    <name>ItemPreview</name>
+    <message>
+        <source>Preview</source>
+        <translation>Vorschau</translation>
+    </message>
+</context>
+<context>
     <name>MProblems</name>
     <message>
         <source>Pinlark could not save its files (is the disk full?). The previous files were kept.</source>

@@ -183,6 +183,13 @@ La configuración, la sesión y la página en caché se guardan en %1.</translat
     </message>
 </context>
 <context>
+    <name>ItemPreview</name>
+    <message>
+        <source>Preview</source>
+        <translation>Vista previa</translation>
+    </message>
+</context>
+<context>
     <name>MProblems</name>
     <message>
         <source>Pinlark could not save its files (is the disk full?). The previous files were kept.</source>

@@ -183,6 +183,13 @@ Les réglages, la connexion et la page en cache sont conservés dans %1.</transl
     </message>
 </context>
 <context>
+    <name>ItemPreview</name>
+    <message>
+        <source>Preview</source>
+        <translation>Aperçu</translation>
+    </message>
+</context>
+<context>
     <name>MProblems</name>
     <message>
         <source>Pinlark could not save its files (is the disk full?). The previous files were kept.</source>

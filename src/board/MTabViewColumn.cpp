@@ -3,6 +3,7 @@
 #include "board/BoardSearch.h"
 #include "board/CopiedText.h"
 #include "board/ItemListModel.h"
+#include "board/ItemPreview.h"
 #include "board/MTableView.h"
 #include "ui_MTabViewColumn.h"
 
@@ -24,6 +25,7 @@ MTabViewColumn::MTabViewColumn(QWidget *parent)
             onAction();
     });
     connect(m_Ui->tableView, &MTableView::rowActivated, this, &MTabViewColumn::onAction);
+    connect(m_Ui->tableView, &MTableView::previewRequested, this, &MTabViewColumn::showPreview);
 }
 
 MTabViewColumn::~MTabViewColumn() = default;
@@ -69,4 +71,10 @@ void MTabViewColumn::onAction()
         return;
     QGuiApplication::clipboard()->setText(CopiedText(*item, m_CopyWithoutName));
     emit copied();
+}
+
+void MTabViewColumn::showPreview()
+{
+    if (const MNameValue *item = m_Model->itemAt(m_Ui->tableView->selectedRow()))
+        ItemPreview::showFor(item->value, m_Ui->tableView);
 }

@@ -51,6 +51,8 @@ public:
     // Copies the selected row's value (less its name line with copyWithoutName);
     // nothing happens when no row is selected.
     void onAction();
+    // Shows the selected row's whole value in a popup; nothing without a selection.
+    void showPreview();
     void setCopyWithoutName(bool on) { m_CopyWithoutName = on; }
 
 signals:

@@ -223,6 +223,11 @@ void MTableView::keyPressEvent(QKeyEvent *event)
         emit rowActivated();
         return;
     }
+    if (event->key() == Qt::Key_Space && !(event->modifiers() & ~Qt::KeypadModifier) &&
+        selectedRow() >= 0) {
+        emit previewRequested();
+        return;
+    }
     if (m_TypingTarget && (isTyping(event) || event->key() == Qt::Key_Escape)) {
         m_TypingTarget->setFocus(Qt::OtherFocusReason);
         // Typing adds to the search shown, even if its text was left selected.

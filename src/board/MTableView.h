@@ -29,6 +29,8 @@ public:
 signals:
     // Enter or Return on a selected row: copy it as a click would.
     void rowActivated();
+    // Space on a selected row: show its whole value.
+    void previewRequested();
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;

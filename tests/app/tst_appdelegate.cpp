@@ -24,6 +24,7 @@
 #include <QLineEdit>
 #include <QLocalServer>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QProgressBar>
 #include <QScrollBar>
@@ -353,6 +354,19 @@ void TestAppDelegate::keyboardCopiesSelection()
     QTest::keyClick(m_app->searchField(), Qt::Key_Return);
     QCOMPARE(QGuiApplication::clipboard()->text(), u"git\ngit log hello");
     QVERIFY(!m_app->labelCopied()->isHidden());
+
+    // Space on the list shows the whole value; Escape, sent where the focus is,
+    // closes it.
+    MTableView *list = m_app->searchColumn()->tableView();
+    QTest::keyClick(list, Qt::Key_Space);
+    QWidget *preview = QApplication::activePopupWidget();
+    QVERIFY(preview);
+    auto *text = preview->findChild<QPlainTextEdit *>();
+    QVERIFY(text);
+    QCOMPARE(text->toPlainText(), u"git\ngit log hello");
+    QCOMPARE(m_app->searchField()->text(), u"git");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QTRY_VERIFY(!QApplication::activePopupWidget());
 }
 
 void TestAppDelegate::timerRestsWhileModal()
