@@ -115,6 +115,10 @@ Einstellungen, Anmeldung und die zwischengespeicherte Seite liegen in %1.</trans
         <source>Show the version and exit.</source>
         <translation>Die Version anzeigen und beenden.</translation>
     </message>
+    <message>
+        <source>Show the running Pinlark&apos;s board, or hide it when shown; start Pinlark when none runs. Bind it to a key in the desktop&apos;s keyboard settings.</source>
+        <translation>Zeigt das Board des laufenden Pinlark oder blendet es aus, wenn es zu sehen ist; startet Pinlark, wenn keines läuft. In den Tastatureinstellungen der Arbeitsumgebung an eine Taste binden.</translation>
+    </message>
 </context>
 <context>
     <name>EmptyBoard</name>

@@ -115,6 +115,10 @@ La configuración, la sesión y la página en caché se guardan en %1.</translat
         <source>Show the version and exit.</source>
         <translation>Mostrar la versión y salir.</translation>
     </message>
+    <message>
+        <source>Show the running Pinlark&apos;s board, or hide it when shown; start Pinlark when none runs. Bind it to a key in the desktop&apos;s keyboard settings.</source>
+        <translation>Muestra el tablero del Pinlark en marcha, o lo oculta si está a la vista; inicia Pinlark si no hay ninguno. Asígnelo a una tecla en la configuración del teclado del escritorio.</translation>
+    </message>
 </context>
 <context>
     <name>EmptyBoard</name>

@@ -115,6 +115,10 @@ Les réglages, la connexion et la page en cache sont conservés dans %1.</transl
         <source>Show the version and exit.</source>
         <translation>Afficher la version et quitter.</translation>
     </message>
+    <message>
+        <source>Show the running Pinlark&apos;s board, or hide it when shown; start Pinlark when none runs. Bind it to a key in the desktop&apos;s keyboard settings.</source>
+        <translation>Affiche le tableau du Pinlark en cours, ou le masque s&apos;il est affiché&#xa0;; démarre Pinlark si aucun ne tourne. À associer à une touche dans les réglages du clavier du bureau.</translation>
+    </message>
 </context>
 <context>
     <name>EmptyBoard</name>

@@ -865,6 +865,10 @@ void TestAppDelegate::secondStartHandsOver()
 
     QVERIFY(SingleInstance(folder).handOverToRunning());
     QTRY_COMPARE(shown.count(), 1);
+    QSignalSpy toggled(&first, &SingleInstance::toggleRequested);
+    QVERIFY(SingleInstance(folder).handOverToRunning(SingleInstance::Request::Toggle));
+    QTRY_COMPARE(toggled.count(), 1);
+    QCOMPARE(shown.count(), 1);
     // Another data folder is another Pinlark.
     QVERIFY(!SingleInstance(m_dir->filePath(QStringLiteral("other"))).handOverToRunning());
     QCOMPARE(shown.count(), 1);
