@@ -117,7 +117,7 @@ Einstellungen, Anmeldung und die zwischengespeicherte Seite liegen in %1.</trans
     </message>
     <message>
         <source>Show the running Pinlark&apos;s board, or hide it when shown; start Pinlark when none runs. Bind it to a key in the desktop&apos;s keyboard settings.</source>
-        <translation>Zeigt das Board des laufenden Pinlark oder blendet es aus, wenn es zu sehen ist; startet Pinlark, wenn keines läuft. In den Tastatureinstellungen der Arbeitsumgebung an eine Taste binden.</translation>
+        <translation>Zeigt die Übersicht des laufenden Pinlark oder blendet sie aus, wenn sie zu sehen ist; startet Pinlark, wenn keines läuft. In den Tastatureinstellungen der Arbeitsumgebung an eine Taste binden.</translation>
     </message>
 </context>
 <context>
