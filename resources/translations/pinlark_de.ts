@@ -343,6 +343,14 @@ Einstellungen, Anmeldung und die zwischengespeicherte Seite liegen in %1.</trans
         <source>This desktop does not let one program type into another, as on Wayland: an item you choose is only copied.</source>
         <translation>Diese Arbeitsumgebung lässt kein Programm in ein anderes tippen, wie unter Wayland: Ein gewählter Eintrag wird nur kopiert.</translation>
     </message>
+    <message>
+        <source>Copy &amp;formatting (bold, links) for rich editors</source>
+        <translation>Formatierung &amp;mitkopieren (fett, Links) für Textverarbeitungen</translation>
+    </message>
+    <message>
+        <source>Items with formatting are copied as formatted text beside the plain text. Shift+Enter or Shift+click always copies plain text.</source>
+        <translation>Einträge mit Formatierung werden als formatierter Text neben dem reinen Text kopiert. Umschalt+Eingabe oder Umschalt+Klick kopiert immer reinen Text.</translation>
+    </message>
 </context>
 <context>
     <name>MWinState</name>

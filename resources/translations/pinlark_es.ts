@@ -343,6 +343,14 @@ La configuración, la sesión y la página en caché se guardan en %1.</translat
         <source>This desktop does not let one program type into another, as on Wayland: an item you choose is only copied.</source>
         <translation>Este escritorio no permite que un programa escriba en otro, como ocurre en Wayland: un elemento que elija solo se copia.</translation>
     </message>
+    <message>
+        <source>Copy &amp;formatting (bold, links) for rich editors</source>
+        <translation>Copiar el formato (negrita, enlaces) para editores &amp;enriquecidos</translation>
+    </message>
+    <message>
+        <source>Items with formatting are copied as formatted text beside the plain text. Shift+Enter or Shift+click always copies plain text.</source>
+        <translation>Los elementos con formato se copian como texto con formato junto al texto sin formato. Mayús+Intro o Mayús+clic copia siempre texto sin formato.</translation>
+    </message>
 </context>
 <context>
     <name>MWinState</name>

@@ -343,6 +343,14 @@ Les réglages, la connexion et la page en cache sont conservés dans %1.</transl
         <source>This desktop does not let one program type into another, as on Wayland: an item you choose is only copied.</source>
         <translation>Ce bureau ne laisse pas un programme taper dans un autre, comme sous Wayland&#xa0;: un élément choisi est seulement copié.</translation>
     </message>
+    <message>
+        <source>Copy &amp;formatting (bold, links) for rich editors</source>
+        <translation>Copier la &amp;mise en forme (gras, liens) pour les éditeurs riches</translation>
+    </message>
+    <message>
+        <source>Items with formatting are copied as formatted text beside the plain text. Shift+Enter or Shift+click always copies plain text.</source>
+        <translation>Les éléments mis en forme sont copiés en texte formaté à côté du texte brut. Maj+Entrée ou Maj+clic copie toujours du texte brut.</translation>
+    </message>
 </context>
 <context>
     <name>MWinState</name>

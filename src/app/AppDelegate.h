@@ -126,7 +126,7 @@ private:
     void setStatusLook(bool connected);
     MTabViewColumn *currentColumn() const;
     void moveSelection(int delta);
-    void copySelection();
+    void copySelection(bool plainText);
     // Tab switching from the keyboard and typing from the lists; once, at start-up.
     void setUpBoardKeys();
     // Shows tab `index` (ending a search); nothing for a tab that does not exist.
@@ -152,6 +152,7 @@ private:
     void setUpDesktop();
     void applyGlobalShortcut(const QString &portableText);
     void globalShortcutStateChanged();
+    // Hands the copy preferences (without the name, with formatting) to every list.
     void applyCopyWithoutName();
     void pasteAfterCopy();
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -67,6 +67,7 @@ bool AppDelegate::CreateTabs()
         column->setLabel(tab.label);
         column->setItems(std::move(tab.items));
         column->setCopyWithoutName(m_Preferences.copyWithoutName);
+        column->setCopyFormatting(m_Preferences.copyFormatting);
         connect(column, &MTabViewColumn::copied, this, &AppDelegate::showCopied2Clipboard);
         column->tableView()->setTypingTarget(m_Ui->searchField);
         // "&" would otherwise mark a keyboard accelerator in the tab bar.
@@ -201,10 +202,10 @@ void AppDelegate::moveSelection(int delta)
         column->tableView()->moveSelection(delta);
 }
 
-void AppDelegate::copySelection()
+void AppDelegate::copySelection(bool plainText)
 {
     if (MTabViewColumn *column = currentColumn())
-        column->onAction();
+        column->onAction(plainText);
 }
 
 void AppDelegate::CreateTimer()

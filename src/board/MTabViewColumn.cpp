@@ -9,6 +9,7 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QMimeData>
 
 MTabViewColumn::MTabViewColumn(QWidget *parent)
     : QWidget(parent), m_Ui(std::make_unique<Ui::MTabViewColumn>()),
@@ -22,7 +23,7 @@ MTabViewColumn::MTabViewColumn(QWidget *parent)
     connect(m_Ui->tableView, &MTableView::clicked, this, [this](const QModelIndex &index) {
         // The divider above the close matches is no item.
         if (index.flags() & Qt::ItemIsSelectable)
-            onAction();
+            onAction(m_Ui->tableView->shiftClicked());
     });
     connect(m_Ui->tableView, &MTableView::rowActivated, this, &MTabViewColumn::onAction);
     connect(m_Ui->tableView, &MTableView::previewRequested, this, &MTabViewColumn::showPreview);
@@ -62,14 +63,23 @@ void MTabViewColumn::reloadData()
     m_Model->setItems(m_Items, m_TabLabels, m_CloseFrom);
 }
 
-void MTabViewColumn::onAction()
+void MTabViewColumn::onAction(bool plainText)
 {
     // The row's item as the table shows it: the list may have changed since the
     // last reload (a cleared search is not reloaded while it is hidden).
     const MNameValue *item = m_Model->itemAt(m_Ui->tableView->selectedRow());
     if (!item)
         return;
-    QGuiApplication::clipboard()->setText(CopiedText(*item, m_CopyWithoutName));
+    const QString text = CopiedText(*item, m_CopyWithoutName);
+    // The formatted fragment holds the whole value: without the name, plain only.
+    if (item->html.isEmpty() || plainText || !m_CopyFormatting || text != item->value) {
+        QGuiApplication::clipboard()->setText(text);
+    } else {
+        auto *mime = new QMimeData;
+        mime->setText(text);
+        mime->setHtml(item->html);
+        QGuiApplication::clipboard()->setMimeData(mime);
+    }
     emit copied();
 }
 

@@ -48,9 +48,11 @@ public:
     QString label() const { return m_Label; }
     void setLabel(const QString &label);
 
-    // Copies the selected row's value (less its name line with copyWithoutName);
-    // nothing happens when no row is selected.
-    void onAction();
+    // Copies the selected row's value (less its name line with copyWithoutName),
+    // with its formatting beside the plain text unless `plainText` or copying
+    // formatting is off; nothing happens when no row is selected.
+    void onAction(bool plainText = false);
+    void setCopyFormatting(bool on) { m_CopyFormatting = on; }
     // Shows the selected row's whole value in a popup; nothing without a selection.
     void showPreview();
     void setCopyWithoutName(bool on) { m_CopyWithoutName = on; }
@@ -68,4 +70,5 @@ private:
     ItemListModel *m_Model;
     QString m_Label;
     bool m_CopyWithoutName = false;
+    bool m_CopyFormatting = true;
 };

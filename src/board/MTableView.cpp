@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QStyledItemDelegate>
 
@@ -220,7 +221,7 @@ void MTableView::selectFirstRow()
 void MTableView::keyPressEvent(QKeyEvent *event)
 {
     if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && selectedRow() >= 0) {
-        emit rowActivated();
+        emit rowActivated(event->modifiers() & Qt::ShiftModifier);
         return;
     }
     if (event->key() == Qt::Key_Space && !(event->modifiers() & ~Qt::KeypadModifier) &&
@@ -237,4 +238,10 @@ void MTableView::keyPressEvent(QKeyEvent *event)
         return;
     }
     QListView::keyPressEvent(event);
+}
+
+void MTableView::mousePressEvent(QMouseEvent *event)
+{
+    m_ShiftClicked = event->modifiers() & Qt::ShiftModifier;
+    QListView::mousePressEvent(event);
 }

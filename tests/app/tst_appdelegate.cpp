@@ -24,6 +24,7 @@
 #include <QLineEdit>
 #include <QLocalServer>
 #include <QMenu>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QProgressBar>
@@ -97,6 +98,7 @@ private slots:
     void copyShowsNoticeForThreeTicks();
     void searchAcrossTabs();
     void keyboardCopiesSelection();
+    void formattedCopy();
     void timerRestsWhileModal();
     void geometrySavedOnlyWhenChanged();
     void signInAskedOnlyWithoutRefreshToken_data();
@@ -341,6 +343,39 @@ void TestAppDelegate::searchAcrossTabs()
     QVERIFY(m_app->searchView()->isHidden());
     QVERIFY(watchResults.rowsAsAnnounced());
     QVERIFY(watchTab.rowsAsAnnounced());
+}
+
+// A formatted item goes to the clipboard as HTML beside the same plain text; Shift
+// and the preference turned off copy plain text only.
+void TestAppDelegate::formattedCopy()
+{
+    g_PinlarkPageHtml.store(page(QStringLiteral(
+        "<h1>Mail</h1><p>Sign</p><p><b>Ada</b>, <a href='https://example.com'>site</a></p>")));
+    launch();
+    tick();
+    m_app->MenuItemPinlarkClick();
+    const auto copied = [this](Qt::KeyboardModifiers modifiers) {
+        QGuiApplication::clipboard()->clear();
+        QTest::keyClick(m_app->searchField(), Qt::Key_Return, modifiers);
+        const QMimeData *data = QGuiApplication::clipboard()->mimeData();
+        return data ? std::pair(data->text(), data->hasHtml() ? data->html() : QString())
+                    : std::pair(QString(), QString());
+    };
+    QTest::keyClicks(m_app->searchField(), QStringLiteral("sign"));
+    const QString plain = QStringLiteral("Sign\nAda, site");
+    QCOMPARE(copied(Qt::NoModifier),
+             std::pair(plain, QStringLiteral("Sign<br><b>Ada</b>, <a href=\"https://example.com\">"
+                                             "site</a>")));
+    QCOMPARE(copied(Qt::ShiftModifier), std::pair(plain, QString()));
+    QCOMPARE(QGuiApplication::clipboard()->mimeData()->formats(), QStringList{u"text/plain"_qs});
+
+    // Shift+click too.
+    MTableView *list = m_app->searchColumn()->tableView();
+    QGuiApplication::clipboard()->clear();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ShiftModifier,
+                      list->visualRect(list->model()->index(0, 0)).center());
+    QCOMPARE(QGuiApplication::clipboard()->text(), plain);
+    QVERIFY(!QGuiApplication::clipboard()->mimeData()->hasHtml());
 }
 
 void TestAppDelegate::keyboardCopiesSelection()
@@ -938,6 +973,7 @@ void TestAppDelegate::preferencesApplyAtOnce()
         if (!window)
             return;
         window->findChild<QCheckBox *>(QStringLiteral("copyWithoutNameCheck"))->click();
+        window->findChild<QCheckBox *>(QStringLiteral("copyFormattingCheck"))->click();
         auto *keys = window->findChild<QKeySequenceEdit *>(QStringLiteral("shortcutEdit"));
         // Tab leaves the field instead of becoming the shortcut.
         keys->setFocus();
@@ -985,6 +1021,8 @@ void TestAppDelegate::preferencesApplyAtOnce()
     QVERIFY(!MProblems::Has(MProblem::ClientRejected));
     QCOMPARE(saved.ReadValueDefStr(QStringLiteral("GlobalShortcut"), {}), u"Ctrl+Alt+K");
     QVERIFY(saved.ReadValueDefBool(QStringLiteral("CopyWithoutName"), false));
+    QVERIFY(!saved.ReadValueDefBool(QStringLiteral("CopyFormatting"), true));
+    QVERIFY(!m_app->preferences().copyFormatting);
     QCOMPARE(saved.ReadValueDefInt(QStringLiteral("PasteAfterCopy"), -1), -1);
 
     // And in effect: a copy leaves the name line out.

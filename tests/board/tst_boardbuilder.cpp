@@ -44,6 +44,8 @@ private slots:
     void refusesOutsideResources();
     void boardTextStaysWithinPageSize_data();
     void boardTextStaysWithinPageSize();
+    void formatting_data();
+    void formatting();
     void search_data();
     void search();
     void pageFile_data();
@@ -196,6 +198,55 @@ void TestBoardBuilder::boardTextStaysWithinPageSize()
     }
     QVERIFY(textSize > 0);
     QVERIFY2(textSize <= 2 * html.size(), qPrintable(QString::number(textSize)));
+}
+
+void TestBoardBuilder::formatting_data()
+{
+    // The paragraphs of one item under a heading, and the item's HTML ("" when it has
+    // no formatting and is copied as plain text only).
+    QTest::addColumn<QString>("body");
+    QTest::addColumn<QString>("html");
+    const auto row = [](const char *title, const char *body, const char *html) {
+        QTest::newRow(title) << QString::fromUtf8(body) << QString::fromUtf8(html);
+    };
+    row("no formatting, no HTML", "<p id='p:1' style='margin:0'>Hello</p><p>World</p>", "");
+    row("elements", "<p>a <b>b</b> <strong>s</strong> <i>i</i> <em>e</em> <u>u</u> <s>x</s></p>",
+        "a <b>b</b> <b>s</b> <i>i</i> <i>e</i> <u>u</u> <s>x</s>");
+    row("styles, and only the formatting of them",
+        "<p><span style='font-weight:bold;color:red'>B</span><span lang='en' "
+        "style='FONT-STYLE: Italic; text-decoration:underline line-through'>X</span>"
+        "<span style='font-weight:400'>n</span></p>",
+        "<b>B</b><i><u><s>X</s></u></i>n");
+    row("a paragraph's own style", "<p style='font-weight:700'>all</p>", "<b>all</b>");
+    row("nested formats add up", "<p><b>a<i>b</i></b></p>", "<b>a</b><b><i>b</i></b>");
+    row("web and mail links",
+        "<p><a href='https://example.com/a?x=1&amp;y=2'>site</a> "
+        "<a href='mailto:ada@example.com'>mail</a></p>",
+        "<a href=\"https://example.com/a?x=1&amp;y=2\">site</a> "
+        "<a href=\"mailto:ada@example.com\">mail</a>");
+    row("script and data links lose the link, not the text",
+        "<p><a href='javascript:alert(1)'>x</a> <a href=' JaVaScRiPt:alert(1)'><b>y</b></a> "
+        "<a href='data:text/html,&lt;script&gt;'>z</a> <a href='/relative'>r</a></p>",
+        "x <b>y</b> z r");
+    row("a script link alone leaves the item plain", "<p><a href='javascript:alert(1)'>x</a></p>",
+        "");
+    row("other elements and attributes dropped, their text escaped",
+        "<p data-id='1'><script>alert(1)</script><b onclick='evil()' id='b:1'>"
+        "&lt;img src=x onerror=alert(1)&gt;</b><img src='x'/><iframe src='y'>f</iframe></p>",
+        "alert(1)<b>&lt;img src=x onerror=alert(1)&gt;</b>f");
+    row("line breaks in and between paragraphs", "<p>a<br/>b</p><p>c</p><br/><p>d</p>",
+        "a<br>b<br>c<br><br>d");
+    row("formatting further down makes the item so far HTML too",
+        "<p>Tom &amp; \"Jerry\"</p><p><b>x</b></p>", "Tom &amp; &quot;Jerry&quot;<br><b>x</b>");
+}
+
+void TestBoardBuilder::formatting()
+{
+    QFETCH(QString, body);
+    const Board board = BuildBoard(page(u"<h1>T</h1>" + body));
+    QCOMPARE(board.size(), 1);
+    QCOMPARE(board.first().items.size(), 1);
+    QTEST(board.first().items.first().html, "html");
 }
 
 void TestBoardBuilder::search_data()
