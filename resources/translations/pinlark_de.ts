@@ -351,6 +351,14 @@ Einstellungen, Anmeldung und die zwischengespeicherte Seite liegen in %1.</trans
         <source>Items with formatting are copied as formatted text beside the plain text. Shift+Enter or Shift+click always copies plain text.</source>
         <translation>Einträge mit Formatierung werden als formatierter Text neben dem reinen Text kopiert. Umschalt+Eingabe oder Umschalt+Klick kopiert immer reinen Text.</translation>
     </message>
+    <message>
+        <source>&amp;Order close matches by how often they were copied</source>
+        <translation>Ähnliche Treffer nach Häufigkeit des Kopierens &amp;ordnen</translation>
+    </message>
+    <message>
+        <source>Counts are kept in a small file of Pinlark&apos;s data folder, never in your notebook. Matches of the text as typed keep the board&apos;s order.</source>
+        <translation>Die Zählung steht in einer kleinen Datei im Datenordner von Pinlark, nie in Ihrem Notizbuch. Treffer des eingegebenen Textes behalten die Reihenfolge der Übersicht.</translation>
+    </message>
 </context>
 <context>
     <name>MWinState</name>

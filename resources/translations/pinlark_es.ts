@@ -351,6 +351,14 @@ La configuración, la sesión y la página en caché se guardan en %1.</translat
         <source>Items with formatting are copied as formatted text beside the plain text. Shift+Enter or Shift+click always copies plain text.</source>
         <translation>Los elementos con formato se copian como texto con formato junto al texto sin formato. Mayús+Intro o Mayús+clic copia siempre texto sin formato.</translation>
     </message>
+    <message>
+        <source>&amp;Order close matches by how often they were copied</source>
+        <translation>&amp;Ordenar las coincidencias cercanas por frecuencia de copia</translation>
+    </message>
+    <message>
+        <source>Counts are kept in a small file of Pinlark&apos;s data folder, never in your notebook. Matches of the text as typed keep the board&apos;s order.</source>
+        <translation>Los recuentos se guardan en un pequeño archivo de la carpeta de datos de Pinlark, nunca en su bloc de notas. Las coincidencias del texto tal como se escribió mantienen el orden del tablero.</translation>
+    </message>
 </context>
 <context>
     <name>MWinState</name>

@@ -351,6 +351,14 @@ Les réglages, la connexion et la page en cache sont conservés dans %1.</transl
         <source>Items with formatting are copied as formatted text beside the plain text. Shift+Enter or Shift+click always copies plain text.</source>
         <translation>Les éléments mis en forme sont copiés en texte formaté à côté du texte brut. Maj+Entrée ou Maj+clic copie toujours du texte brut.</translation>
     </message>
+    <message>
+        <source>&amp;Order close matches by how often they were copied</source>
+        <translation>&amp;Trier les correspondances proches selon la fréquence de copie</translation>
+    </message>
+    <message>
+        <source>Counts are kept in a small file of Pinlark&apos;s data folder, never in your notebook. Matches of the text as typed keep the board&apos;s order.</source>
+        <translation>Les comptes sont gardés dans un petit fichier du dossier de données de Pinlark, jamais dans votre bloc-notes. Les correspondances du texte tel que saisi gardent l’ordre du tableau.</translation>
+    </message>
 </context>
 <context>
     <name>MWinState</name>

@@ -18,6 +18,8 @@ class DesktopPaste;
 class EmptyBoard;
 class GlobalShortcut;
 class MTabViewColumn;
+struct MNameValue;
+class UseCounts;
 class QAction;
 class QLabel;
 class QMenu;
@@ -155,6 +157,10 @@ private:
     // Hands the copy preferences (without the name, with formatting) to every list.
     void applyCopyWithoutName();
     void pasteAfterCopy();
+    // Counts a copy for ordering close matches, while that preference is on.
+    void countUse(const MNameValue &item);
+    // The copy counts, read from the data folder on first use.
+    UseCounts &useCounts();
     bool eventFilter(QObject *watched, QEvent *event) override;
 
     Services m_Services;
@@ -190,6 +196,7 @@ private:
     Preferences::Values m_Preferences;
     std::unique_ptr<GlobalShortcut> m_GlobalShortcut;
     std::unique_ptr<DesktopPaste> m_Paste;
+    std::unique_ptr<UseCounts> m_UseCounts;
     QAction *m_StartAtLoginAction = nullptr;
 
     std::unique_ptr<QWidget> m_Window;

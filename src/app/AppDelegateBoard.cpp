@@ -10,6 +10,7 @@
 #include "board/MTabViewColumn.h"
 #include "board/MTableView.h"
 #include "board/PageFile.h"
+#include "board/UseCounts.h"
 #include "core/MGlobals.h"
 #include "core/MProblems.h"
 #include "text/Logging.h"
@@ -17,6 +18,7 @@
 #include "windows/TickPause.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QShortcut>
 #include <QSystemTrayIcon>
@@ -68,6 +70,7 @@ bool AppDelegate::CreateTabs()
         column->setItems(std::move(tab.items));
         column->setCopyWithoutName(m_Preferences.copyWithoutName);
         column->setCopyFormatting(m_Preferences.copyFormatting);
+        connect(column, &MTabViewColumn::itemCopied, this, &AppDelegate::countUse);
         connect(column, &MTabViewColumn::copied, this, &AppDelegate::showCopied2Clipboard);
         column->tableView()->setTypingTarget(m_Ui->searchField);
         // "&" would otherwise mark a keyboard accelerator in the tab bar.
@@ -143,7 +146,10 @@ void AppDelegate::searchField_textDidChange(const QString &text)
         const auto *column = static_cast<MTabViewColumn *>(m_Ui->tabView->widget(i));
         lists.append({&column->m_ArrayItems(), &column->searchIndex(), column->label()});
     }
-    SearchResults found = SearchItems(lists, text);
+    UseCountOf uses;
+    if (m_Preferences.orderByUse && !useCounts().isEmpty())
+        uses = [this](const MNameValue &item) { return m_UseCounts->count(item); };
+    SearchResults found = SearchItems(lists, text, uses);
     m_TabViewColumnSearch->setItems(std::move(found.items), std::move(found.labels),
                                     found.closeFrom);
     m_TabViewColumnSearch->reloadData();
@@ -151,8 +157,26 @@ void AppDelegate::searchField_textDidChange(const QString &text)
     m_TabViewColumnSearch->tableView()->selectFirstRow();
 }
 
+void AppDelegate::countUse(const MNameValue &item)
+{
+    // A count that cannot be saved only costs the order of close matches: no alarm.
+    if (m_Preferences.orderByUse)
+        useCounts().add(item);
+}
+
+UseCounts &AppDelegate::useCounts()
+{
+    if (!m_UseCounts) {
+        m_UseCounts = std::make_unique<UseCounts>(
+            QFileInfo(g_CacheFilePath.load()).dir().filePath(QStringLiteral("usecounts.json")));
+        m_UseCounts->load();
+    }
+    return *m_UseCounts;
+}
+
 void AppDelegate::setUpBoardKeys()
 {
+    connect(m_TabViewColumnSearch, &MTabViewColumn::itemCopied, this, &AppDelegate::countUse);
     m_TabViewColumnSearch->tableView()->setTypingTarget(m_Ui->searchField);
 
     const auto bind = [this](const QList<QKeySequence> &keys, auto command) {

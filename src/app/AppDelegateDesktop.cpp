@@ -150,6 +150,7 @@ void AppDelegate::MenuItemPreferencesClick()
     window.setPasteAfterCopy(m_Preferences.pasteAfterCopy, m_Paste->supported());
     window.setCopyWithoutName(m_Preferences.copyWithoutName);
     window.setCopyFormatting(m_Preferences.copyFormatting);
+    window.setOrderByUse(m_Preferences.orderByUse);
     window.setStartAtLogin(kStartAtLoginSupported && Autostart::IsEnabled(),
                            kStartAtLoginSupported);
     window.setClientId(MConfig(g_ConfigFilePath.load())
@@ -186,6 +187,10 @@ void AppDelegate::MenuItemPreferencesClick()
         m_Preferences.copyFormatting = on;
         applyCopyWithoutName();
         Preferences::SaveCopyFormatting(on);
+    });
+    connect(&window, &MWinPreferences::orderByUseToggled, this, [this](bool on) {
+        m_Preferences.orderByUse = on;
+        Preferences::SaveOrderByUse(on);
     });
     connect(&window, &MWinPreferences::startAtLoginToggled, this, [this, &window](bool on) {
         MenuItemStartAtLoginClick(on);

@@ -165,7 +165,7 @@ SearchIndex IndexItems(const QList<MNameValue> &items)
     return index;
 }
 
-SearchResults SearchItems(const QList<SearchList> &lists, const QString &text, UseCounts uses)
+SearchResults SearchItems(const QList<SearchList> &lists, const QString &text, UseCountOf uses)
 {
     SearchResults found;
     if (text.isEmpty())

@@ -55,7 +55,7 @@ QString FoldForSearch(const QString &text);
 SearchIndex IndexItems(const QList<MNameValue> &items);
 
 // How often an item was copied, for ordering close matches of equal rank.
-using UseCounts = std::function<int(const MNameValue &item)>;
+using UseCountOf = std::function<int(const MNameValue &item)>;
 
 // First, items of all lists whose value contains `text`, letter case ignored by
 // lower-casing both sides, in list order: the text is one substring, spaces count.
@@ -66,4 +66,5 @@ using UseCounts = std::function<int(const MNameValue &item)>;
 //   word, fewer gaps first.
 // Close matches of equal rank keep list order, or go by `uses` when given.
 // An empty text finds nothing.
-SearchResults SearchItems(const QList<SearchList> &lists, const QString &text, UseCounts uses = {});
+SearchResults SearchItems(const QList<SearchList> &lists, const QString &text,
+                          UseCountOf uses = {});

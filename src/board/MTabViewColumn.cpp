@@ -80,6 +80,7 @@ void MTabViewColumn::onAction(bool plainText)
         mime->setHtml(item->html);
         QGuiApplication::clipboard()->setMimeData(mime);
     }
+    emit itemCopied(*item);
     emit copied();
 }
 

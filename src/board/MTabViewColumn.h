@@ -58,7 +58,8 @@ public:
     void setCopyWithoutName(bool on) { m_CopyWithoutName = on; }
 
 signals:
-    // An item's value was put on the clipboard.
+    // An item's value was put on the clipboard: first which item, then that it was.
+    void itemCopied(const MNameValue &item);
     void copied();
 
 private:

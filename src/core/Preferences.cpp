@@ -19,6 +19,7 @@ Values Read(const QString &path)
         config.ReadValueDefBool(QLatin1String(kCopyWithoutNameKey), values.copyWithoutName);
     values.copyFormatting =
         config.ReadValueDefBool(QLatin1String(kCopyFormattingKey), values.copyFormatting);
+    values.orderByUse = config.ReadValueDefBool(QLatin1String(kOrderByUseKey), values.orderByUse);
     return values;
 }
 
@@ -45,6 +46,12 @@ bool SaveCopyFormatting(bool on)
 {
     return MGlobals::SaveSettings(
         [on](MConfig &config) { config.WriteValueBool(QLatin1String(kCopyFormattingKey), on); });
+}
+
+bool SaveOrderByUse(bool on)
+{
+    return MGlobals::SaveSettings(
+        [on](MConfig &config) { config.WriteValueBool(QLatin1String(kOrderByUseKey), on); });
 }
 
 bool SaveClientId(const QString &clientId)

@@ -60,6 +60,7 @@ void MWinPreferences::windowDidLoad()
             &MWinPreferences::copyWithoutNameToggled);
     connect(m_Ui->copyFormattingCheck, &QCheckBox::toggled, this,
             &MWinPreferences::copyFormattingToggled);
+    connect(m_Ui->orderByUseCheck, &QCheckBox::toggled, this, &MWinPreferences::orderByUseToggled);
     connect(m_Ui->startAtLoginCheck, &QCheckBox::toggled, this,
             &MWinPreferences::startAtLoginToggled);
     connect(m_Ui->clientIdEdit, &QLineEdit::textChanged, this, &MWinPreferences::checkClientId);
@@ -132,6 +133,13 @@ void MWinPreferences::setCopyFormatting(bool on)
     loadWindow();
     const QSignalBlocker quiet(m_Ui->copyFormattingCheck);
     m_Ui->copyFormattingCheck->setChecked(on);
+}
+
+void MWinPreferences::setOrderByUse(bool on)
+{
+    loadWindow();
+    const QSignalBlocker quiet(m_Ui->orderByUseCheck);
+    m_Ui->orderByUseCheck->setChecked(on);
 }
 
 void MWinPreferences::setStartAtLogin(bool on, bool supported)

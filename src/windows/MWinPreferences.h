@@ -33,6 +33,7 @@ public:
     void setPasteAfterCopy(bool on, bool supported);
     void setCopyWithoutName(bool on);
     void setCopyFormatting(bool on);
+    void setOrderByUse(bool on);
     void setStartAtLogin(bool on, bool supported);
     void setClientId(const QString &clientId);
 
@@ -44,6 +45,7 @@ signals:
     void pasteAfterCopyToggled(bool on);
     void copyWithoutNameToggled(bool on);
     void copyFormattingToggled(bool on);
+    void orderByUseToggled(bool on);
     void startAtLoginToggled(bool on);
     // A valid client id (lower case, no braces), or empty for the built-in one.
     void clientIdChosen(const QString &clientId);

@@ -974,6 +974,7 @@ void TestAppDelegate::preferencesApplyAtOnce()
             return;
         window->findChild<QCheckBox *>(QStringLiteral("copyWithoutNameCheck"))->click();
         window->findChild<QCheckBox *>(QStringLiteral("copyFormattingCheck"))->click();
+        window->findChild<QCheckBox *>(QStringLiteral("orderByUseCheck"))->click();
         auto *keys = window->findChild<QKeySequenceEdit *>(QStringLiteral("shortcutEdit"));
         // Tab leaves the field instead of becoming the shortcut.
         keys->setFocus();
@@ -1023,13 +1024,19 @@ void TestAppDelegate::preferencesApplyAtOnce()
     QVERIFY(saved.ReadValueDefBool(QStringLiteral("CopyWithoutName"), false));
     QVERIFY(!saved.ReadValueDefBool(QStringLiteral("CopyFormatting"), true));
     QVERIFY(!m_app->preferences().copyFormatting);
+    QVERIFY(saved.ReadValueDefBool(QStringLiteral("OrderByUse"), false));
     QCOMPARE(saved.ReadValueDefInt(QStringLiteral("PasteAfterCopy"), -1), -1);
 
     // And in effect: a copy leaves the name line out.
     auto *mail = static_cast<MTabViewColumn *>(m_app->tabView()->widget(0));
     mail->tableView()->selectFirstRow();
+    const QString counts =
+        QFileInfo(g_CacheFilePath.load()).dir().filePath(QStringLiteral("usecounts.json"));
+    QVERIFY(!QFileInfo::exists(counts));
     mail->onAction();
     QCOMPARE(QGuiApplication::clipboard()->text(), u"there");
+    // Ordering by use counts the copy, in the data folder.
+    QVERIFY(QFileInfo::exists(counts));
     g_OnlineOneNoteClientId.store(QString::fromLatin1(MGlobals::kDefaultClientId));
 }
 

@@ -2,6 +2,7 @@
 #include "board/BoardSearch.h"
 #include "board/CopiedText.h"
 #include "board/PageFile.h"
+#include "board/UseCounts.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -48,6 +49,7 @@ private slots:
     void formatting();
     void search_data();
     void search();
+    void useCountsFile();
     void pageFile_data();
     void pageFile();
     void copiedWithoutName_data();
@@ -254,8 +256,12 @@ void TestBoardBuilder::search_data()
     QTest::addColumn<QString>("text");
     // Each result as "tab|name", in the order listed; " ~ " before the close matches.
     QTest::addColumn<QString>("expected");
-    const auto row = [](const char *title, const char *text, const char *expected) {
-        QTest::newRow(title) << QString::fromUtf8(text) << QString::fromUtf8(expected);
+    // The name of an item copied more often than the others, for "Order by use".
+    QTest::addColumn<QString>("used");
+    const auto row = [](const char *title, const char *text, const char *expected,
+                        const char *used = "") {
+        QTest::newRow(title) << QString::fromUtf8(text) << QString::fromUtf8(expected)
+                             << QString::fromUtf8(used);
     };
     row("tabs in page order, items in tab order, an item in two tabs twice", "straße",
         "Cities|Straße 5;Spaces|Straße 5");
@@ -285,6 +291,11 @@ void TestBoardBuilder::search_data()
         " ~ Mail|KDR Group;Mail|Kind regards");
     row("a word missing and letters out of order find nothing", "regards zebra", "");
     row("letters in order must start at a word's start", "ndrg", "");
+    row("equal ranks keep board order", "rgs", " ~ Mail|Kind regards;Mail|Unkind regards");
+    row("equal ranks go to the item copied most often", "rgs",
+        " ~ Mail|Unkind regards;Mail|Kind regards", "Unkind regards");
+    row("use never beats rank, nor reorders the plain matches", "regards",
+        "Mail|Best wishes;Mail|Kind regards;Mail|Unkind regards", "Unkind regards");
     row("nothing typed finds nothing", "", "");
 }
 
@@ -306,7 +317,11 @@ void TestBoardBuilder::search()
     for (qsizetype i = 0; i < board.size(); ++i)
         lists.append({&board[i].items, &indexes[i], board[i].label});
 
-    const SearchResults found = SearchItems(lists, text);
+    QFETCH(QString, used);
+    UseCountOf uses;
+    if (!used.isEmpty())
+        uses = [used](const MNameValue &item) { return item.name == used ? 5 : 0; };
+    const SearchResults found = SearchItems(lists, text, uses);
     QCOMPARE(found.labels.size(), found.items.size());
     QStringList plain;
     QStringList close;
@@ -316,6 +331,45 @@ void TestBoardBuilder::search()
     if (!close.isEmpty())
         shown += u" ~ " + close.join(u';');
     QTEST(shown, "expected");
+}
+
+// Counts survive a restart; a damaged or foreign file counts nothing and is
+// replaced whole by the next count.
+void TestBoardBuilder::useCountsFile()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("usecounts.json"));
+    const MNameValue a{QStringLiteral("A"), QStringLiteral("A\nbody"), QString()};
+    const MNameValue b{QStringLiteral("B"), QStringLiteral("B"), QString()};
+    UseCounts counts(path);
+    counts.load();
+    QVERIFY(counts.isEmpty());
+    QVERIFY(counts.add(a) && counts.add(a) && counts.add(b));
+
+    UseCounts again(path);
+    again.load();
+    QCOMPARE(again.count(a), 2);
+    QCOMPARE(again.count(b), 1);
+    // An item is its value: the same text under another name counts the same.
+    QCOMPARE(again.count({QStringLiteral("other"), a.value, QString()}), 2);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY2(!file.readAll().contains("body"), "the file must not hold snippet text");
+    file.close();
+
+    for (const QByteArray &bytes : {QByteArray("[1,2]"), QByteArray("{\"x\":-4,\"y\":\"z\"}"),
+                                    QByteArray("\xff\xfe garbage")}) {
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(bytes);
+        file.close();
+        UseCounts damaged(path);
+        damaged.load();
+        QVERIFY2(damaged.isEmpty(), bytes.constData());
+        QVERIFY(damaged.add(b));
+        UseCounts mended(path);
+        mended.load();
+        QCOMPARE(mended.count(b), 1);
+    }
 }
 
 void TestBoardBuilder::pageFile_data()
