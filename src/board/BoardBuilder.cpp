@@ -150,7 +150,8 @@ public:
             return;
         // Of the element just started: its format is the last one.
         TextFormat &format = m_Formats.back();
-        if (name == "style")
+        // Nearly every paragraph of a page has a style, seldom one that formats.
+        if (name == "style" && (value.contains("font-") || value.contains("text-decoration")))
             format.flags |= FormatOfStyle(elementText(value));
         else if (name == "href" && m_LinkOpened)
             format.href = SafeLinkAddress(elementText(value));
@@ -173,7 +174,6 @@ public:
     {
         if (m_TakingDepth > 0) {
             m_Text.append(utf8);
-            m_Run.append(utf8);
         }
         m_LinkOpened = false;
     }
@@ -198,21 +198,36 @@ private:
         m_Taking = what;
         m_TakingDepth = 1;
         m_Text.clear();
-        m_Run.clear();
+        m_RunStart = 0;
         m_ParagraphHtml.clear();
         m_ParagraphFormatted = false;
     }
 
     // Inside a paragraph, the run of text so far goes out in the format it had,
-    // before an element changes it.
+    // before an element changes it. Most paragraphs have no formatting: their HTML
+    // is made only once formatting shows up, from the plain text before it.
     void flushRun()
     {
-        if (m_Run.isEmpty())
+        const QByteArrayView run = QByteArrayView(m_Text).sliced(m_RunStart);
+        if (run.isEmpty())
             return;
         const TextFormat &format = m_Formats.back();
-        m_ParagraphHtml += HtmlRun(elementText(m_Run), format);
-        m_ParagraphFormatted |= !format.isPlain();
-        m_Run.clear();
+        if (!m_ParagraphFormatted && format.isPlain()) {
+            m_RunStart = m_Text.size();
+            return;
+        }
+        startParagraphHtml();
+        m_ParagraphHtml += HtmlRun(elementText(run), format);
+        m_RunStart = m_Text.size();
+    }
+
+    // The paragraph's HTML so far, from its plain text up to the current run.
+    void startParagraphHtml()
+    {
+        if (m_ParagraphFormatted)
+            return;
+        m_ParagraphHtml = HtmlText(elementText(QByteArrayView(m_Text).first(m_RunStart)));
+        m_ParagraphFormatted = true;
     }
 
     void startFormat(QByteArrayView name)
@@ -223,8 +238,8 @@ private:
         m_LinkOpened = name == "a";
         m_Formats.push_back(std::move(format));
         if (name == "br") {
+            startParagraphHtml();
             m_ParagraphHtml += u"<br>";
-            m_ParagraphFormatted = true;
         }
     }
 
@@ -295,7 +310,8 @@ private:
     // Inside a paragraph: the format of each open element, the text since the last
     // change of format, and the paragraph as HTML so far.
     std::vector<TextFormat> m_Formats;
-    QByteArray m_Run;
+    // Where the text of the current run begins in m_Text.
+    qsizetype m_RunStart = 0;
     QString m_ParagraphHtml;
     bool m_ParagraphFormatted = false;
     // An "a" element has just started: its href attribute makes it a link.

@@ -219,6 +219,8 @@ void TestBoardBuilder::formatting_data()
         "style='FONT-STYLE: Italic; text-decoration:underline line-through'>X</span>"
         "<span style='font-weight:400'>n</span></p>",
         "<b>B</b><i><u><s>X</s></u></i>n");
+    row("plain text in several pieces before the formatting, entities and all",
+        "<p>&lt;a&gt; <span lang='en'>&amp;</span> <b>b</b> c</p>", "&lt;a&gt; &amp; <b>b</b> c");
     row("a paragraph's own style", "<p style='font-weight:700'>all</p>", "<b>all</b>");
     row("nested formats add up", "<p><b>a<i>b</i></b></p>", "<b>a</b><b><i>b</i></b>");
     row("web and mail links",
