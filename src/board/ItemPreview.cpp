@@ -20,7 +20,7 @@ ItemPreview::ItemPreview(QWidget *parent)
     layout->addWidget(m_Text);
 }
 
-ItemPreview *ItemPreview::showFor(const QString &value, QWidget *list)
+ItemPreview *ItemPreview::showFor(const QString &value, QWidget *list, const QRect &row)
 {
     auto *preview = new ItemPreview(list);
     preview->m_Text->setPlainText(value);
@@ -28,7 +28,9 @@ ItemPreview *ItemPreview::showFor(const QString &value, QWidget *list)
     // As many lines as the value holds, within the list's height.
     const int lines = static_cast<int>(value.count(u'\n')) + 2;
     const int height = std::min(list->height(), lines * metrics.lineSpacing() + 16);
-    const QPoint topLeft = list->mapToGlobal(QPoint(0, (list->height() - height) / 2));
+    const int below = row.bottom() + 1;
+    const int top = below + height <= list->height() ? below : std::max(0, row.top() - height);
+    const QPoint topLeft = list->mapToGlobal(QPoint(0, top));
     preview->setGeometry(QRect(topLeft, QSize(list->width(), height)));
     preview->show();
     preview->m_Text->setFocus(Qt::PopupFocusReason);

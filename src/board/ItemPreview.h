@@ -11,8 +11,9 @@ class ItemPreview : public QFrame
     Q_OBJECT
 
 public:
-    // Shows `value` over `list`, as wide as the list and at most as high.
-    static ItemPreview *showFor(const QString &value, QWidget *list);
+    // Shows `value` over `list`, as wide as the list and at most as high, below the
+    // row at `row` (in the list's coordinates) or, without room there, above it.
+    static ItemPreview *showFor(const QString &value, QWidget *list, const QRect &row);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;

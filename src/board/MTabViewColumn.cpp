@@ -86,6 +86,11 @@ void MTabViewColumn::onAction(bool plainText)
 
 void MTabViewColumn::showPreview()
 {
-    if (const MNameValue *item = m_Model->itemAt(m_Ui->tableView->selectedRow()))
-        ItemPreview::showFor(item->value, m_Ui->tableView);
+    MTableView *list = m_Ui->tableView;
+    const int row = list->selectedRow();
+    if (const MNameValue *item = m_Model->itemAt(row)) {
+        const QRect rect = list->visualRect(m_Model->index(row, 0));
+        ItemPreview::showFor(item->value, list,
+                             rect.translated(list->viewport()->mapTo(list, QPoint(0, 0))));
+    }
 }
