@@ -178,6 +178,10 @@ Einstellungen, Anmeldung und die zwischengespeicherte Seite liegen in %1.</trans
         <source>Show the version and exit.</source>
         <translation>Die Version anzeigen und beenden.</translation>
     </message>
+    <message>
+        <source>Show the running Pinlark&apos;s board, or hide it when shown; start Pinlark when none runs. Bind it to a key in the desktop&apos;s keyboard settings.</source>
+        <translation>Zeigt die Übersicht des laufenden Pinlark oder blendet sie aus, wenn sie zu sehen ist; startet Pinlark, wenn keines läuft. In den Tastatureinstellungen der Arbeitsumgebung an eine Taste binden.</translation>
+    </message>
 </context>
 <context>
     <name>EmptyBoard</name>
@@ -296,6 +300,20 @@ Einstellungen, Anmeldung und die zwischengespeicherte Seite liegen in %1.</trans
     <message>
         <source>Pinlark is making the page in your notebook. Its starter snippets appear here as soon as it is there.</source>
         <translation>Pinlark erstellt die Seite in Ihrem Notizbuch. Ihre ersten Textbausteine erscheinen hier, sobald sie da ist.</translation>
+    </message>
+</context>
+<context>
+    <name>ItemListModel</name>
+    <message>
+        <source>Close matches</source>
+        <translation>Ähnliche Treffer</translation>
+    </message>
+</context>
+<context>
+    <name>ItemPreview</name>
+    <message>
+        <source>Preview</source>
+        <translation>Vorschau</translation>
     </message>
 </context>
 <context>
@@ -455,6 +473,22 @@ Einstellungen, Anmeldung und die zwischengespeicherte Seite liegen in %1.</trans
     <message>
         <source>This desktop does not let one program type into another, as on Wayland: an item you choose is only copied.</source>
         <translation>Diese Arbeitsumgebung lässt kein Programm in ein anderes tippen, wie unter Wayland: Ein gewählter Eintrag wird nur kopiert.</translation>
+    </message>
+    <message>
+        <source>Copy &amp;formatting (bold, links) for rich editors</source>
+        <translation>Formatierung &amp;mitkopieren (fett, Links) für Textverarbeitungen</translation>
+    </message>
+    <message>
+        <source>Items with formatting are copied as formatted text beside the plain text. Shift+Enter or Shift+click always copies plain text.</source>
+        <translation>Einträge mit Formatierung werden als formatierter Text neben dem reinen Text kopiert. Umschalt+Eingabe oder Umschalt+Klick kopiert immer reinen Text.</translation>
+    </message>
+    <message>
+        <source>&amp;Order close matches by how often they were copied</source>
+        <translation>Ähnliche Treffer nach Häufigkeit des Kopierens &amp;ordnen</translation>
+    </message>
+    <message>
+        <source>Counts are kept in a small file of Pinlark&apos;s data folder, never in your notebook. Matches of the text as typed keep the board&apos;s order.</source>
+        <translation>Die Zählung steht in einer kleinen Datei im Datenordner von Pinlark, nie in Ihrem Notizbuch. Treffer des eingegebenen Textes behalten die Reihenfolge der Übersicht.</translation>
     </message>
 </context>
 <context>

@@ -178,6 +178,10 @@ La configuración, la sesión y la página en caché se guardan en %1.</translat
         <source>Show the version and exit.</source>
         <translation>Mostrar la versión y salir.</translation>
     </message>
+    <message>
+        <source>Show the running Pinlark&apos;s board, or hide it when shown; start Pinlark when none runs. Bind it to a key in the desktop&apos;s keyboard settings.</source>
+        <translation>Muestra el tablero del Pinlark en marcha, o lo oculta si está a la vista; inicia Pinlark si no hay ninguno. Asígnelo a una tecla en la configuración del teclado del escritorio.</translation>
+    </message>
 </context>
 <context>
     <name>EmptyBoard</name>
@@ -296,6 +300,20 @@ La configuración, la sesión y la página en caché se guardan en %1.</translat
     <message>
         <source>Pinlark is making the page in your notebook. Its starter snippets appear here as soon as it is there.</source>
         <translation>Pinlark está creando la página en su bloc de notas. Sus fragmentos de inicio aparecerán aquí en cuanto exista.</translation>
+    </message>
+</context>
+<context>
+    <name>ItemListModel</name>
+    <message>
+        <source>Close matches</source>
+        <translation>Coincidencias cercanas</translation>
+    </message>
+</context>
+<context>
+    <name>ItemPreview</name>
+    <message>
+        <source>Preview</source>
+        <translation>Vista previa</translation>
     </message>
 </context>
 <context>
@@ -455,6 +473,22 @@ La configuración, la sesión y la página en caché se guardan en %1.</translat
     <message>
         <source>This desktop does not let one program type into another, as on Wayland: an item you choose is only copied.</source>
         <translation>Este escritorio no permite que un programa escriba en otro, como ocurre en Wayland: un elemento que elija solo se copia.</translation>
+    </message>
+    <message>
+        <source>Copy &amp;formatting (bold, links) for rich editors</source>
+        <translation>Copiar el formato (negrita, enlaces) para editores &amp;enriquecidos</translation>
+    </message>
+    <message>
+        <source>Items with formatting are copied as formatted text beside the plain text. Shift+Enter or Shift+click always copies plain text.</source>
+        <translation>Los elementos con formato se copian como texto con formato junto al texto sin formato. Mayús+Intro o Mayús+clic copia siempre texto sin formato.</translation>
+    </message>
+    <message>
+        <source>&amp;Order close matches by how often they were copied</source>
+        <translation>&amp;Ordenar las coincidencias cercanas por frecuencia de copia</translation>
+    </message>
+    <message>
+        <source>Counts are kept in a small file of Pinlark&apos;s data folder, never in your notebook. Matches of the text as typed keep the board&apos;s order.</source>
+        <translation>Los recuentos se guardan en un pequeño archivo de la carpeta de datos de Pinlark, nunca en su bloc de notas. Las coincidencias del texto tal como se escribió mantienen el orden del tablero.</translation>
     </message>
 </context>
 <context>

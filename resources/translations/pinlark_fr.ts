@@ -178,6 +178,10 @@ Les réglages, la connexion et la page en cache sont conservés dans %1.</transl
         <source>Show the version and exit.</source>
         <translation>Afficher la version et quitter.</translation>
     </message>
+    <message>
+        <source>Show the running Pinlark&apos;s board, or hide it when shown; start Pinlark when none runs. Bind it to a key in the desktop&apos;s keyboard settings.</source>
+        <translation>Affiche le tableau du Pinlark en cours, ou le masque s&apos;il est affiché&#xa0;; démarre Pinlark si aucun ne tourne. À associer à une touche dans les réglages du clavier du bureau.</translation>
+    </message>
 </context>
 <context>
     <name>EmptyBoard</name>
@@ -296,6 +300,20 @@ Les réglages, la connexion et la page en cache sont conservés dans %1.</transl
     <message>
         <source>Pinlark is making the page in your notebook. Its starter snippets appear here as soon as it is there.</source>
         <translation>Pinlark crée la page dans votre bloc-notes. Ses extraits de départ apparaissent ici dès qu’elle existe.</translation>
+    </message>
+</context>
+<context>
+    <name>ItemListModel</name>
+    <message>
+        <source>Close matches</source>
+        <translation>Correspondances proches</translation>
+    </message>
+</context>
+<context>
+    <name>ItemPreview</name>
+    <message>
+        <source>Preview</source>
+        <translation>Aperçu</translation>
     </message>
 </context>
 <context>
@@ -455,6 +473,22 @@ Les réglages, la connexion et la page en cache sont conservés dans %1.</transl
     <message>
         <source>This desktop does not let one program type into another, as on Wayland: an item you choose is only copied.</source>
         <translation>Ce bureau ne laisse pas un programme taper dans un autre, comme sous Wayland&#xa0;: un élément choisi est seulement copié.</translation>
+    </message>
+    <message>
+        <source>Copy &amp;formatting (bold, links) for rich editors</source>
+        <translation>Copier la &amp;mise en forme (gras, liens) pour les éditeurs riches</translation>
+    </message>
+    <message>
+        <source>Items with formatting are copied as formatted text beside the plain text. Shift+Enter or Shift+click always copies plain text.</source>
+        <translation>Les éléments mis en forme sont copiés en texte formaté à côté du texte brut. Maj+Entrée ou Maj+clic copie toujours du texte brut.</translation>
+    </message>
+    <message>
+        <source>&amp;Order close matches by how often they were copied</source>
+        <translation>&amp;Trier les correspondances proches selon la fréquence de copie</translation>
+    </message>
+    <message>
+        <source>Counts are kept in a small file of Pinlark&apos;s data folder, never in your notebook. Matches of the text as typed keep the board&apos;s order.</source>
+        <translation>Les comptes sont gardés dans un petit fichier du dossier de données de Pinlark, jamais dans votre bloc-notes. Les correspondances du texte tel que saisi gardent l’ordre du tableau.</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,7 @@
 #include "board/MSearchField.h"
 #include "board/MTabViewColumn.h"
 #include "board/MTableView.h"
+#include "board/UseCounts.h"
 #include "core/MGlobals.h"
 #include "core/MProblems.h"
 #include "platform/DesktopPaste.h"

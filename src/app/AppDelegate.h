@@ -19,6 +19,8 @@ class DesktopPaste;
 class EmptyBoard;
 class GlobalShortcut;
 class MTabViewColumn;
+struct MNameValue;
+class UseCounts;
 class QAction;
 class QLabel;
 class QMenu;
@@ -137,7 +139,7 @@ private:
     void setStatusLook(bool connected);
     MTabViewColumn *currentColumn() const;
     void moveSelection(int delta);
-    void copySelection();
+    void copySelection(bool plainText);
     // Tab switching from the keyboard and typing from the lists; once, at start-up.
     void setUpBoardKeys();
     // Shows tab `index` (ending a search); nothing for a tab that does not exist.
@@ -176,8 +178,13 @@ private:
     void setUpDesktop();
     void applyGlobalShortcut(const QString &portableText);
     void globalShortcutStateChanged();
+    // Hands the copy preferences (without the name, with formatting) to every list.
     void applyCopyWithoutName();
     void pasteAfterCopy();
+    // Counts a copy for ordering close matches, while that preference is on.
+    void countUse(const MNameValue &item);
+    // The copy counts, read from the data folder on first use.
+    UseCounts &useCounts();
     bool eventFilter(QObject *watched, QEvent *event) override;
 
     Services m_Services;
@@ -220,6 +227,7 @@ private:
     Preferences::Values m_Preferences;
     std::unique_ptr<GlobalShortcut> m_GlobalShortcut;
     std::unique_ptr<DesktopPaste> m_Paste;
+    std::unique_ptr<UseCounts> m_UseCounts;
     QAction *m_StartAtLoginAction = nullptr;
 
     std::unique_ptr<QWidget> m_Window;

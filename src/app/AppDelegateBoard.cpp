@@ -11,6 +11,7 @@
 #include "board/MTabViewColumn.h"
 #include "board/MTableView.h"
 #include "board/PageFile.h"
+#include "board/UseCounts.h"
 #include "core/MGlobals.h"
 #include "core/MProblems.h"
 #include "text/Logging.h"
@@ -19,6 +20,7 @@
 
 #include <QApplication>
 #include <QDataStream>
+#include <QDir>
 #include <QFileInfo>
 #include <QShortcut>
 #include <QSystemTrayIcon>
@@ -177,6 +179,8 @@ void AppDelegate::addTabs(Board board)
         column->setLabel(tab.label);
         column->setItems(std::move(tab.items));
         column->setCopyWithoutName(m_Preferences.copyWithoutName);
+        column->setCopyFormatting(m_Preferences.copyFormatting);
+        connect(column, &MTabViewColumn::itemCopied, this, &AppDelegate::countUse);
         connect(column, &MTabViewColumn::copied, this, &AppDelegate::showCopied2Clipboard);
         column->tableView()->setTypingTarget(m_Ui->searchField);
         // "&" would otherwise mark a keyboard accelerator in the tab bar.
@@ -246,17 +250,39 @@ void AppDelegate::searchField_textDidChange(const QString &text)
     lists.reserve(count);
     for (int i = 0; i < count; ++i) {
         const auto *column = static_cast<MTabViewColumn *>(m_Ui->tabView->widget(i));
-        lists.append({&column->m_ArrayItems(), &column->lowerValues(), column->label()});
+        lists.append({&column->m_ArrayItems(), &column->searchIndex(), column->label()});
     }
-    SearchResults found = SearchItems(lists, text);
-    m_TabViewColumnSearch->setItems(std::move(found.items), std::move(found.labels));
+    UseCountOf uses;
+    if (m_Preferences.orderByUse && !useCounts().isEmpty())
+        uses = [this](const MNameValue &item) { return m_UseCounts->count(item); };
+    SearchResults found = SearchItems(lists, text, uses);
+    m_TabViewColumnSearch->setItems(std::move(found.items), std::move(found.labels),
+                                    found.closeFrom);
     m_TabViewColumnSearch->reloadData();
     // The best guess is ready at every keystroke: Enter copies the first match.
     m_TabViewColumnSearch->tableView()->selectFirstRow();
 }
 
+void AppDelegate::countUse(const MNameValue &item)
+{
+    // A count that cannot be saved only costs the order of close matches: no alarm.
+    if (m_Preferences.orderByUse)
+        useCounts().add(item);
+}
+
+UseCounts &AppDelegate::useCounts()
+{
+    if (!m_UseCounts) {
+        m_UseCounts = std::make_unique<UseCounts>(
+            QFileInfo(g_CacheFilePath.load()).dir().filePath(QStringLiteral("usecounts.json")));
+        m_UseCounts->load();
+    }
+    return *m_UseCounts;
+}
+
 void AppDelegate::setUpBoardKeys()
 {
+    connect(m_TabViewColumnSearch, &MTabViewColumn::itemCopied, this, &AppDelegate::countUse);
     m_TabViewColumnSearch->tableView()->setTypingTarget(m_Ui->searchField);
 
     const auto bind = [this](const QList<QKeySequence> &keys, auto command) {
@@ -306,7 +332,7 @@ void AppDelegate::moveSelection(int delta)
         column->tableView()->moveSelection(delta);
 }
 
-void AppDelegate::copySelection()
+void AppDelegate::copySelection(bool plainText)
 {
     // Enter in the empty search field over an empty board takes the board's next
     // step, as a dialog's default button would.
@@ -315,7 +341,7 @@ void AppDelegate::copySelection()
         return;
     }
     if (MTabViewColumn *column = currentColumn())
-        column->onAction();
+        column->onAction(plainText);
 }
 
 void AppDelegate::CreateTimer()

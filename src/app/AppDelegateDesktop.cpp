@@ -103,9 +103,14 @@ void AppDelegate::globalShortcutActivated()
 void AppDelegate::applyCopyWithoutName()
 {
     const bool on = m_Preferences.copyWithoutName;
+    const bool formatting = m_Preferences.copyFormatting;
     m_TabViewColumnSearch->setCopyWithoutName(on);
-    for (int i = 0; i < m_Ui->tabView->count(); ++i)
-        static_cast<MTabViewColumn *>(m_Ui->tabView->widget(i))->setCopyWithoutName(on);
+    m_TabViewColumnSearch->setCopyFormatting(formatting);
+    for (int i = 0; i < m_Ui->tabView->count(); ++i) {
+        auto *column = static_cast<MTabViewColumn *>(m_Ui->tabView->widget(i));
+        column->setCopyWithoutName(on);
+        column->setCopyFormatting(formatting);
+    }
 }
 
 void AppDelegate::pasteAfterCopy()
@@ -144,6 +149,8 @@ void AppDelegate::MenuItemPreferencesClick()
     showState();
     window.setPasteAfterCopy(m_Preferences.pasteAfterCopy, m_Paste->supported());
     window.setCopyWithoutName(m_Preferences.copyWithoutName);
+    window.setCopyFormatting(m_Preferences.copyFormatting);
+    window.setOrderByUse(m_Preferences.orderByUse);
     window.setStartAtLogin(kStartAtLoginSupported && Autostart::IsEnabled(),
                            kStartAtLoginSupported);
     window.setClientId(MConfig(g_ConfigFilePath.load())
@@ -175,6 +182,15 @@ void AppDelegate::MenuItemPreferencesClick()
         m_Preferences.copyWithoutName = on;
         applyCopyWithoutName();
         Preferences::SaveCopyWithoutName(on);
+    });
+    connect(&window, &MWinPreferences::copyFormattingToggled, this, [this](bool on) {
+        m_Preferences.copyFormatting = on;
+        applyCopyWithoutName();
+        Preferences::SaveCopyFormatting(on);
+    });
+    connect(&window, &MWinPreferences::orderByUseToggled, this, [this](bool on) {
+        m_Preferences.orderByUse = on;
+        Preferences::SaveOrderByUse(on);
     });
     connect(&window, &MWinPreferences::startAtLoginToggled, this, [this, &window](bool on) {
         MenuItemStartAtLoginClick(on);

@@ -7,6 +7,7 @@
 namespace {
 constexpr int kConnectTimeoutMs = 500;
 const QByteArray kShow = QByteArrayLiteral("show\n");
+const QByteArray kToggle = QByteArrayLiteral("toggle\n");
 } // namespace
 
 SingleInstance::SingleInstance(const QString &key, QObject *parent)
@@ -16,13 +17,13 @@ SingleInstance::SingleInstance(const QString &key, QObject *parent)
                  QCryptographicHash::hash(key.toUtf8(), QCryptographicHash::Sha1).toHex().left(16)))
 {}
 
-bool SingleInstance::handOverToRunning()
+bool SingleInstance::handOverToRunning(Request request)
 {
     QLocalSocket socket;
     socket.connectToServer(m_Name);
     if (!socket.waitForConnected(kConnectTimeoutMs))
         return false;
-    socket.write(kShow);
+    socket.write(request == Request::Toggle ? kToggle : kShow);
     socket.waitForBytesWritten(kConnectTimeoutMs);
     socket.disconnectFromServer();
     return true;
@@ -44,8 +45,11 @@ bool SingleInstance::listen()
             connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
                 if (!socket->canReadLine())
                     return;
-                if (socket->readLine() == kShow)
+                const QByteArray line = socket->readLine();
+                if (line == kShow)
                     emit showRequested();
+                else if (line == kToggle)
+                    emit toggleRequested();
                 socket->disconnectFromServer();
             });
             connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);

@@ -16,13 +16,18 @@ public:
     // `key` names the data folder this instance guards.
     explicit SingleInstance(const QString &key, QObject *parent = nullptr);
 
-    // True when another instance was running and has been asked to show itself.
-    bool handOverToRunning();
+    // What a second launch asks of the running instance.
+    enum class Request { Show, Toggle };
+
+    // True when another instance was running and has been handed the request.
+    bool handOverToRunning(Request request = Request::Show);
     // Becomes the running instance; false if listening failed (then we run alone).
     bool listen();
 
 signals:
     void showRequested();
+    // `pinlark --toggle`: show the board, or hide it when shown.
+    void toggleRequested();
 
 private:
     QString m_Name;

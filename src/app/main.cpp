@@ -31,6 +31,7 @@ struct Options
 {
     QCommandLineOption help;
     QCommandLineOption version;
+    QCommandLineOption toggle;
 };
 
 // The app's options, described in the language of the tables installed when it runs.
@@ -46,8 +47,13 @@ Options DescribeOptions(QCommandLineParser &parser)
     Options options{{{QStringLiteral("h"), QStringLiteral("help")},
                      QCoreApplication::translate("CommandLine", "Show this help and exit.")},
                     {{QStringLiteral("v"), QStringLiteral("version")},
-                     QCoreApplication::translate("CommandLine", "Show the version and exit.")}};
-    parser.addOptions({options.help, options.version});
+                     QCoreApplication::translate("CommandLine", "Show the version and exit.")},
+                    {QStringLiteral("toggle"),
+                     QCoreApplication::translate(
+                         "CommandLine", "Show the running Pinlark's board, or hide it when shown; "
+                                        "start Pinlark when none runs. Bind it to a key in the "
+                                        "desktop's keyboard settings.")}};
+    parser.addOptions({options.help, options.version, options.toggle});
     return options;
 }
 
@@ -99,12 +105,18 @@ int main(int argc, char *argv[])
         return *answered;
 
     QApplication app(argc, argv);
-    // Qt has taken its own options by now; the app has none besides those above.
-    if (const QStringList arguments = QCoreApplication::arguments(); arguments.size() > 1) {
-        std::fprintf(stderr, "pinlark: unknown argument %s (see pinlark --help)\n",
-                     qPrintable(arguments.at(1)));
+    // Qt has taken its own options by now; what is left must be --toggle or nothing.
+    QCommandLineParser parser;
+    const Options options = DescribeOptions(parser);
+    const bool parsed = parser.parse(QCoreApplication::arguments());
+    if (!parsed || !parser.positionalArguments().isEmpty()) {
+        const QString what =
+            parsed ? QString(u"unknown argument " + parser.positionalArguments().first())
+                   : parser.errorText();
+        std::fprintf(stderr, "pinlark: %s (see pinlark --help)\n", qPrintable(what));
         return 2;
     }
+    const bool toggle = parser.isSet(options.toggle);
     // The desktop entry's name, which desktops match the windows and notifications to.
     QApplication::setDesktopFileName(QStringLiteral(PINLARK_APP_ID));
     QApplication::setQuitOnLastWindowClosed(false);
@@ -112,7 +124,8 @@ int main(int argc, char *argv[])
     InstallPinlarkTranslations(app);
 
     SingleInstance instance(MGlobals::DataFolderPath());
-    if (instance.handOverToRunning())
+    if (instance.handOverToRunning(toggle ? SingleInstance::Request::Toggle
+                                          : SingleInstance::Request::Show))
         return 0;
     instance.listen();
 
@@ -152,6 +165,9 @@ int main(int argc, char *argv[])
                      &AppDelegate::tellTokensInFile);
     QObject::connect(&instance, &SingleInstance::showRequested, &delegate,
                      &AppDelegate::MenuItemPinlarkClick);
+    // The toggle a desktop's own shortcut runs acts as the app's global shortcut.
+    QObject::connect(&instance, &SingleInstance::toggleRequested, &delegate,
+                     &AppDelegate::globalShortcutActivated);
     // Every way of ending the app goes through Terminate, which works in any
     // state: the board shown, a modal window open, a request under way.
     UnixSignals signalsToQuit;
@@ -169,5 +185,8 @@ int main(int argc, char *argv[])
         delegate.applicationWillTerminate();
         return 0;
     }
+    // Started by the toggle with none running: the board was asked for.
+    if (toggle)
+        delegate.MenuItemPinlarkClick();
     return app.exec();
 }

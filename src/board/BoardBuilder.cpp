@@ -1,5 +1,6 @@
 #include "board/BoardBuilder.h"
 
+#include "board/ItemFormat.h"
 #include "platform/XmlEvents.h"
 #include "text/MUtils.h"
 
@@ -111,6 +112,8 @@ public:
     {
         if (m_TakingDepth > 0) {
             ++m_TakingDepth;
+            if (m_Taking == Taking::Paragraph)
+                startFormat(name);
             return;
         }
         Level &level = m_Levels.back();
@@ -127,6 +130,7 @@ public:
         }
         if (name == "p") {
             take(Taking::Paragraph);
+            m_Formats.assign(1, {});
             return;
         }
         if (name == "br") {
@@ -141,9 +145,24 @@ public:
         m_Levels.back().inMSBugList = BoardBuilder::MSBug(name);
     }
 
+    void attribute(QByteArrayView name, QByteArrayView value) override
+    {
+        if (m_TakingDepth == 0 || m_Taking != Taking::Paragraph || m_Formats.empty())
+            return;
+        // Of the element just started: its format is the last one.
+        TextFormat &format = m_Formats.back();
+        // Nearly every paragraph of a page has a style, seldom one that formats.
+        if (name == "style" && (value.contains("font-") || value.contains("text-decoration")))
+            format.flags |= FormatOfStyle(elementText(value));
+        else if (name == "href" && m_LinkOpened)
+            format.href = SafeLinkAddress(elementText(value));
+    }
+
     void endElement() override
     {
         if (m_TakingDepth > 0) {
+            if (m_Taking == Taking::Paragraph && m_TakingDepth > 1)
+                endFormat();
             if (--m_TakingDepth == 0)
                 tookText();
             return;
@@ -154,8 +173,10 @@ public:
 
     void text(QByteArrayView utf8) override
     {
-        if (m_TakingDepth > 0)
+        if (m_TakingDepth > 0) {
             m_Text.append(utf8);
+        }
+        m_LinkOpened = false;
     }
 
 private:
@@ -164,6 +185,9 @@ private:
         qsizetype currentTab = -1;
         QString pendingName;
         QString pendingValue;
+        // The pending value as HTML, kept from the first paragraph with formatting.
+        QString pendingHtml;
+        bool formatted = false;
         int breakCount = 0;
         // The element whose children this level walks is a "ul".
         bool inMSBugList = false;
@@ -175,12 +199,68 @@ private:
         m_Taking = what;
         m_TakingDepth = 1;
         m_Text.clear();
+        m_RunStart = 0;
+        m_ParagraphHtml.clear();
+        m_ParagraphFormatted = false;
+    }
+
+    // Inside a paragraph, the run of text so far goes out in the format it had,
+    // before an element changes it. Most paragraphs have no formatting: their HTML
+    // is made only once formatting shows up, from the plain text before it.
+    void flushRun()
+    {
+        const QByteArrayView run = QByteArrayView(m_Text).sliced(m_RunStart);
+        if (run.isEmpty())
+            return;
+        const TextFormat &format = m_Formats.back();
+        if (!m_ParagraphFormatted && format.isPlain()) {
+            m_RunStart = m_Text.size();
+            return;
+        }
+        startParagraphHtml();
+        m_ParagraphHtml += HtmlRun(elementText(run), format);
+        m_RunStart = m_Text.size();
+    }
+
+    // The paragraph's HTML so far, from its plain text up to the current run.
+    void startParagraphHtml()
+    {
+        if (m_ParagraphFormatted)
+            return;
+        m_ParagraphHtml = HtmlText(elementText(QByteArrayView(m_Text).first(m_RunStart)));
+        m_ParagraphFormatted = true;
+    }
+
+    void startFormat(QByteArrayView name)
+    {
+        flushRun();
+        TextFormat format = m_Formats.back();
+        format.flags |= FormatOfElement(name);
+        m_LinkOpened = name == "a";
+        m_Formats.push_back(std::move(format));
+        if (name == "br") {
+            startParagraphHtml();
+            m_ParagraphHtml += u"<br>";
+        }
+    }
+
+    void endFormat()
+    {
+        flushRun();
+        m_Formats.pop_back();
+        m_LinkOpened = false;
     }
 
     void tookText()
     {
         Level &level = m_Levels.back();
         QString text = elementText(m_Text);
+        QString html;
+        if (m_Taking == Taking::Paragraph) {
+            flushRun();
+            if (m_ParagraphFormatted)
+                html = std::move(m_ParagraphHtml);
+        }
         if (m_Taking == Taking::Heading) {
             if (m_SelectedTab && text == *m_SelectedTab)
                 m_FoundSelectedTab = true;
@@ -189,12 +269,20 @@ private:
         }
         // After one br a paragraph continues the item, if there is one; with no
         // item open it starts one, rather than being overwritten by the next.
-        if (level.breakCount == 1 && !level.pendingName.isEmpty()) {
-            level.pendingValue += u"\n\n" + text;
-        } else if (!level.pendingName.isEmpty()) {
-            level.pendingValue += u'\n' + text;
+        if (!level.pendingName.isEmpty()) {
+            const QStringView gap = level.breakCount == 1 ? u"\n\n" : u"\n";
+            // Formatting from here on: the item so far becomes HTML too.
+            if (!html.isEmpty() && !level.formatted) {
+                level.pendingHtml = HtmlText(level.pendingValue);
+                level.formatted = true;
+            }
+            if (level.formatted)
+                level.pendingHtml += HtmlText(gap) + (html.isEmpty() ? HtmlText(text) : html);
+            level.pendingValue += gap + text;
         } else {
             level.pendingName = trimBlanks(text);
+            level.formatted = !html.isEmpty();
+            level.pendingHtml = std::move(html);
             level.pendingValue = std::move(text);
         }
         level.breakCount = 0;
@@ -204,9 +292,12 @@ private:
     {
         if (level.currentTab >= 0 && !level.pendingName.isEmpty())
             m_Board[level.currentTab].items.append(
-                {std::move(level.pendingName), std::move(level.pendingValue)});
+                {std::move(level.pendingName), std::move(level.pendingValue),
+                 level.formatted ? std::move(level.pendingHtml) : QString()});
         level.pendingName.clear();
         level.pendingValue.clear();
+        level.pendingHtml.clear();
+        level.formatted = false;
     }
 
     Board &m_Board;
@@ -217,6 +308,15 @@ private:
     int m_TakingDepth = 0;
     Taking m_Taking = Taking::Paragraph;
     QByteArray m_Text;
+    // Inside a paragraph: the format of each open element, the text since the last
+    // change of format, and the paragraph as HTML so far.
+    std::vector<TextFormat> m_Formats;
+    // Where the text of the current run begins in m_Text.
+    qsizetype m_RunStart = 0;
+    QString m_ParagraphHtml;
+    bool m_ParagraphFormatted = false;
+    // An "a" element has just started: its href attribute makes it a link.
+    bool m_LinkOpened = false;
 };
 
 namespace {

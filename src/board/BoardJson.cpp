@@ -38,3 +38,21 @@ QByteArray BoardJson(const Board &board)
     out += "]}\n";
     return out;
 }
+
+QByteArray SearchJson(const SearchResults &found)
+{
+    QByteArray out = "{\"results\":[";
+    for (qsizetype i = 0; i < found.items.size(); ++i) {
+        if (i)
+            out += ',';
+        out += "{\"tab\":";
+        appendJsonString(out, found.labels.value(i));
+        out += ",\"name\":";
+        appendJsonString(out, found.items[i].name);
+        out += ",\"value\":";
+        appendJsonString(out, found.items[i].value);
+        out += i < found.closeFrom ? ",\"close\":false}" : ",\"close\":true}";
+    }
+    out += "]}\n";
+    return out;
+}

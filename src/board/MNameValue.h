@@ -8,6 +8,9 @@ struct MNameValue
 {
     QString name;
     QString value;
+    // The value as an HTML fragment, for items the page formats (bold, links, line
+    // breaks...); empty, and copied as plain text only, for all others.
+    QString html;
 
     friend bool operator==(const MNameValue &, const MNameValue &) = default;
 };

@@ -24,7 +24,7 @@ void MSearchField::keyPressEvent(QKeyEvent *event)
         return;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        emit copySelectionRequested();
+        emit copySelectionRequested(event->modifiers() & Qt::ShiftModifier);
         return;
     case Qt::Key_Escape:
         if (text().isEmpty())

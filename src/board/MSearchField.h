@@ -14,7 +14,8 @@ public:
 signals:
     void textDidChange(const QString &text);
     void moveSelectionRequested(int delta);
-    void copySelectionRequested();
+    // Enter copies the chosen item; with Shift, as plain text only.
+    void copySelectionRequested(bool plainText);
     // Escape with an empty field.
     void dismissRequested();
 

@@ -3,11 +3,13 @@
 #include "board/BoardSearch.h"
 #include "board/CopiedText.h"
 #include "board/ItemListModel.h"
+#include "board/ItemPreview.h"
 #include "board/MTableView.h"
 #include "ui_MTabViewColumn.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QMimeData>
 
 MTabViewColumn::MTabViewColumn(QWidget *parent)
     : QWidget(parent), m_Ui(std::make_unique<Ui::MTabViewColumn>()),
@@ -18,8 +20,13 @@ MTabViewColumn::MTabViewColumn(QWidget *parent)
     m_Ui->tableView->setAccessibleName(tr("Snippets"));
     m_Ui->tableView->setAccessibleDescription(
         tr("Click a snippet, or choose it and press Enter, to copy it to the clipboard."));
-    connect(m_Ui->tableView, &MTableView::clicked, this, &MTabViewColumn::onAction);
+    connect(m_Ui->tableView, &MTableView::clicked, this, [this](const QModelIndex &index) {
+        // The divider above the close matches is no item.
+        if (index.flags() & Qt::ItemIsSelectable)
+            onAction(m_Ui->tableView->shiftClicked());
+    });
     connect(m_Ui->tableView, &MTableView::rowActivated, this, &MTabViewColumn::onAction);
+    connect(m_Ui->tableView, &MTableView::previewRequested, this, &MTabViewColumn::showPreview);
 }
 
 MTabViewColumn::~MTabViewColumn() = default;
@@ -36,33 +43,54 @@ void MTabViewColumn::setLabel(const QString &label)
                                                        : tr("Snippets in %1").arg(label));
 }
 
-void MTabViewColumn::setItems(QList<MNameValue> items, QStringList tabLabels)
+void MTabViewColumn::setItems(QList<MNameValue> items, QStringList tabLabels, qsizetype closeFrom)
 {
     m_Items = std::move(items);
     m_TabLabels = std::move(tabLabels);
-    m_LowerValues.reset();
+    m_CloseFrom = closeFrom;
+    m_SearchIndex.reset();
 }
 
-const QStringList &MTabViewColumn::lowerValues() const
+const SearchIndex &MTabViewColumn::searchIndex() const
 {
-    if (!m_LowerValues)
-        m_LowerValues = LowerValues(m_Items);
-    return *m_LowerValues;
+    if (!m_SearchIndex)
+        m_SearchIndex = IndexItems(m_Items);
+    return *m_SearchIndex;
 }
 
 void MTabViewColumn::reloadData()
 {
-    m_Model->setItems(m_Items, m_TabLabels);
+    m_Model->setItems(m_Items, m_TabLabels, m_CloseFrom);
 }
 
-void MTabViewColumn::onAction()
+void MTabViewColumn::onAction(bool plainText)
 {
     // The row's item as the table shows it: the list may have changed since the
     // last reload (a cleared search is not reloaded while it is hidden).
-    const QList<MNameValue> &shown = m_Model->items();
-    const int row = m_Ui->tableView->selectedRow();
-    if (row < 0 || row >= shown.size())
+    const MNameValue *item = m_Model->itemAt(m_Ui->tableView->selectedRow());
+    if (!item)
         return;
-    QGuiApplication::clipboard()->setText(CopiedText(shown.at(row), m_CopyWithoutName));
+    const QString text = CopiedText(*item, m_CopyWithoutName);
+    // The formatted fragment holds the whole value: without the name, plain only.
+    if (item->html.isEmpty() || plainText || !m_CopyFormatting || text != item->value) {
+        QGuiApplication::clipboard()->setText(text);
+    } else {
+        auto *mime = new QMimeData;
+        mime->setText(text);
+        mime->setHtml(item->html);
+        QGuiApplication::clipboard()->setMimeData(mime);
+    }
+    emit itemCopied(*item);
     emit copied();
+}
+
+void MTabViewColumn::showPreview()
+{
+    MTableView *list = m_Ui->tableView;
+    const int row = list->selectedRow();
+    if (const MNameValue *item = m_Model->itemAt(row)) {
+        const QRect rect = list->visualRect(m_Model->index(row, 0));
+        ItemPreview::showFor(item->value, list,
+                             rect.translated(list->viewport()->mapTo(list, QPoint(0, 0))));
+    }
 }

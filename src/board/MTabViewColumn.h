@@ -1,5 +1,6 @@
 #pragma once
 
+#include "board/BoardSearch.h"
 #include "board/MNameValue.h"
 
 #include <QWidget>
@@ -27,15 +28,18 @@ public:
     // Replaces the list; the table shows it after reloadData(), which hands the
     // model a copy. `tabLabels`, row for row, names the tab each item comes from
     // (the search list shows it).
-    void setItems(QList<MNameValue> items, QStringList tabLabels = {});
+    // `closeFrom`, for search results, is the first close match: the list shows a
+    // divider above it.
+    void setItems(QList<MNameValue> items, QStringList tabLabels = {}, qsizetype closeFrom = -1);
     void clearItems()
     {
         m_Items.clear();
         m_TabLabels.clear();
-        m_LowerValues.reset();
+        m_CloseFrom = -1;
+        m_SearchIndex.reset();
     }
-    // The values in lower case, for search; made on first use after a change.
-    const QStringList &lowerValues() const;
+    // What search needs of the items; made once per list, at the first search.
+    const SearchIndex &searchIndex() const;
     // Makes the table show the list as it is now.
     void reloadData();
 
@@ -44,21 +48,28 @@ public:
     QString label() const { return m_Label; }
     void setLabel(const QString &label);
 
-    // Copies the selected row's value (less its name line with copyWithoutName);
-    // nothing happens when no row is selected.
-    void onAction();
+    // Copies the selected row's value (less its name line with copyWithoutName),
+    // with its formatting beside the plain text unless `plainText` or copying
+    // formatting is off; nothing happens when no row is selected.
+    void onAction(bool plainText = false);
+    void setCopyFormatting(bool on) { m_CopyFormatting = on; }
+    // Shows the selected row's whole value in a popup; nothing without a selection.
+    void showPreview();
     void setCopyWithoutName(bool on) { m_CopyWithoutName = on; }
 
 signals:
-    // An item's value was put on the clipboard.
+    // An item's value was put on the clipboard: first which item, then that it was.
+    void itemCopied(const MNameValue &item);
     void copied();
 
 private:
     std::unique_ptr<Ui::MTabViewColumn> m_Ui;
     QList<MNameValue> m_Items;
     QStringList m_TabLabels;
-    mutable std::optional<QStringList> m_LowerValues;
+    qsizetype m_CloseFrom = -1;
+    mutable std::optional<SearchIndex> m_SearchIndex;
     ItemListModel *m_Model;
     QString m_Label;
     bool m_CopyWithoutName = false;
+    bool m_CopyFormatting = true;
 };

@@ -25,14 +25,23 @@ public:
     // Where typing in the list goes on: letters, Backspace and Escape move the focus
     // to this field and act there, so the user can search from anywhere.
     void setTypingTarget(QLineEdit *field) { m_TypingTarget = field; }
+    // Whether Shift was held when the latest click began: a plain-text copy.
+    bool shiftClicked() const { return m_ShiftClicked; }
 
 signals:
-    // Enter or Return on a selected row: copy it as a click would.
-    void rowActivated();
+    // Enter or Return on a selected row: copy it as a click would; with Shift, as
+    // plain text only.
+    void rowActivated(bool plainText);
+    // Space on a selected row: show its whole value.
+    void previewRequested();
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
 
 private:
+    bool isSelectable(int row) const;
+
     QPointer<QLineEdit> m_TypingTarget;
+    bool m_ShiftClicked = false;
 };

@@ -17,6 +17,9 @@ Values Read(const QString &path)
         config.ReadValueDefBool(QLatin1String(kPasteAfterCopyKey), values.pasteAfterCopy);
     values.copyWithoutName =
         config.ReadValueDefBool(QLatin1String(kCopyWithoutNameKey), values.copyWithoutName);
+    values.copyFormatting =
+        config.ReadValueDefBool(QLatin1String(kCopyFormattingKey), values.copyFormatting);
+    values.orderByUse = config.ReadValueDefBool(QLatin1String(kOrderByUseKey), values.orderByUse);
     return values;
 }
 
@@ -37,6 +40,18 @@ bool SaveCopyWithoutName(bool on)
 {
     return MGlobals::SaveSettings(
         [on](MConfig &config) { config.WriteValueBool(QLatin1String(kCopyWithoutNameKey), on); });
+}
+
+bool SaveCopyFormatting(bool on)
+{
+    return MGlobals::SaveSettings(
+        [on](MConfig &config) { config.WriteValueBool(QLatin1String(kCopyFormattingKey), on); });
+}
+
+bool SaveOrderByUse(bool on)
+{
+    return MGlobals::SaveSettings(
+        [on](MConfig &config) { config.WriteValueBool(QLatin1String(kOrderByUseKey), on); });
 }
 
 bool SaveClientId(const QString &clientId)

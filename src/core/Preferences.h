@@ -12,6 +12,8 @@ namespace Preferences {
 inline constexpr auto kGlobalShortcutKey = "GlobalShortcut";
 inline constexpr auto kPasteAfterCopyKey = "PasteAfterCopy";
 inline constexpr auto kCopyWithoutNameKey = "CopyWithoutName";
+inline constexpr auto kCopyFormattingKey = "CopyFormatting";
+inline constexpr auto kOrderByUseKey = "OrderByUse";
 inline constexpr auto kClientIdKey = "ClientId";
 // Free on GNOME, KDE Plasma, Xfce and Cinnamon, which keep Super+V and the other
 // Ctrl+Alt letters for themselves; "V" as in paste (docs/architecture.md).
@@ -23,6 +25,11 @@ struct Values
     QString globalShortcut = QString::fromLatin1(kDefaultGlobalShortcut);
     bool pasteAfterCopy = false;
     bool copyWithoutName = false;
+    // Formatted items go to the clipboard as HTML beside the plain text.
+    bool copyFormatting = true;
+    // Close matches of equal rank go to the items copied most often, counted in a
+    // file of the data folder.
+    bool orderByUse = false;
 };
 
 // The values in the settings file at `path`; a key that is missing, or holds the
@@ -34,6 +41,8 @@ Values Read(const QString &path);
 bool SaveGlobalShortcut(const QString &portableText);
 bool SavePasteAfterCopy(bool on);
 bool SaveCopyWithoutName(bool on);
+bool SaveCopyFormatting(bool on);
+bool SaveOrderByUse(bool on);
 bool SaveClientId(const QString &clientId);
 
 // The client id the user typed, as the file keeps it: a GUID in lower case without

@@ -15,6 +15,7 @@
 #include <QDBusObjectPath>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
+#include <QHash>
 #include <QRandomGenerator>
 
 namespace {
@@ -53,15 +54,46 @@ Q_DECLARE_METATYPE(PortalShortcut)
 
 namespace {
 
-// "Ctrl+Alt+V" as the portal's preferred_trigger writes it: "CTRL+ALT+v".
+// A key as the shortcuts specification names it: its XKB keysym name, where Qt's
+// portable text differs.
+QString xkbKeyName(const QString &key)
+{
+    static const QHash<QString, QString> names{
+        {QStringLiteral("Space"), QStringLiteral("space")},
+        {QStringLiteral("Esc"), QStringLiteral("Escape")},
+        {QStringLiteral("Backspace"), QStringLiteral("BackSpace")},
+        {QStringLiteral("Del"), QStringLiteral("Delete")},
+        {QStringLiteral("Ins"), QStringLiteral("Insert")},
+        {QStringLiteral("Enter"), QStringLiteral("KP_Enter")},
+        {QStringLiteral("PgUp"), QStringLiteral("Page_Up")},
+        {QStringLiteral("PgDown"), QStringLiteral("Page_Down")},
+        {QStringLiteral("+"), QStringLiteral("plus")},
+        {QStringLiteral("-"), QStringLiteral("minus")},
+        {QStringLiteral("="), QStringLiteral("equal")},
+        {QStringLiteral(","), QStringLiteral("comma")},
+        {QStringLiteral("."), QStringLiteral("period")},
+        {QStringLiteral("/"), QStringLiteral("slash")},
+        {QStringLiteral("\\"), QStringLiteral("backslash")},
+        {QStringLiteral(";"), QStringLiteral("semicolon")},
+        {QStringLiteral("'"), QStringLiteral("apostrophe")},
+        {QStringLiteral("`"), QStringLiteral("grave")},
+        {QStringLiteral("["), QStringLiteral("bracketleft")},
+        {QStringLiteral("]"), QStringLiteral("bracketright")},
+    };
+    if (const auto named = names.constFind(key); named != names.cend())
+        return *named;
+    return key.size() == 1 ? key.toLower() : key;
+}
+
+// "Ctrl+Alt+V" as the portal's preferred_trigger writes it (the shortcuts
+// specification): "CTRL+ALT+v", the Super key as LOGO, keys by their XKB names.
 QString preferredTrigger(const QKeySequence &keys)
 {
     QString text = keys.toString(QKeySequence::PortableText);
     const qsizetype last = text.lastIndexOf(u'+', text.size() - 2);
     QString modifiers = last < 0 ? QString() : text.left(last + 1).toUpper();
     modifiers.replace(QStringLiteral("META+"), QStringLiteral("LOGO+"));
-    const QString key = last < 0 ? text : text.mid(last + 1);
-    return modifiers + (key.size() == 1 ? key.toLower() : key);
+    return modifiers + xkbKeyName(last < 0 ? text : text.mid(last + 1));
 }
 
 class PortalGlobalShortcut final : public GlobalShortcut
@@ -73,6 +105,9 @@ public:
     {
         qDBusRegisterMetaType<PortalShortcut>();
         qDBusRegisterMetaType<PortalShortcuts>();
+        // The slot's types are looked up by name: an object path that this process has
+        // not met yet would leave the first shortcut deaf to the portal.
+        qRegisterMetaType<QDBusObjectPath>();
         QDBusConnection::sessionBus().connect(kService, kPath, kInterface,
                                               QStringLiteral("Activated"), this,
                                               SLOT(onActivated(QDBusObjectPath, QString)));

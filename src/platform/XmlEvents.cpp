@@ -48,9 +48,18 @@ xmlEntityPtr noEntity(void *, const xmlChar *)
 }
 
 void startElement(void *context, const xmlChar *localName, const xmlChar *, const xmlChar *, int,
-                  const xmlChar **, int, int, const xmlChar **)
+                  const xmlChar **, int attributeCount, int, const xmlChar **attributes)
 {
-    eventsOf(context).startElement(QByteArrayView(reinterpret_cast<const char *>(localName)));
+    XmlEvents &events = eventsOf(context);
+    events.startElement(QByteArrayView(reinterpret_cast<const char *>(localName)));
+    // Five pointers each: local name, prefix, namespace, value start and end.
+    for (int i = 0; i < attributeCount; ++i) {
+        const xmlChar *const *attribute = attributes + 5 * i;
+        const auto *begin = reinterpret_cast<const char *>(attribute[3]);
+        const auto *end = reinterpret_cast<const char *>(attribute[4]);
+        events.attribute(QByteArrayView(reinterpret_cast<const char *>(attribute[0])),
+                         QByteArrayView(begin, end - begin));
+    }
 }
 
 void endElement(void *context, const xmlChar *, const xmlChar *, const xmlChar *)

@@ -12,6 +12,12 @@ class XmlEvents
 public:
     virtual ~XmlEvents() = default;
     virtual void startElement(QByteArrayView name) = 0;
+    // Each attribute of the element just started, before anything inside it.
+    virtual void attribute(QByteArrayView name, QByteArrayView value)
+    {
+        Q_UNUSED(name);
+        Q_UNUSED(value);
+    }
     virtual void endElement() = 0;
     // Character data and CDATA text, UTF-8, possibly in several pieces.
     virtual void text(QByteArrayView utf8) = 0;

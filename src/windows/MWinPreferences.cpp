@@ -58,6 +58,9 @@ void MWinPreferences::windowDidLoad()
             &MWinPreferences::pasteAfterCopyToggled);
     connect(m_Ui->copyWithoutNameCheck, &QCheckBox::toggled, this,
             &MWinPreferences::copyWithoutNameToggled);
+    connect(m_Ui->copyFormattingCheck, &QCheckBox::toggled, this,
+            &MWinPreferences::copyFormattingToggled);
+    connect(m_Ui->orderByUseCheck, &QCheckBox::toggled, this, &MWinPreferences::orderByUseToggled);
     connect(m_Ui->startAtLoginCheck, &QCheckBox::toggled, this,
             &MWinPreferences::startAtLoginToggled);
     connect(m_Ui->clientIdEdit, &QLineEdit::textChanged, this, &MWinPreferences::checkClientId);
@@ -123,6 +126,20 @@ void MWinPreferences::setCopyWithoutName(bool on)
     loadWindow();
     const QSignalBlocker quiet(m_Ui->copyWithoutNameCheck);
     m_Ui->copyWithoutNameCheck->setChecked(on);
+}
+
+void MWinPreferences::setCopyFormatting(bool on)
+{
+    loadWindow();
+    const QSignalBlocker quiet(m_Ui->copyFormattingCheck);
+    m_Ui->copyFormattingCheck->setChecked(on);
+}
+
+void MWinPreferences::setOrderByUse(bool on)
+{
+    loadWindow();
+    const QSignalBlocker quiet(m_Ui->orderByUseCheck);
+    m_Ui->orderByUseCheck->setChecked(on);
 }
 
 void MWinPreferences::setStartAtLogin(bool on, bool supported)

@@ -32,6 +32,8 @@ public:
     // `supported` false: the platform forbids it; the box is off and says why.
     void setPasteAfterCopy(bool on, bool supported);
     void setCopyWithoutName(bool on);
+    void setCopyFormatting(bool on);
+    void setOrderByUse(bool on);
     void setStartAtLogin(bool on, bool supported);
     void setClientId(const QString &clientId);
 
@@ -42,6 +44,8 @@ signals:
     void globalShortcutChosen(const QKeySequence &keys);
     void pasteAfterCopyToggled(bool on);
     void copyWithoutNameToggled(bool on);
+    void copyFormattingToggled(bool on);
+    void orderByUseToggled(bool on);
     void startAtLoginToggled(bool on);
     // A valid client id (lower case, no braces), or empty for the built-in one.
     void clientIdChosen(const QString &clientId);

@@ -24,6 +24,8 @@
 #include <QLineEdit>
 #include <QLocalServer>
 #include <QMenu>
+#include <QMimeData>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
@@ -111,6 +113,7 @@ private slots:
     void copyShowsNoticeForThreeTicks();
     void searchAcrossTabs();
     void keyboardCopiesSelection();
+    void formattedCopy();
     void timerRestsWhileModal();
     void geometrySavedOnlyWhenChanged();
     void signInAskedOnlyWithoutRefreshToken_data();
@@ -378,8 +381,19 @@ void TestAppDelegate::searchAcrossTabs()
     QCOMPARE(results->rowCount(), 1);
     QCOMPARE(results->index(0, 0).data().toString(), u"Bye");
     QTest::keyClicks(m_app->searchField(), QStringLiteral(" "));
-    QCOMPARE(results->rowCount(), 1);
+    // "bye" holds no blank but the one word typed: a close match, under the divider,
+    // which the keyboard steps over.
+    QCOMPARE(results->rowCount(), 3);
     QCOMPARE(results->index(0, 0).data().toString(), u"bye now");
+    QVERIFY(results->index(1, 0).data(ItemListModel::DividerRole).toBool());
+    QCOMPARE(results->index(2, 0).data().toString(), u"bye");
+    QTest::keyClick(m_app->searchField(), Qt::Key_Down);
+    QTest::keyClick(m_app->searchField(), Qt::Key_Return);
+    QCOMPARE(QGuiApplication::clipboard()->text(), u"bye");
+    // Only close matches: the first of them is ready for Enter, not the divider.
+    m_app->searchField()->setText(QStringLiteral("now bye"));
+    QCOMPARE(results->rowCount(), 2);
+    QCOMPARE(m_app->searchColumn()->tableView()->selectedRow(), 1);
 
     QTest::keyClick(m_app->searchField(), Qt::Key_Escape);
     QVERIFY(m_app->searchField()->text().isEmpty());
@@ -387,6 +401,39 @@ void TestAppDelegate::searchAcrossTabs()
     QVERIFY(m_app->searchView()->isHidden());
     QVERIFY(watchResults.rowsAsAnnounced());
     QVERIFY(watchTab.rowsAsAnnounced());
+}
+
+// A formatted item goes to the clipboard as HTML beside the same plain text; Shift
+// and the preference turned off copy plain text only.
+void TestAppDelegate::formattedCopy()
+{
+    g_PinlarkPageHtml.store(page(QStringLiteral(
+        "<h1>Mail</h1><p>Sign</p><p><b>Ada</b>, <a href='https://example.com'>site</a></p>")));
+    launch();
+    tick();
+    m_app->MenuItemPinlarkClick();
+    const auto copied = [this](Qt::KeyboardModifiers modifiers) {
+        QGuiApplication::clipboard()->clear();
+        QTest::keyClick(m_app->searchField(), Qt::Key_Return, modifiers);
+        const QMimeData *data = QGuiApplication::clipboard()->mimeData();
+        return data ? std::pair(data->text(), data->hasHtml() ? data->html() : QString())
+                    : std::pair(QString(), QString());
+    };
+    QTest::keyClicks(m_app->searchField(), QStringLiteral("sign"));
+    const QString plain = QStringLiteral("Sign\nAda, site");
+    QCOMPARE(copied(Qt::NoModifier),
+             std::pair(plain, QStringLiteral("Sign<br><b>Ada</b>, <a href=\"https://example.com\">"
+                                             "site</a>")));
+    QCOMPARE(copied(Qt::ShiftModifier), std::pair(plain, QString()));
+    QCOMPARE(QGuiApplication::clipboard()->mimeData()->formats(), QStringList{u"text/plain"_qs});
+
+    // Shift+click too.
+    MTableView *list = m_app->searchColumn()->tableView();
+    QGuiApplication::clipboard()->clear();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ShiftModifier,
+                      list->visualRect(list->model()->index(0, 0)).center());
+    QCOMPARE(QGuiApplication::clipboard()->text(), plain);
+    QVERIFY(!QGuiApplication::clipboard()->mimeData()->hasHtml());
 }
 
 void TestAppDelegate::keyboardCopiesSelection()
@@ -400,6 +447,19 @@ void TestAppDelegate::keyboardCopiesSelection()
     QTest::keyClick(m_app->searchField(), Qt::Key_Return);
     QCOMPARE(QGuiApplication::clipboard()->text(), u"git\ngit log hello");
     QVERIFY(!m_app->labelCopied()->isHidden());
+
+    // Space on the list shows the whole value; Escape, sent where the focus is,
+    // closes it.
+    MTableView *list = m_app->searchColumn()->tableView();
+    QTest::keyClick(list, Qt::Key_Space);
+    QWidget *preview = QApplication::activePopupWidget();
+    QVERIFY(preview);
+    auto *text = preview->findChild<QPlainTextEdit *>();
+    QVERIFY(text);
+    QCOMPARE(text->toPlainText(), u"git\ngit log hello");
+    QCOMPARE(m_app->searchField()->text(), u"git");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QTRY_VERIFY(!QApplication::activePopupWidget());
 }
 
 void TestAppDelegate::timerRestsWhileModal()
@@ -1074,6 +1134,10 @@ void TestAppDelegate::secondStartHandsOver()
 
     QVERIFY(SingleInstance(folder).handOverToRunning());
     QTRY_COMPARE(shown.count(), 1);
+    QSignalSpy toggled(&first, &SingleInstance::toggleRequested);
+    QVERIFY(SingleInstance(folder).handOverToRunning(SingleInstance::Request::Toggle));
+    QTRY_COMPARE(toggled.count(), 1);
+    QCOMPARE(shown.count(), 1);
     // Another data folder is another Pinlark.
     QVERIFY(!SingleInstance(m_dir->filePath(QStringLiteral("other"))).handOverToRunning());
     QCOMPARE(shown.count(), 1);
@@ -1143,6 +1207,8 @@ void TestAppDelegate::preferencesApplyAtOnce()
         if (!window)
             return;
         window->findChild<QCheckBox *>(QStringLiteral("copyWithoutNameCheck"))->click();
+        window->findChild<QCheckBox *>(QStringLiteral("copyFormattingCheck"))->click();
+        window->findChild<QCheckBox *>(QStringLiteral("orderByUseCheck"))->click();
         auto *keys = window->findChild<QKeySequenceEdit *>(QStringLiteral("shortcutEdit"));
         // Tab leaves the field instead of becoming the shortcut.
         keys->setFocus();
@@ -1190,13 +1256,21 @@ void TestAppDelegate::preferencesApplyAtOnce()
     QVERIFY(!MProblems::Has(MProblem::ClientRejected));
     QCOMPARE(saved.ReadValueDefStr(QStringLiteral("GlobalShortcut"), {}), u"Ctrl+Alt+K");
     QVERIFY(saved.ReadValueDefBool(QStringLiteral("CopyWithoutName"), false));
+    QVERIFY(!saved.ReadValueDefBool(QStringLiteral("CopyFormatting"), true));
+    QVERIFY(!m_app->preferences().copyFormatting);
+    QVERIFY(saved.ReadValueDefBool(QStringLiteral("OrderByUse"), false));
     QCOMPARE(saved.ReadValueDefInt(QStringLiteral("PasteAfterCopy"), -1), -1);
 
     // And in effect: a copy leaves the name line out.
     auto *mail = static_cast<MTabViewColumn *>(m_app->tabView()->widget(0));
     mail->tableView()->selectFirstRow();
+    const QString counts =
+        QFileInfo(g_CacheFilePath.load()).dir().filePath(QStringLiteral("usecounts.json"));
+    QVERIFY(!QFileInfo::exists(counts));
     mail->onAction();
     QCOMPARE(QGuiApplication::clipboard()->text(), u"there");
+    // Ordering by use counts the copy, in the data folder.
+    QVERIFY(QFileInfo::exists(counts));
     g_OnlineOneNoteClientId.store(kClientId);
 }
 

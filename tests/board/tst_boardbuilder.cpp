@@ -2,6 +2,7 @@
 #include "board/BoardSearch.h"
 #include "board/CopiedText.h"
 #include "board/PageFile.h"
+#include "board/UseCounts.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -44,8 +45,11 @@ private slots:
     void refusesOutsideResources();
     void boardTextStaysWithinPageSize_data();
     void boardTextStaysWithinPageSize();
+    void formatting_data();
+    void formatting();
     void search_data();
     void search();
+    void useCountsFile();
     void pageFile_data();
     void pageFile();
     void copiedWithoutName_data();
@@ -219,25 +223,102 @@ void TestBoardBuilder::boardTextStaysWithinPageSize()
     QVERIFY2(textSize <= 2 * html.size(), qPrintable(QString::number(textSize)));
 }
 
+void TestBoardBuilder::formatting_data()
+{
+    // The paragraphs of one item under a heading, and the item's HTML ("" when it has
+    // no formatting and is copied as plain text only).
+    QTest::addColumn<QString>("body");
+    QTest::addColumn<QString>("html");
+    const auto row = [](const char *title, const char *body, const char *html) {
+        QTest::newRow(title) << QString::fromUtf8(body) << QString::fromUtf8(html);
+    };
+    row("no formatting, no HTML", "<p id='p:1' style='margin:0'>Hello</p><p>World</p>", "");
+    row("elements", "<p>a <b>b</b> <strong>s</strong> <i>i</i> <em>e</em> <u>u</u> <s>x</s></p>",
+        "a <b>b</b> <b>s</b> <i>i</i> <i>e</i> <u>u</u> <s>x</s>");
+    row("styles, and only the formatting of them",
+        "<p><span style='font-weight:bold;color:red'>B</span><span lang='en' "
+        "style='FONT-STYLE: Italic; text-decoration:underline line-through'>X</span>"
+        "<span style='font-weight:400'>n</span></p>",
+        "<b>B</b><i><u><s>X</s></u></i>n");
+    row("plain text in several pieces before the formatting, entities and all",
+        "<p>&lt;a&gt; <span lang='en'>&amp;</span> <b>b</b> c</p>", "&lt;a&gt; &amp; <b>b</b> c");
+    row("a paragraph's own style", "<p style='font-weight:700'>all</p>", "<b>all</b>");
+    row("nested formats add up", "<p><b>a<i>b</i></b></p>", "<b>a</b><b><i>b</i></b>");
+    row("web and mail links",
+        "<p><a href='https://example.com/a?x=1&amp;y=2'>site</a> "
+        "<a href='mailto:ada@example.com'>mail</a></p>",
+        "<a href=\"https://example.com/a?x=1&amp;y=2\">site</a> "
+        "<a href=\"mailto:ada@example.com\">mail</a>");
+    row("script and data links lose the link, not the text",
+        "<p><a href='javascript:alert(1)'>x</a> <a href=' JaVaScRiPt:alert(1)'><b>y</b></a> "
+        "<a href='data:text/html,&lt;script&gt;'>z</a> <a href='/relative'>r</a></p>",
+        "x <b>y</b> z r");
+    row("a script link alone leaves the item plain", "<p><a href='javascript:alert(1)'>x</a></p>",
+        "");
+    row("other elements and attributes dropped, their text escaped",
+        "<p data-id='1'><script>alert(1)</script><b onclick='evil()' id='b:1'>"
+        "&lt;img src=x onerror=alert(1)&gt;</b><img src='x'/><iframe src='y'>f</iframe></p>",
+        "alert(1)<b>&lt;img src=x onerror=alert(1)&gt;</b>f");
+    row("line breaks in and between paragraphs", "<p>a<br/>b</p><p>c</p><br/><p>d</p>",
+        "a<br>b<br>c<br><br>d");
+    row("formatting further down makes the item so far HTML too",
+        "<p>Tom &amp; \"Jerry\"</p><p><b>x</b></p>", "Tom &amp; &quot;Jerry&quot;<br><b>x</b>");
+}
+
+void TestBoardBuilder::formatting()
+{
+    QFETCH(QString, body);
+    const Board board = BuildBoard(page(u"<h1>T</h1>" + body));
+    QCOMPARE(board.size(), 1);
+    QCOMPARE(board.first().items.size(), 1);
+    QTEST(board.first().items.first().html, "html");
+}
+
 void TestBoardBuilder::search_data()
 {
     QTest::addColumn<QString>("text");
-    // Each result as "tab|name", in the order listed.
+    // Each result as "tab|name", in the order listed; " ~ " before the close matches.
     QTest::addColumn<QString>("expected");
-    const auto row = [](const char *title, const char *text, const char *expected) {
-        QTest::newRow(title) << QString::fromUtf8(text) << QString::fromUtf8(expected);
+    // The name of an item copied more often than the others, for "Order by use".
+    QTest::addColumn<QString>("used");
+    const auto row = [](const char *title, const char *text, const char *expected,
+                        const char *used = "") {
+        QTest::newRow(title) << QString::fromUtf8(text) << QString::fromUtf8(expected)
+                             << QString::fromUtf8(used);
     };
     row("tabs in page order, items in tab order, an item in two tabs twice", "straße",
         "Cities|Straße 5;Spaces|Straße 5");
     row("the value is searched, the name shown", "CAPITAL", "Cities|Ankara");
     row("dotted capital I finds itself", "İSTANBUL", "Cities|İstanbul");
-    // Its lower case is "i" with a combining dot, which plain "i" then "s" does not match.
-    row("lower-casing keeps the dot of İ", "istanbul", "");
-    row("capital sharp s lower-cases to ß", "ẞ", "Cities|Straße 5;Spaces|Straße 5");
-    row("ß is not folded to ss", "SS", "Cities|MASSE");
-    row("one blank is a search", " ", "Cities|Straße 5;Spaces|a  b;Spaces|a b;Spaces|Straße 5");
-    row("blanks count one by one", "a b", "Spaces|a b");
+    // Its lower case is "i" with a combining dot, which plain "i" then "s" does not
+    // match; folding drops the dot.
+    row("lower-casing keeps the dot of İ, folding finds it close", "istanbul",
+        " ~ Cities|İstanbul");
+    row("capital sharp s lower-cases to ß, and folds to ss", "ẞ",
+        "Cities|Straße 5;Spaces|Straße 5 ~ Cities|MASSE");
+    row("ß is not lower-cased to ss, but folded", "SS",
+        "Cities|MASSE ~ Cities|Straße 5;Spaces|Straße 5");
+    row("strasse finds Straße close", "strasse", " ~ Cities|Straße 5;Spaces|Straße 5");
+    row("accents fold away", "cafe", " ~ Mail|Café Luna");
+    row("one blank is a search, with no words to match closely", " ",
+        "Cities|Straße 5;Spaces|a  b;Spaces|a b;Spaces|Straße 5;Mail|Best wishes;"
+        "Mail|Kind regards;Mail|Unkind regards;Mail|KDR Group;Mail|Café Luna");
+    row("blanks count one by one; the words in any order come after", "a b",
+        "Spaces|a b ~ Spaces|a  b;Cities|İstanbul;Mail|Best wishes");
     row("two blanks", "  ", "Spaces|a  b");
+    // Both words start words of the name, then one inside a word of the name, then
+    // both in the value alone.
+    row("words in any order, the name's word starts first", "regards kind",
+        " ~ Mail|Kind regards;Mail|Unkind regards;Mail|Best wishes");
+    row("letters in order in the name, fewer gaps first", "kdrg",
+        " ~ Mail|KDR Group;Mail|Kind regards");
+    row("a word missing and letters out of order find nothing", "regards zebra", "");
+    row("letters in order must start at a word's start", "ndrg", "");
+    row("equal ranks keep board order", "rgs", " ~ Mail|Kind regards;Mail|Unkind regards");
+    row("equal ranks go to the item copied most often", "rgs",
+        " ~ Mail|Unkind regards;Mail|Kind regards", "Unkind regards");
+    row("use never beats rank, nor reorders the plain matches", "regards",
+        "Mail|Best wishes;Mail|Kind regards;Mail|Unkind regards", "Unkind regards");
     row("nothing typed finds nothing", "", "");
 }
 
@@ -247,21 +328,71 @@ void TestBoardBuilder::search()
     const Board board = BuildBoard(page(QStringLiteral(
         "<h1>Cities</h1><p>İstanbul</p><br/><br/><p>Ankara</p><p>capital</p><br/><br/>"
         "<p>Straße 5</p><br/><br/><p>MASSE</p>"
-        "<h1>Spaces</h1><p>a  b</p><br/><br/><p>a b</p><br/><br/><p>Straße 5</p>")));
-    QCOMPARE(board.size(), 2);
-    QList<QStringList> lower;
+        "<h1>Spaces</h1><p>a  b</p><br/><br/><p>a b</p><br/><br/><p>Straße 5</p>"
+        "<h1>Mail</h1><p>Best wishes</p><p>kind regards, Bo</p><br/><br/>"
+        "<p>Kind regards</p><p>Ada</p><br/><br/><p>Unkind regards</p><br/><br/>"
+        "<p>KDR Group</p><br/><br/><p>Café Luna</p><p>opens at 8</p>")));
+    QCOMPARE(board.size(), 3);
+    QList<SearchIndex> indexes;
     for (const BoardTab &tab : board)
-        lower << LowerValues(tab.items);
+        indexes << IndexItems(tab.items);
     QList<SearchList> lists;
     for (qsizetype i = 0; i < board.size(); ++i)
-        lists.append({&board[i].items, &lower[i], board[i].label});
+        lists.append({&board[i].items, &indexes[i], board[i].label});
 
-    const SearchResults found = SearchItems(lists, text);
+    QFETCH(QString, used);
+    UseCountOf uses;
+    if (!used.isEmpty())
+        uses = [used](const MNameValue &item) { return item.name == used ? 5 : 0; };
+    const SearchResults found = SearchItems(lists, text, uses);
     QCOMPARE(found.labels.size(), found.items.size());
-    QStringList shown;
+    QStringList plain;
+    QStringList close;
     for (qsizetype i = 0; i < found.items.size(); ++i)
-        shown << found.labels[i] + u'|' + found.items[i].name;
-    QTEST(shown.join(u';'), "expected");
+        (i < found.closeFrom ? plain : close) << found.labels[i] + u'|' + found.items[i].name;
+    QString shown = plain.join(u';');
+    if (!close.isEmpty())
+        shown += u" ~ " + close.join(u';');
+    QTEST(shown, "expected");
+}
+
+// Counts survive a restart; a damaged or foreign file counts nothing and is
+// replaced whole by the next count.
+void TestBoardBuilder::useCountsFile()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("usecounts.json"));
+    const MNameValue a{QStringLiteral("A"), QStringLiteral("A\nbody"), QString()};
+    const MNameValue b{QStringLiteral("B"), QStringLiteral("B"), QString()};
+    UseCounts counts(path);
+    counts.load();
+    QVERIFY(counts.isEmpty());
+    QVERIFY(counts.add(a) && counts.add(a) && counts.add(b));
+
+    UseCounts again(path);
+    again.load();
+    QCOMPARE(again.count(a), 2);
+    QCOMPARE(again.count(b), 1);
+    // An item is its value: the same text under another name counts the same.
+    QCOMPARE(again.count({QStringLiteral("other"), a.value, QString()}), 2);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY2(!file.readAll().contains("body"), "the file must not hold snippet text");
+    file.close();
+
+    for (const QByteArray &bytes : {QByteArray("[1,2]"), QByteArray("{\"x\":-4,\"y\":\"z\"}"),
+                                    QByteArray("\xff\xfe garbage")}) {
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(bytes);
+        file.close();
+        UseCounts damaged(path);
+        damaged.load();
+        QVERIFY2(damaged.isEmpty(), bytes.constData());
+        QVERIFY(damaged.add(b));
+        UseCounts mended(path);
+        mended.load();
+        QCOMPARE(mended.count(b), 1);
+    }
 }
 
 void TestBoardBuilder::pageFile_data()
