@@ -73,6 +73,18 @@ QString XmlNode::stringValue() const
     return text;
 }
 
+QString XmlNode::attribute(const char *name) const
+{
+    if (!isElement())
+        return {};
+    xmlChar *value = xmlGetProp(m_Node, reinterpret_cast<const xmlChar *>(name));
+    if (!value)
+        return {};
+    QString text = QString::fromUtf8(reinterpret_cast<const char *>(value));
+    xmlFree(value);
+    return text;
+}
+
 std::unique_ptr<XmlDocument> XmlDocument::parse(QByteArrayView utf8)
 {
     initOnce();

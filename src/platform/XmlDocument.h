@@ -26,6 +26,9 @@ public:
     XmlNode parent() const;
     // All text beneath the node in document order, without markup.
     QString stringValue() const;
+    // The value of the attribute of that name, as written (entities spelled out);
+    // empty when the element has none.
+    QString attribute(const char *name) const;
 
 private:
     _xmlNode *m_Node = nullptr;

@@ -135,8 +135,10 @@ std::string Notebook::lastModified(const NotebookPage &page) const
 {
     if (page.number != 0)
         return kCreated;
-    if (m_PageFile.empty())
-        return m_StartTime;
+    if (m_PageFile.empty()) {
+        std::lock_guard lock(m_EditMutex);
+        return m_EditedBoard ? m_EditedTime : m_StartTime;
+    }
     std::error_code error;
     const auto written = std::filesystem::last_write_time(m_PageFile, error);
     if (error)
@@ -188,7 +190,8 @@ std::optional<std::string> Notebook::content(const NotebookPage &page, bool incl
     if (page.number != 0) {
         body = "<p>Filler page " + std::to_string(page.number) + "</p>";
     } else if (m_PageFile.empty()) {
-        body = kDemoBoard;
+        std::lock_guard lock(m_EditMutex);
+        body = m_EditedBoard ? *m_EditedBoard : kDemoBoard;
     } else {
         auto text = readFile(m_PageFile);
         if (!text)
@@ -198,6 +201,46 @@ std::optional<std::string> Notebook::content(const NotebookPage &page, bool incl
         body = std::move(*text);
     }
     return wrapFragment(body, PageFrame{page.title, kCreatedMeta, page.guid}, includeIds);
+}
+
+PatchResult Notebook::applyChange(const NotebookPage &page,
+                                  const std::vector<PatchCommand> &commands) const
+{
+    if (page.number != 0)
+        return {400, "Only the board page can be changed here.", {}};
+    std::lock_guard lock(m_EditMutex);
+    std::string body;
+    if (m_PageFile.empty()) {
+        body = m_EditedBoard ? *m_EditedBoard : kDemoBoard;
+    } else {
+        auto text = readFile(m_PageFile);
+        if (!text || isWholeDocument(*text))
+            return {400, "The page cannot be changed.", {}};
+        body = std::move(*text);
+    }
+    // The ids as the page was served with them.
+    const std::string withIds = addElementIds(body, page.guid, 2);
+    PatchResult result = applyPatch(withIds, "div:{" + page.guid + "}{1}", commands);
+    if (result.status != 204)
+        return result;
+    result.body = addElementIds(result.body, page.guid, highestElementNumber(result.body) + 1);
+    if (m_PageFile.empty()) {
+        m_EditedBoard = result.body;
+        m_EditedTime = formatUtc(std::chrono::system_clock::now());
+        return result;
+    }
+    const std::string temporary = m_PageFile + ".patch";
+    {
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        out << result.body;
+        if (!out.flush())
+            return {500, "The page could not be written.", {}};
+    }
+    std::error_code error;
+    std::filesystem::rename(temporary, m_PageFile, error);
+    if (error)
+        return {500, "The page could not be written.", {}};
+    return result;
 }
 
 } // namespace standin

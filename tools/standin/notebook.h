@@ -6,7 +6,9 @@
 // the file is the "edit in the notebook" step.
 
 #include "options.h"
+#include "page_patch.h"
 
+#include <mutex>
 #include <optional>
 #include <string>
 #include <vector>
@@ -45,6 +47,13 @@ public:
     // The page's HTML, or nothing when the board page file cannot be read.
     std::optional<std::string> content(const NotebookPage &page, bool includeIds) const;
 
+    // Applies a page update to the board page, all or nothing: the page file is
+    // rewritten (or the built-in board replaced) with every element given an id, so
+    // that ids already handed out keep naming the same elements. 400 for a page that
+    // is a whole document on disk, unreadable, or not the board page.
+    PatchResult applyChange(const NotebookPage &page,
+                            const std::vector<PatchCommand> &commands) const;
+
 private:
     const NotebookSection &owner(const NotebookPage &page) const;
     std::string lastModified(const NotebookPage &page) const;
@@ -52,6 +61,10 @@ private:
     std::vector<NotebookSection> m_Sections;
     std::string m_PageFile;
     std::string m_StartTime; // last-modified time of built-in content
+    // The built-in board once a change was applied to it, and when.
+    mutable std::mutex m_EditMutex;
+    mutable std::optional<std::string> m_EditedBoard;
+    mutable std::string m_EditedTime;
 };
 
 } // namespace standin
