@@ -44,6 +44,7 @@ std::atomic<bool> g_SyncBusy{false};
 std::atomic<bool> g_ServiceUnreachable{false};
 std::atomic<bool> g_PinlarkPageMissing{false};
 MShared<QString> g_LastPageDownload;
+MShared<SnippetOutbox> g_SnippetOutbox;
 
 std::atomic<qint64> g_Ticks{0};
 std::atomic<quint64> g_SignInGeneration{0};

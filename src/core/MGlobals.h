@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/MShared.h"
+#include "core/PendingSnippet.h"
 
 #include <QString>
 #include <atomic>
@@ -61,6 +62,10 @@ extern std::atomic<bool> g_ServiceUnreachable;
 extern std::atomic<bool> g_PinlarkPageMissing;
 // Date text of the last download that brought the page.
 extern MShared<QString> g_LastPageDownload;
+
+// Snippets saved by the user and not yet on the page. The main thread adds and
+// keeps the outbox file; the worker sends, marks and removes.
+extern MShared<SnippetOutbox> g_SnippetOutbox;
 
 // Whole seconds since 1970 at which the worker's download step last passed its
 // 120-second check; 0 makes the next step download at once.

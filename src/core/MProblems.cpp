@@ -70,6 +70,10 @@ QString Text(MProblem problem)
         return QCoreApplication::translate(
             "MProblems", "Another program holds Pinlark's global shortcut, so it does not show "
                          "the board. Choose another one in Preferences.");
+    case MProblem::SnippetRefused:
+        return QCoreApplication::translate(
+            "MProblems", "A snippet could not be added to your Pinlark page. It is kept: the "
+                         "status window shows it.");
     }
     return {};
 }

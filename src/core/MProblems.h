@@ -22,13 +22,17 @@ enum class MProblem : unsigned {
     SignInUnavailable = 1u << 4,
     // Another program holds the global shortcut; the board opens from the tray only.
     ShortcutTaken = 1u << 5,
+    // The page refused a snippet for good; it is kept in the outbox, listed in the
+    // status window.
+    SnippetRefused = 1u << 6,
 };
 
 namespace MProblems {
 
 inline constexpr MProblem kAll[] = {MProblem::SaveFailed,        MProblem::PageUnreadable,
                                     MProblem::SignInRefused,     MProblem::ClientRejected,
-                                    MProblem::SignInUnavailable, MProblem::ShortcutTaken};
+                                    MProblem::SignInUnavailable, MProblem::ShortcutTaken,
+                                    MProblem::SnippetRefused};
 
 void Raise(MProblem problem);
 void Clear(MProblem problem);

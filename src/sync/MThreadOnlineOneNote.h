@@ -87,6 +87,12 @@ public:
     bool SectionPageLoopFindPage(const QByteArray &bytes, const QString &pageName,
                                  QString *nextLink = nullptr);
 
+    // Snippet step: sends the first snippet of the outbox that is due, aimed by the
+    // element ids of the last download, and marks or removes it by the answer. A
+    // snippet whose fate is unknown is sent again only after a fresh download shows
+    // the page without it. Runs after the page step in every cycle.
+    void SendSnippets();
+
 private:
     void ThreadRun();
     bool StopRequested() const { return m_stopRequested.load(); }
@@ -115,6 +121,11 @@ private:
     Backoff m_refreshRetry{kRefreshRetryFirst, kRefreshRetryMax};
     Backoff m_userIdRetry{kRefreshRetryFirst, kRefreshRetryMax};
     Backoff m_throttle{kThrottleFirst, kThrottleMax};
+    // The page as the last download brought it, with element ids; emptied when a
+    // snippet changed the page (or may have), so that the next one waits for a
+    // fresh download.
+    QString m_snippetPage;
+    Backoff m_snippetRetry{kRefreshRetryFirst, kRefreshRetryMax};
     // The sign-in the back-offs were counted for.
     quint64 m_signInGeneration = 0;
 

@@ -55,6 +55,7 @@ void MThreadOnlineOneNote::GetPinlarkPageHtml()
     if (response.status == 404) {
         // The page was deleted or moved: look it up again at the next step.
         m_state.pageId.store(QString());
+        m_snippetPage.clear();
         return;
     }
     // An error body must never replace the board or the cached page file.
@@ -65,6 +66,7 @@ void MThreadOnlineOneNote::GetPinlarkPageHtml()
     const QString html = MUtils::DecodeUtf8Strict(response.body);
     if (!html.isEmpty()) {
         m_state.pageHtml.store(html);
+        m_snippetPage = html;
         m_state.lastPageDownload.store(MUtils::DateTextFromSecs(now));
     }
 }

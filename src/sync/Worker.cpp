@@ -70,6 +70,8 @@ void MThreadOnlineOneNote::RunCycle()
         m_refreshRetry.succeeded();
         m_userIdRetry.succeeded();
         m_throttle.succeeded();
+        m_snippetRetry.succeeded();
+        m_snippetPage.clear();
     }
     // Each test reads the variables afresh, so that what an earlier step has just
     // obtained is used in the same cycle: a code exchange is followed at once by the
@@ -85,6 +87,7 @@ void MThreadOnlineOneNote::RunCycle()
         m_state.ticks = 0;
     }
     GetPinlarkPageHtml();
+    SendSnippets();
 }
 
 bool MThreadOnlineOneNote::RefreshRetryDue() const
