@@ -17,6 +17,7 @@
 #include "windows/TickPause.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QFileInfo>
 #include <QShortcut>
 #include <QSystemTrayIcon>
@@ -62,7 +63,9 @@ bool AppDelegate::CreateTabs()
     // One repaint for the whole board instead of one per tab.
     tabs->setUpdatesEnabled(false);
     ClearTabs();
-    for (BoardTab &tab : builder.takeBoard()) {
+    Board board = builder.takeBoard();
+    addPendingItems(board);
+    for (BoardTab &tab : board) {
         auto *column = new MTabViewColumn;
         column->setLabel(tab.label);
         column->setItems(std::move(tab.items));
@@ -118,6 +121,8 @@ void AppDelegate::ReloadTableViewsData()
 void AppDelegate::showCopied2Clipboard()
 {
     m_LabelCopiedTag = 0;
+    // What the board put on the clipboard is not offered as a new snippet.
+    m_BoardCopiedText = QGuiApplication::clipboard()->text();
     m_Ui->labelCopied->show();
     // Every copy is told to a screen reader, also one made while the notice shows.
     AnnounceToScreenReader(m_Ui->labelCopied);
@@ -167,6 +172,7 @@ void AppDelegate::setUpBoardKeys()
          [this] { stepTab(-1); });
     for (int i = 0; i < kNumberedTabs; ++i)
         bind({tabKey(i)}, [this, i] { showTab(i); });
+    bind({QKeySequence(Qt::CTRL | Qt::Key_N)}, [this] { MenuItemAddSnippetClick(); });
 }
 
 void AppDelegate::showTab(int index)
@@ -331,6 +337,8 @@ void AppDelegate::TimerRun()
         return;
 
     takePage();
+    keepOutbox();
+    signOutWhenSent();
     reportProblems();
     retryRejectedClient();
     updateEmptyBoard();
