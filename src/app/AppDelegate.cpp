@@ -366,6 +366,7 @@ void AppDelegate::MenuItemLogoutClick()
 void AppDelegate::MenuItemRefreshClick()
 {
     g_Ticks.store(0);
+    retryRefusedSnippets();
 }
 
 void AppDelegate::MenuItemStateWindowClick()

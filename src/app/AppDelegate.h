@@ -179,6 +179,8 @@ private:
     // Before a sign-out: false when the sign-out is not to go ahead now.
     bool settleWaitingSnippets();
     void signOutWhenSent();
+    // Refresh gives refused snippets another try, the page may have changed since.
+    void retryRefusedSnippets();
 
     Services m_Services;
     std::unique_ptr<QMenu> m_StatusMenu;

@@ -173,10 +173,9 @@ bool AppDelegate::settleWaitingSnippets()
     if (m_Services.askAboutWaitingSnippets) {
         choice = m_Services.askAboutWaitingSnippets(waiting);
     } else {
-        QMessageBox box(
-            QMessageBox::Question, tr("Sign Out"),
-            tr("%n snippet(s) are still waiting to be added to your page.", nullptr, int(waiting)),
-            QMessageBox::Cancel, m_Window->isVisible() ? m_Window.get() : nullptr);
+        QMessageBox box(QMessageBox::Question, tr("Sign Out"),
+                        tr("Snippets still waiting to be added to your page: %1.").arg(waiting),
+                        QMessageBox::Cancel, m_Window->isVisible() ? m_Window.get() : nullptr);
         box.setInformativeText(tr("Send them first, and Pinlark signs out once they are on the "
                                   "page; or discard them. They never go to another account."));
         QPushButton *send = box.addButton(tr("Send First"), QMessageBox::AcceptRole);
@@ -220,4 +219,23 @@ void AppDelegate::signOutWhenSent()
         return;
     m_SignOutWhenSent = false;
     QMetaObject::invokeMethod(this, &AppDelegate::MenuItemLogoutClick, Qt::QueuedConnection);
+}
+
+void AppDelegate::retryRefusedSnippets()
+{
+    bool any = false;
+    g_SnippetOutbox.update([&any](SnippetOutbox &outbox) {
+        for (PendingSnippet &snippet : outbox) {
+            if (snippet.state != PendingSnippet::State::Refused)
+                continue;
+            snippet.state = PendingSnippet::State::Waiting;
+            snippet.retried = false;
+            any = true;
+        }
+    });
+    if (!any)
+        return;
+    MProblems::Clear(MProblem::SnippetRefused);
+    // Written, and the board's marks redone.
+    keepOutbox();
 }

@@ -63,7 +63,8 @@ MWinAddSnippet::MWinAddSnippet(const QStringList &tabLabels, int currentTab, con
     m_Buttons = new QDialogButtonBox(QDialogButtonBox::Save | QDialogButtonBox::Cancel, this);
     QPushButton *saveButton = m_Buttons->button(QDialogButtonBox::Save);
     saveButton->setText(tr("Add to Page"));
-    saveButton->setToolTip(tr("Ctrl+Enter"));
+    saveButton->setToolTip(
+        QKeySequence(Qt::CTRL | Qt::Key_Return).toString(QKeySequence::NativeText));
     // Enter belongs to the text: only Ctrl+Enter saves.
     saveButton->setAutoDefault(false);
     saveButton->setDefault(false);

@@ -3,6 +3,7 @@
 #include <QWidget>
 #include <memory>
 
+class QLabel;
 class QTimer;
 
 namespace Ui {
@@ -37,9 +38,13 @@ public:
 
 private:
     void windowDidLoad();
+    // The snippets of the outbox, one line each, with what became of them.
+    void showSnippets();
 
     std::unique_ptr<Ui::MWinState> m_Ui;
     std::unique_ptr<QTimer> m_Timer;
+    QLabel *m_LabelSnippets = nullptr;
+    QLabel *m_LabelSnippetsValue = nullptr;
 };
 
 // Deletes the window only while the application object still lives: a window

@@ -137,7 +137,7 @@ void TestSnippetPatch::roundTrip()
     std::vector<standin::PatchCommand> parsed;
     QVERIFY(standin::parsePatchCommands(commands.toStdString(), parsed));
     const auto result = standin::applyPatch(standin::addElementIds(page.toStdString(), kGuid, 2),
-                                            "div:{" + kGuid + "}{1}", parsed);
+                                            "div:{" + kGuid + "}{1}", kGuid, parsed);
     QCOMPARE(result.status, 204);
     const QString after = servedPage(result.body);
     QVERIFY(SnippetPatch::PageHasSnippet(after, tab, text));

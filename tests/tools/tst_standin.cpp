@@ -640,26 +640,39 @@ void TestStandIn::pageUpdate_data()
     QTest::addColumn<bool>("withToken");
     QTest::addColumn<int>("status"); // -1: transport error
     QTest::addColumn<bool>("lands");
+    QTest::addColumn<QByteArray>("page"); // "" for a fragment
 
     const QByteArray insert = R"([{"target":"p:{GUID}{3}","action":"insert","position":"after",)"
                               R"("content":"<p>New \u00e9 &amp; more</p>"}])";
     QTest::newRow("an insert after a generated id lands, 204")
-        << insert << QString() << true << 204 << true;
+        << insert << QString() << true << 204 << true << QByteArray();
     QTest::newRow("an append to the outline lands")
         << QByteArray(R"([{"target":"div:{GUID}{1}","action":"append",)"
                       R"("content":"<p>New \u00e9 &amp; more</p>"}])")
-        << QString() << true << 204 << true;
+        << QString() << true << 204 << true << QByteArray();
     QTest::newRow("a target the page does not have is a 400 and changes nothing")
         << QByteArray(R"([{"target":"p:{GUID}{99}","action":"insert","content":"<p>x</p>"}])")
-        << QString() << true << 400 << false;
+        << QString() << true << 400 << false << QByteArray();
     QTest::newRow("a body that is not a list of changes is a 400")
         << QByteArray(R"({"target":"body","action":"append","content":"<p>x</p>"})") << QString()
-        << true << 400 << false;
-    QTest::newRow("no token, no change") << insert << QString() << false << 401 << false;
+        << true << 400 << false << QByteArray();
+    QTest::newRow("no token, no change")
+        << insert << QString() << false << 401 << false << QByteArray();
     QTest::newRow("a fault on the change answers it, not the reads")
-        << insert << QStringLiteral("status") << true << 503 << false;
+        << insert << QStringLiteral("status") << true << 503 << false << QByteArray();
     QTest::newRow("a dropped change lands and its answer is lost")
-        << insert << QStringLiteral("drop") << true << -1 << true;
+        << insert << QStringLiteral("drop") << true << -1 << true << QByteArray();
+    const QByteArray document = "<html><head><title>Pinlark</title></head><body>"
+                                "<div id=\"div:{00000000-0000-4000-8000-000000000001}{1}\">"
+                                "<h1 id=\"h1:{00000000-0000-4000-8000-000000000001}{2}\">Tab</h1>"
+                                "<p id=\"p:{00000000-0000-4000-8000-000000000001}{3}\">Item</p>"
+                                "</div></body></html>";
+    QTest::newRow("a page that is a whole document is changed as it stands")
+        << insert << QString() << true << 204 << true << document;
+    QTest::newRow("a whole document's body takes an append")
+        << QByteArray(R"([{"target":"body","action":"append",)"
+                      R"("content":"<p>New \u00e9 &amp; more</p>"}])")
+        << QString() << true << 204 << true << document;
 }
 
 void TestStandIn::pageUpdate()
@@ -669,8 +682,9 @@ void TestStandIn::pageUpdate()
     QFETCH(bool, withToken);
     QFETCH(int, status);
     QFETCH(bool, lands);
+    QFETCH(QByteArray, page);
     QTemporaryDir dir;
-    const QString file = writePage(dir, "<h1>Tab</h1><p>Item</p>");
+    const QString file = writePage(dir, page.isEmpty() ? "<h1>Tab</h1><p>Item</p>" : page);
     StandIn standIn(file);
     QVERIFY2(standIn.isRunning(), qPrintable(standIn.errorString()));
     const QString token = signIn(standIn).first;

@@ -210,20 +210,24 @@ PatchResult Notebook::applyChange(const NotebookPage &page,
         return {400, "Only the board page can be changed here.", {}};
     std::lock_guard lock(m_EditMutex);
     std::string body;
+    bool wholeDocument = false;
     if (m_PageFile.empty()) {
         body = m_EditedBoard ? *m_EditedBoard : kDemoBoard;
     } else {
         auto text = readFile(m_PageFile);
-        if (!text || isWholeDocument(*text))
+        if (!text)
             return {400, "The page cannot be changed.", {}};
+        wholeDocument = isWholeDocument(*text);
         body = std::move(*text);
     }
-    // The ids as the page was served with them.
-    const std::string withIds = addElementIds(body, page.guid, 2);
-    PatchResult result = applyPatch(withIds, "div:{" + page.guid + "}{1}", commands);
+    // The ids as the page was served with them: a whole document's as they stand,
+    // a fragment's as its frame adds them, then written out with it.
+    PatchResult result = wholeDocument
+                             ? applyPatch(body, {}, page.guid, commands)
+                             : applyPatch(addElementIds(body, page.guid, 2),
+                                          "div:{" + page.guid + "}{1}", page.guid, commands);
     if (result.status != 204)
         return result;
-    result.body = addElementIds(result.body, page.guid, highestElementNumber(result.body) + 1);
     if (m_PageFile.empty()) {
         m_EditedBoard = result.body;
         m_EditedTime = formatUtc(std::chrono::system_clock::now());

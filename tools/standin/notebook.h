@@ -48,9 +48,9 @@ public:
     std::optional<std::string> content(const NotebookPage &page, bool includeIds) const;
 
     // Applies a page update to the board page, all or nothing: the page file is
-    // rewritten (or the built-in board replaced) with every element given an id, so
-    // that ids already handed out keep naming the same elements. 400 for a page that
-    // is a whole document on disk, unreadable, or not the board page.
+    // rewritten (or the built-in board replaced) with the ids it was served with
+    // written out, so that ids already handed out keep naming the same elements.
+    // 400 for a page that is unreadable or not the board page.
     PatchResult applyChange(const NotebookPage &page,
                             const std::vector<PatchCommand> &commands) const;
 

@@ -1,6 +1,7 @@
 #include "page_patch.h"
 
 #include "codec.h"
+#include "pagewrap.h"
 
 #include <cstdint>
 #include <optional>
@@ -287,6 +288,20 @@ std::optional<ElementSpan> findElement(std::string_view text, std::string_view a
     return std::nullopt;
 }
 
+// The body element of a whole document, from its start tag to its end tag.
+std::optional<ElementSpan> findBody(std::string_view text)
+{
+    const std::string lower = asciiLower(text);
+    const size_t start = lower.find("<body");
+    const size_t close = lower.rfind("</body>");
+    if (start == std::string::npos || close == std::string::npos || close < start)
+        return std::nullopt;
+    const size_t contentStart = tagEnd(text, start + 1);
+    if (contentStart == std::string_view::npos || contentStart > close)
+        return std::nullopt;
+    return ElementSpan{start, contentStart, close, close + 7};
+}
+
 } // namespace
 
 bool parsePatchCommands(std::string_view json, std::vector<PatchCommand> &commands)
@@ -295,10 +310,11 @@ bool parsePatchCommands(std::string_view json, std::vector<PatchCommand> &comman
     return JsonReader(json).readCommands(commands);
 }
 
-PatchResult applyPatch(std::string_view body, std::string_view outlineId,
+PatchResult applyPatch(std::string_view original, std::string_view outlineId, std::string_view guid,
                        const std::vector<PatchCommand> &commands)
 {
-    std::string page(body);
+    std::string page(original);
+    const bool fragment = !outlineId.empty();
     for (const PatchCommand &command : commands) {
         const std::string action = asciiLower(command.action);
         const std::string position = asciiLower(command.position);
@@ -306,34 +322,39 @@ PatchResult applyPatch(std::string_view body, std::string_view outlineId,
             return {400, "The content of a change is empty.", {}};
         if (!position.empty() && position != "after" && position != "before")
             return {400, "Unknown position: " + command.position, {}};
-        const bool wholeOutline = command.target == "body" || command.target == outlineId;
-        if (wholeOutline) {
+        // New elements get ids of their own, above every id of the page.
+        const std::string content =
+            addElementIds(command.content, guid, highestElementNumber(page) + 1);
+        if (fragment && (command.target == "body" || command.target == outlineId)) {
             if (action == "append" || (action == "insert" && position != "before"))
-                page += command.content;
+                page += content;
             else if (action == "prepend" || action == "insert")
-                page = command.content + page;
+                page = content + page;
             else if (action == "replace")
-                page = command.content;
+                page = content;
             else
                 return {
                     400, "Unknown or unsupported action on the page body: " + command.action, {}};
             continue;
         }
-        const bool byDataId = !command.target.empty() && command.target.front() == '#';
-        const auto span =
-            byDataId ? findElement(page, "data-id", std::string_view(command.target).substr(1))
-                     : findElement(page, "id", command.target);
+        std::optional<ElementSpan> span;
+        if (command.target == "body")
+            span = findBody(page);
+        else if (!command.target.empty() && command.target.front() == '#')
+            span = findElement(page, "data-id", std::string_view(command.target).substr(1));
+        else
+            span = findElement(page, "id", command.target);
         if (!span)
             return {400, "The target element does not exist on the page: " + command.target, {}};
         if (action == "insert") {
             const size_t at = position == "before" ? span->start : span->end;
-            page.insert(at, command.content);
+            page.insert(at, content);
         } else if (action == "append") {
-            page.insert(span->contentEnd, command.content);
+            page.insert(span->contentEnd, content);
         } else if (action == "prepend") {
-            page.insert(span->contentStart, command.content);
+            page.insert(span->contentStart, content);
         } else if (action == "replace") {
-            page.replace(span->start, span->end - span->start, command.content);
+            page.replace(span->start, span->end - span->start, content);
         } else if (action == "delete") {
             page.erase(span->start, span->end - span->start);
         } else {

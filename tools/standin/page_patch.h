@@ -29,12 +29,14 @@ struct PatchResult
     std::string body;    // the changed body, when 204
 };
 
-// Applies the commands to a body fragment whose elements carry generated ids
-// (see addElementIds), all or none. `outlineId` is the id of the outline element
-// that wraps the fragment on the served page: it and "body" name the fragment's
-// end. A target the page does not have, an unknown action or position, or empty
-// content is a 400, as the service answers.
-PatchResult applyPatch(std::string_view body, std::string_view outlineId,
+// Applies the commands to a page whose elements carry generated ids (see
+// addElementIds), all or none; the elements added get ids of their own, numbered
+// above the page's, with `guid`. The page is a body fragment, whose outline
+// element (`outlineId`) wraps it when served: that id and "body" name the
+// fragment itself. With an empty `outlineId` it is a whole document, and "body"
+// names its body element. A target the page does not have, an unknown action or
+// position, or empty content is a 400, as the service answers.
+PatchResult applyPatch(std::string_view page, std::string_view outlineId, std::string_view guid,
                        const std::vector<PatchCommand> &commands);
 
 // The highest N of the ids "NAME:{GUID}{N}" in the text, 0 when none: new
