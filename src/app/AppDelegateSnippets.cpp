@@ -18,6 +18,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QUuid>
+#include <algorithm>
 
 namespace {
 
@@ -139,7 +140,11 @@ void AppDelegate::keepOutbox()
 
 void AppDelegate::addPendingItems(Board &board) const
 {
+    const QString userId = g_OnlineOneNoteUserId.load();
     for (const PendingSnippet &snippet : g_SnippetOutbox.load()) {
+        // Another account's snippets are not this board's (signed out, all show).
+        if (!userId.isEmpty() && !PendingSnippets::BelongsTo(snippet, userId))
+            continue;
         BoardTab *tab = nullptr;
         if (snippet.tabIndex >= 0 && snippet.tabIndex < board.size() &&
             board.at(snippet.tabIndex).label == snippet.tab)
@@ -166,7 +171,11 @@ void AppDelegate::addPendingItems(Board &board) const
 bool AppDelegate::settleWaitingSnippets()
 {
     const QString userId = g_OnlineOneNoteUserId.load();
-    const qsizetype waiting = PendingSnippets::WaitingFor(g_SnippetOutbox.load(), userId);
+    // Refused ones count too: left behind, they would belong to no one.
+    const SnippetOutbox outbox = g_SnippetOutbox.load();
+    const auto waiting = std::count_if(outbox.cbegin(), outbox.cend(), [&userId](const auto &s) {
+        return PendingSnippets::BelongsTo(s, userId);
+    });
     if (waiting == 0 || userId.isEmpty())
         return true;
     WaitingSnippetsChoice choice = WaitingSnippetsChoice::Cancel;
@@ -190,12 +199,13 @@ bool AppDelegate::settleWaitingSnippets()
     switch (choice) {
     case WaitingSnippetsChoice::SendFirst:
         m_SignOutWhenSent = true;
+        retryRefusedSnippets();
         g_Ticks.store(0);
         return false;
     case WaitingSnippetsChoice::Discard:
-        g_SnippetOutbox.update([&userId](SnippetOutbox &outbox) {
-            outbox.removeIf([&userId](const PendingSnippet &s) {
-                return s.userId.isEmpty() || s.userId == userId;
+        g_SnippetOutbox.update([&userId](SnippetOutbox &snippets) {
+            snippets.removeIf([&userId](const PendingSnippet &s) {
+                return PendingSnippets::BelongsTo(s, userId);
             });
         });
         keepOutbox();

@@ -72,11 +72,15 @@ SnippetOutbox FromJson(const QByteArray &json)
     return outbox;
 }
 
+bool BelongsTo(const PendingSnippet &snippet, const QString &userId)
+{
+    return snippet.userId.isEmpty() || snippet.userId == userId;
+}
+
 qsizetype WaitingFor(const SnippetOutbox &outbox, const QString &userId)
 {
     return std::count_if(outbox.cbegin(), outbox.cend(), [&userId](const PendingSnippet &s) {
-        return s.state != PendingSnippet::State::Refused &&
-               (s.userId.isEmpty() || s.userId == userId);
+        return s.state != PendingSnippet::State::Refused && BelongsTo(s, userId);
     });
 }
 

@@ -47,6 +47,8 @@ QByteArray ToJson(const SnippetOutbox &outbox);
 // file that is not such JSON gives none.
 SnippetOutbox FromJson(const QByteArray &json);
 
+// Whether the snippet is this account's: written for it, or before any sign-in.
+bool BelongsTo(const PendingSnippet &snippet, const QString &userId);
 // Snippets still to be added for this account (refused ones aside).
 qsizetype WaitingFor(const SnippetOutbox &outbox, const QString &userId);
 

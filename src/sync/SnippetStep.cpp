@@ -46,7 +46,7 @@ void MThreadOnlineOneNote::SendSnippets()
     // A snippet written before any sign-in goes to the first account; one written
     // for another account never leaves.
     const auto due = std::find_if(outbox.cbegin(), outbox.cend(), [&](const PendingSnippet &s) {
-        return s.state != State::Refused && (s.userId.isEmpty() || s.userId == userId);
+        return s.state != State::Refused && PendingSnippets::BelongsTo(s, userId);
     });
     if (due == outbox.cend())
         return;

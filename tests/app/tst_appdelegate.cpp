@@ -1141,8 +1141,8 @@ void TestAppDelegate::signOutAsksAboutWaitingSnippets()
         s.state = state;
         return s;
     };
-    // Mine waiting, mine written before any sign-in, and another account's.
-    g_SnippetOutbox.store({snippet("1", "me", PendingSnippet::State::Waiting),
+    // Mine refused, mine written before any sign-in, and another account's.
+    g_SnippetOutbox.store({snippet("1", "me", PendingSnippet::State::Refused),
                            snippet("2", "", PendingSnippet::State::Unconfirmed),
                            snippet("3", "other", PendingSnippet::State::Waiting)});
     int signOuts = 0;
