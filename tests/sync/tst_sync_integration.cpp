@@ -275,20 +275,25 @@ void TestSyncIntegration::snippetLandsExactlyOnce_data()
     QTest::addColumn<int>("count");     // requests the fault hits
     QTest::addColumn<bool>("restart");  // quit and start again after the first cycle
     QTest::addColumn<int>("landed");    // times the snippet is on the page at the end
+    QTest::addColumn<QString>("owner"); // the account it was written for
 
-    QTest::newRow("sent at once, it lands once") << QString() << 0 << 0 << false << 1;
-    QTest::newRow("two 503s wait, then it lands once") << "status" << 503 << 2 << false << 1;
+    QTest::newRow("sent at once, it lands once") << QString() << 0 << 0 << false << 1 << QString();
+    QTest::newRow("two 503s wait, then it lands once")
+        << "status" << 503 << 2 << false << 1 << QString();
     QTest::newRow("a 500 may have changed the page: checked, then sent")
-        << "status" << 500 << 1 << false << 1;
+        << "status" << 500 << 1 << false << 1 << QString();
     QTest::newRow("a lost answer is checked against the page, never sent twice")
-        << "drop" << 0 << 1 << false << 1;
+        << "drop" << 0 << 1 << false << 1 << QString();
     QTest::newRow("a lost answer, then a quit: the next start checks before sending")
-        << "drop" << 0 << 1 << true << 1;
+        << "drop" << 0 << 1 << true << 1 << QString();
     QTest::newRow("a quit while the service is down keeps it for the next start")
-        << "status" << 503 << 3 << true << 1;
+        << "status" << 503 << 3 << true << 1 << QString();
     QTest::newRow("a 400 is aimed again once, with fresh ids")
-        << "status" << 400 << 1 << false << 1;
-    QTest::newRow("a second 400 keeps it and tells the user") << "status" << 400 << 2 << false << 0;
+        << "status" << 400 << 1 << false << 1 << QString();
+    QTest::newRow("a second 400 keeps it and tells the user")
+        << "status" << 400 << 2 << false << 0 << QString();
+    QTest::newRow("another account's snippet never leaves")
+        << QString() << 0 << 0 << false << 0 << "someone-else";
 }
 
 void TestSyncIntegration::snippetLandsExactlyOnce()
@@ -298,6 +303,7 @@ void TestSyncIntegration::snippetLandsExactlyOnce()
     QFETCH(int, count);
     QFETCH(bool, restart);
     QFETCH(int, landed);
+    QFETCH(QString, owner);
 
     m_changedPageFile = m_dir.filePath(QStringLiteral("changed.html"));
     QFile::remove(m_changedPageFile);
@@ -317,6 +323,7 @@ void TestSyncIntegration::snippetLandsExactlyOnce()
     snippet.text = QStringLiteral("Tom & <Jerry>\n\n  second line");
     snippet.tab = QStringLiteral("Greetings");
     snippet.tabIndex = 0;
+    snippet.userId = owner;
     m_fx->outbox.store({snippet});
 
     for (int cycle = 0; cycle < 40 && !m_fx->outbox.load().isEmpty(); ++cycle) {
@@ -341,6 +348,11 @@ void TestSyncIntegration::snippetLandsExactlyOnce()
     const QByteArray text = page.readAll();
     QCOMPARE(text.count("\">Tom &amp; &lt;Jerry&gt;</p>"), landed);
     QCOMPARE(text.count("\">&nbsp;&nbsp;second line</p>"), landed);
+    if (!owner.isEmpty()) {
+        QCOMPARE(m_fx->outbox.load(), SnippetOutbox{snippet});
+        QVERIFY(!m_standIn->counts().contains(path));
+        return;
+    }
     if (landed == 0) {
         QCOMPARE(m_fx->outbox.load().size(), 1);
         QCOMPARE(m_fx->outbox.load().first().state, PendingSnippet::State::Refused);
