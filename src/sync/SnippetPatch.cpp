@@ -226,6 +226,11 @@ QString NewTabHtml(const QString &tabLabel, const QString &normalized)
            paragraphs(normalized);
 }
 
+bool IsReadable(const QString &pageHtml)
+{
+    return parsePage(pageHtml) != nullptr;
+}
+
 QStringList TabLabels(const QString &pageHtml)
 {
     const auto document = parsePage(pageHtml);

@@ -42,6 +42,9 @@ struct Target
     explicit operator bool() const { return !id.isEmpty(); }
 };
 
+// Whether the page reads as the board reads it (well-formed).
+bool IsReadable(const QString &pageHtml);
+
 // The tab's labels in board order, read as the board reads them. Empty for a page
 // that is not well-formed.
 QStringList TabLabels(const QString &pageHtml);

@@ -69,6 +69,13 @@ void MThreadOnlineOneNote::SendSnippets()
 
     const SnippetPatch::Target target =
         SnippetPatch::FindTarget(m_snippetPage, snippet.tab, snippet.tabIndex);
+    if (!target && !SnippetPatch::IsReadable(m_snippetPage)) {
+        // A download that cannot be read (cut short, an error page) says nothing
+        // about the snippet: wait for the next one.
+        m_snippetPage.clear();
+        m_snippetRetry.failed(now);
+        return;
+    }
     if (!target) {
         // The page as downloaded names no place for it (no element ids): nothing
         // sent would land where the board shows it.
