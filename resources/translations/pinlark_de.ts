@@ -463,6 +463,10 @@ Einstellungen, Anmeldung und die zwischengespeicherte Seite liegen in %1.</trans
         <source>&quot;%1&quot; in %2: refused by the page, kept here and on the board</source>
         <translation>„%1“ in %2: von der Seite abgelehnt, hier und in der Übersicht aufbewahrt</translation>
     </message>
+    <message>
+        <source>Discard Refused Snippets</source>
+        <translation>Abgelehnte Textbausteine verwerfen</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

@@ -463,6 +463,10 @@ La configuración, la sesión y la página en caché se guardan en %1.</translat
         <source>&quot;%1&quot; in %2: refused by the page, kept here and on the board</source>
         <translation>«%1» en %2: rechazado por la página, se conserva aquí y en el tablero</translation>
     </message>
+    <message>
+        <source>Discard Refused Snippets</source>
+        <translation>Descartar fragmentos rechazados</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

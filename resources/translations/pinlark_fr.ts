@@ -463,6 +463,10 @@ Les réglages, la connexion et la page en cache sont conservés dans %1.</transl
         <source>&quot;%1&quot; in %2: refused by the page, kept here and on the board</source>
         <translation>« %1 » dans %2 : refusé par la page, conservé ici et sur le tableau</translation>
     </message>
+    <message>
+        <source>Discard Refused Snippets</source>
+        <translation>Abandonner les extraits refusés</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

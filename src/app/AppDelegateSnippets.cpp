@@ -127,10 +127,13 @@ void AppDelegate::keepOutbox()
         return;
     }
     // A snippet that went on its way leaves its mark until the page brings it; one
-    // added or refused changes the board now.
+    // added or refused, or a refused one discarded, changes the board now.
     bool boardChanged = false;
     for (const PendingSnippet &snippet : outbox)
         boardChanged = boardChanged || !m_KeptOutbox.contains(snippet);
+    for (const PendingSnippet &snippet : m_KeptOutbox)
+        boardChanged = boardChanged || (snippet.state == PendingSnippet::State::Refused &&
+                                        !outbox.contains(snippet));
     m_KeptOutbox = outbox;
     if (boardChanged && !m_Terminated) {
         CreateTabs();

@@ -9,8 +9,10 @@
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
+#include <QPushButton>
 #include <QShortcut>
 #include <QTimer>
+#include <algorithm>
 
 std::unique_ptr<MWinState, MWinStateDeleter> g_WinState;
 
@@ -61,6 +63,10 @@ void MWinState::windowDidLoad()
     m_LabelSnippetsValue->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_Ui->stateLayout->insertRow(m_Ui->stateLayout->rowCount() - 1, m_LabelSnippets,
                                  m_LabelSnippetsValue);
+    m_DiscardRefused =
+        m_Ui->m_Buttons->addButton(tr("Discard Refused Snippets"), QDialogButtonBox::ResetRole);
+    m_DiscardRefused->setObjectName(QStringLiteral("m_DiscardRefused"));
+    connect(m_DiscardRefused, &QPushButton::clicked, this, &MWinState::discardRefusedSnippets);
     auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, this, &QWidget::close);
 
@@ -152,6 +158,20 @@ void MWinState::showSnippets()
         }
     }
     m_LabelSnippetsValue->setText(lines.join(u'\n'));
+    const SnippetOutbox outbox = g_SnippetOutbox.load();
+    m_DiscardRefused->setVisible(std::any_of(outbox.cbegin(), outbox.cend(), [](const auto &s) {
+        return s.state == PendingSnippet::State::Refused;
+    }));
     m_LabelSnippets->setVisible(!lines.isEmpty());
     m_LabelSnippetsValue->setVisible(!lines.isEmpty());
+}
+
+void MWinState::discardRefusedSnippets()
+{
+    g_SnippetOutbox.update([](SnippetOutbox &outbox) {
+        outbox.removeIf(
+            [](const PendingSnippet &s) { return s.state == PendingSnippet::State::Refused; });
+    });
+    MProblems::Clear(MProblem::SnippetRefused);
+    TimerRun();
 }

@@ -4,6 +4,7 @@
 #include <memory>
 
 class QLabel;
+class QPushButton;
 class QTimer;
 
 namespace Ui {
@@ -40,11 +41,14 @@ private:
     void windowDidLoad();
     // The snippets of the outbox, one line each, with what became of them.
     void showSnippets();
+    // Drops the snippets the page refused: the user has their text from the board.
+    void discardRefusedSnippets();
 
     std::unique_ptr<Ui::MWinState> m_Ui;
     std::unique_ptr<QTimer> m_Timer;
     QLabel *m_LabelSnippets = nullptr;
     QLabel *m_LabelSnippetsValue = nullptr;
+    QPushButton *m_DiscardRefused = nullptr;
 };
 
 // Deletes the window only while the application object still lives: a window
