@@ -125,6 +125,10 @@ private:
     // snippet changed the page (or may have), so that the next one waits for a
     // fresh download.
     QString m_snippetPage;
+    // A download was asked for at once, for a snippet, and none has come yet: the
+    // next one keeps the page step's pace, so that a service out of reach is not
+    // asked every second.
+    bool m_snippetDownloadAsked = false;
     Backoff m_snippetRetry{kRefreshRetryFirst, kRefreshRetryMax};
     // The sign-in the back-offs were counted for.
     quint64 m_signInGeneration = 0;

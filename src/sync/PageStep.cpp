@@ -67,6 +67,7 @@ void MThreadOnlineOneNote::GetPinlarkPageHtml()
     if (!html.isEmpty()) {
         m_state.pageHtml.store(html);
         m_snippetPage = html;
+        m_snippetDownloadAsked = false;
         m_state.lastPageDownload.store(MUtils::DateTextFromSecs(now));
     }
 }

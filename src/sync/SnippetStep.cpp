@@ -55,8 +55,11 @@ void MThreadOnlineOneNote::SendSnippets()
     if (!GraphDue() || !m_snippetRetry.due(now))
         return;
     if (m_snippetPage.isEmpty()) {
-        // The element ids of a fresh download aim the change: ask for one at once.
-        m_state.ticks = 0;
+        // The element ids of a fresh download aim the change: ask for one at once,
+        // once, unless this cycle's page step has just tried.
+        if (!m_snippetDownloadAsked && m_state.ticks.load() != now)
+            m_state.ticks = 0;
+        m_snippetDownloadAsked = true;
         return;
     }
     if (snippet.state == State::Unconfirmed) {

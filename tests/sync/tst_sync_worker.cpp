@@ -31,6 +31,7 @@ private slots:
     void stoppedWorkerDoesNotStartAgain();
     void snippetStep_data();
     void snippetStep();
+    void waitingSnippetKeepsThePaceOffline();
 
 private:
     std::optional<SyncFixture> m_fx;
@@ -301,6 +302,30 @@ void TestSyncWorker::snippetStep()
     QTEST(outbox.first().state, "state");
     QCOMPARE((m_fx->problems.load() & unsigned(MProblem::SnippetRefused)) != 0,
              outbox.first().state == PendingSnippet::State::Refused);
+}
+
+void TestSyncWorker::waitingSnippetKeepsThePaceOffline()
+{
+    m_fx->signIn(QStringLiteral("A1"), QStringLiteral("R1"), QStringLiteral("U1"),
+                 QStringLiteral("P1"));
+    m_fx->transport->fallback = [](const platform::HttpRequest &request) {
+        return ScriptedTransport::Label(request) == QLatin1String("content")
+                   ? ScriptedAnswer::noAnswer()
+                   : SyncFixture::HealthyService(request);
+    };
+    PendingSnippet snippet;
+    snippet.id = QStringLiteral("s1");
+    snippet.text = QStringLiteral("New");
+    snippet.tab = QStringLiteral("Tab");
+    m_fx->outbox.store({snippet});
+    // A minute offline: the snippet asks for one download at once, then the page
+    // step's own pace holds.
+    for (int second = 0; second < 60; ++second) {
+        m_fx->worker->RunCycle();
+        m_fx->now += 1;
+    }
+    QCOMPARE(m_fx->transport->labels().count(QStringLiteral("content")), 1);
+    QCOMPARE(m_fx->outbox.load().size(), 1);
 }
 
 QTEST_GUILESS_MAIN(TestSyncWorker)
