@@ -116,8 +116,10 @@ void MThreadOnlineOneNote::SendSnippets()
         return;
     }
     if (response.transportError && response.status == 401) {
-        // The access token was refused before anything was changed.
+        // The access token was refused before anything was changed. Paced, so
+        // that a token the page update keeps refusing is not renewed every second.
         keepWaiting();
+        m_snippetRetry.failed(now);
         RefreshTokens();
         return;
     }
