@@ -161,6 +161,42 @@
         <source>The system keyring did not answer, so Pinlark keeps your sign-in in its own settings file, readable only by you.</source>
         <translation>Der Schlüsselbund des Systems hat nicht geantwortet, daher bewahrt Pinlark Ihre Anmeldung in seiner eigenen Einstellungsdatei auf, die nur Sie lesen können.</translation>
     </message>
+    <message>
+        <source>Add Snippet…</source>
+        <translation>Textbaustein hinzufügen…</translation>
+    </message>
+    <message>
+        <source>The snippet is kept and goes to your page once you sign in.</source>
+        <translation>Der Textbaustein ist gespeichert und kommt auf Ihre Seite, sobald Sie sich anmelden.</translation>
+    </message>
+    <message>
+        <source>%1 (not added)</source>
+        <translation>%1 (nicht hinzugefügt)</translation>
+    </message>
+    <message>
+        <source>%1 (adding…)</source>
+        <translation>%1 (wird hinzugefügt…)</translation>
+    </message>
+    <message>
+        <source>Sign Out</source>
+        <translation>Abmelden</translation>
+    </message>
+    <message>
+        <source>Send them first, and Pinlark signs out once they are on the page; or discard them. They never go to another account.</source>
+        <translation>Senden Sie sie zuerst, dann meldet sich Pinlark ab, sobald sie auf der Seite sind; oder verwerfen Sie sie. Sie gehen nie an ein anderes Konto.</translation>
+    </message>
+    <message>
+        <source>Send First</source>
+        <translation>Zuerst senden</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Verwerfen</translation>
+    </message>
+    <message>
+        <source>Snippets still waiting to be added to your page: %1.</source>
+        <translation>Textbausteine, die noch auf Ihre Seite warten: %1.</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -347,8 +383,12 @@ Einstellungen, Anmeldung und die zwischengespeicherte Seite liegen in %1.</trans
         <translation>Die Anmeldung wurde nicht abgeschlossen.</translation>
     </message>
     <message>
+        <source>A snippet could not be added to your Pinlark page. It is kept: the status window shows it.</source>
+        <translation>Ein Textbaustein konnte Ihrer Pinlark-Seite nicht hinzugefügt werden. Es bleibt erhalten: Das Statusfenster zeigt es.</translation>
+    </message>
+    <message>
         <source>Pinlark could not create your Pinlark page.</source>
-        <translation>Pinlark konnte Ihre Pinlark-Seite nicht erstellen.</translation>
+        <translation>Pinlark konnte Ihre Pinlark-Seite nicht anlegen.</translation>
     </message>
 </context>
 <context>
@@ -387,6 +427,49 @@ Einstellungen, Anmeldung und die zwischengespeicherte Seite liegen in %1.</trans
     <message>
         <source>Help</source>
         <translation>Hilfe</translation>
+    </message>
+</context>
+<context>
+    <name>MWinAddSnippet</name>
+    <message>
+        <source>Add Snippet</source>
+        <translation>Textbaustein hinzufügen</translation>
+    </message>
+    <message>
+        <source>The first line is the name the board shows; the whole text is what a click copies.</source>
+        <translation>Die erste Zeile ist der Name, den die Übersicht zeigt; der ganze Text ist, was ein Klick kopiert.</translation>
+    </message>
+    <message>
+        <source>Snippet text</source>
+        <translation>Text des Textbausteins</translation>
+    </message>
+    <message>
+        <source>Choose a tab or type a new name</source>
+        <translation>Tab wählen oder neuen Namen eingeben</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation>Tab</translation>
+    </message>
+    <message>
+        <source>Add to Page</source>
+        <translation>Zur Seite hinzufügen</translation>
+    </message>
+    <message>
+        <source>Tab:</source>
+        <translation>Tab:</translation>
+    </message>
+    <message>
+        <source>Type the snippet: its first line is its name.</source>
+        <translation>Geben Sie den Textbaustein ein: Seine erste Zeile ist sein Name.</translation>
+    </message>
+    <message>
+        <source>Shown on the board as: %1</source>
+        <translation>In der Übersicht angezeigt als: %1</translation>
+    </message>
+    <message>
+        <source>A new tab named &quot;%1&quot; is added to the page.</source>
+        <translation>Ein neuer Tab „%1“ wird der Seite hinzugefügt.</translation>
     </message>
 </context>
 <context>
@@ -528,6 +611,26 @@ Einstellungen, Anmeldung und die zwischengespeicherte Seite liegen in %1.</trans
     <message>
         <source>Kept in Pinlark&apos;s settings file, readable only by you</source>
         <translation>In der Einstellungsdatei von Pinlark gespeichert, die nur Sie lesen können</translation>
+    </message>
+    <message>
+        <source>Snippets to add:</source>
+        <translation>Hinzuzufügende Textbausteine:</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; in %2: waiting to be sent</source>
+        <translation>„%1“ in %2: wartet auf das Senden</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; in %2: sent, checking that it arrived</source>
+        <translation>„%1“ in %2: gesendet, Ankunft wird geprüft</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; in %2: refused by the page, kept here and on the board</source>
+        <translation>„%1“ in %2: von der Seite abgelehnt, hier und in der Übersicht aufbewahrt</translation>
+    </message>
+    <message>
+        <source>Discard Refused Snippets</source>
+        <translation>Abgelehnte Textbausteine verwerfen</translation>
     </message>
 </context>
 <context>

@@ -161,6 +161,42 @@
         <source>The system keyring did not answer, so Pinlark keeps your sign-in in its own settings file, readable only by you.</source>
         <translation>El llavero del sistema no respondió, así que Pinlark guarda su sesión en su propio archivo de configuración, que solo usted puede leer.</translation>
     </message>
+    <message>
+        <source>Add Snippet…</source>
+        <translation>Añadir fragmento…</translation>
+    </message>
+    <message>
+        <source>The snippet is kept and goes to your page once you sign in.</source>
+        <translation>El fragmento se guarda y se añadirá a su página en cuanto inicie sesión.</translation>
+    </message>
+    <message>
+        <source>%1 (not added)</source>
+        <translation>%1 (no añadido)</translation>
+    </message>
+    <message>
+        <source>%1 (adding…)</source>
+        <translation>%1 (añadiendo…)</translation>
+    </message>
+    <message>
+        <source>Sign Out</source>
+        <translation>Cerrar sesión</translation>
+    </message>
+    <message>
+        <source>Send them first, and Pinlark signs out once they are on the page; or discard them. They never go to another account.</source>
+        <translation>Envíelos primero y Pinlark cerrará la sesión cuando estén en la página; o descártelos. Nunca van a otra cuenta.</translation>
+    </message>
+    <message>
+        <source>Send First</source>
+        <translation>Enviar primero</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Descartar</translation>
+    </message>
+    <message>
+        <source>Snippets still waiting to be added to your page: %1.</source>
+        <translation>Fragmentos que aún esperan a añadirse a su página: %1.</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -347,6 +383,10 @@ La configuración, la sesión y la página en caché se guardan en %1.</translat
         <translation>El inicio de sesión no terminó.</translation>
     </message>
     <message>
+        <source>A snippet could not be added to your Pinlark page. It is kept: the status window shows it.</source>
+        <translation>No se pudo añadir un fragmento a su página de Pinlark. Se conserva: la ventana de estado lo muestra.</translation>
+    </message>
+    <message>
         <source>Pinlark could not create your Pinlark page.</source>
         <translation>Pinlark no pudo crear su página Pinlark.</translation>
     </message>
@@ -387,6 +427,49 @@ La configuración, la sesión y la página en caché se guardan en %1.</translat
     <message>
         <source>Help</source>
         <translation>Ayuda</translation>
+    </message>
+</context>
+<context>
+    <name>MWinAddSnippet</name>
+    <message>
+        <source>Add Snippet</source>
+        <translation>Añadir fragmento</translation>
+    </message>
+    <message>
+        <source>The first line is the name the board shows; the whole text is what a click copies.</source>
+        <translation>La primera línea es el nombre que muestra el tablero; el texto completo es lo que copia un clic.</translation>
+    </message>
+    <message>
+        <source>Snippet text</source>
+        <translation>Texto del fragmento</translation>
+    </message>
+    <message>
+        <source>Choose a tab or type a new name</source>
+        <translation>Elija una pestaña o escriba un nombre nuevo</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation>Pestaña</translation>
+    </message>
+    <message>
+        <source>Add to Page</source>
+        <translation>Añadir a la página</translation>
+    </message>
+    <message>
+        <source>Tab:</source>
+        <translation>Pestaña:</translation>
+    </message>
+    <message>
+        <source>Type the snippet: its first line is its name.</source>
+        <translation>Escriba el fragmento: su primera línea es su nombre.</translation>
+    </message>
+    <message>
+        <source>Shown on the board as: %1</source>
+        <translation>Se muestra en el tablero como: %1</translation>
+    </message>
+    <message>
+        <source>A new tab named &quot;%1&quot; is added to the page.</source>
+        <translation>Se añade a la página una pestaña nueva llamada «%1».</translation>
     </message>
 </context>
 <context>
@@ -528,6 +611,26 @@ La configuración, la sesión y la página en caché se guardan en %1.</translat
     <message>
         <source>Kept in Pinlark&apos;s settings file, readable only by you</source>
         <translation>Guardada en el archivo de configuración de Pinlark, que solo usted puede leer</translation>
+    </message>
+    <message>
+        <source>Snippets to add:</source>
+        <translation>Fragmentos por añadir:</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; in %2: waiting to be sent</source>
+        <translation>«%1» en %2: esperando a enviarse</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; in %2: sent, checking that it arrived</source>
+        <translation>«%1» en %2: enviado, comprobando que llegó</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; in %2: refused by the page, kept here and on the board</source>
+        <translation>«%1» en %2: rechazado por la página, se conserva aquí y en el tablero</translation>
+    </message>
+    <message>
+        <source>Discard Refused Snippets</source>
+        <translation>Descartar fragmentos rechazados</translation>
     </message>
 </context>
 <context>

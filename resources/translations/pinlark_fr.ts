@@ -161,6 +161,42 @@
         <source>The system keyring did not answer, so Pinlark keeps your sign-in in its own settings file, readable only by you.</source>
         <translation>Le trousseau de clés du système n’a pas répondu&#xa0;; Pinlark conserve donc votre connexion dans son propre fichier de réglages, lisible par vous seul.</translation>
     </message>
+    <message>
+        <source>Add Snippet…</source>
+        <translation>Ajouter un extrait…</translation>
+    </message>
+    <message>
+        <source>The snippet is kept and goes to your page once you sign in.</source>
+        <translation>L’extrait est conservé et ira sur votre page dès que vous vous connecterez.</translation>
+    </message>
+    <message>
+        <source>%1 (not added)</source>
+        <translation>%1 (non ajouté)</translation>
+    </message>
+    <message>
+        <source>%1 (adding…)</source>
+        <translation>%1 (ajout en cours…)</translation>
+    </message>
+    <message>
+        <source>Sign Out</source>
+        <translation>Se déconnecter</translation>
+    </message>
+    <message>
+        <source>Send them first, and Pinlark signs out once they are on the page; or discard them. They never go to another account.</source>
+        <translation>Envoyez-les d’abord, et Pinlark se déconnecte dès qu’ils sont sur la page ; ou abandonnez-les. Ils ne vont jamais vers un autre compte.</translation>
+    </message>
+    <message>
+        <source>Send First</source>
+        <translation>Envoyer d’abord</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Abandonner</translation>
+    </message>
+    <message>
+        <source>Snippets still waiting to be added to your page: %1.</source>
+        <translation>Extraits en attente d’ajout à votre page : %1.</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -347,6 +383,10 @@ Les réglages, la connexion et la page en cache sont conservés dans %1.</transl
         <translation>La connexion n’a pas abouti.</translation>
     </message>
     <message>
+        <source>A snippet could not be added to your Pinlark page. It is kept: the status window shows it.</source>
+        <translation>Un extrait n’a pas pu être ajouté à votre page Pinlark. Il est conservé : la fenêtre d’état l’affiche.</translation>
+    </message>
+    <message>
         <source>Pinlark could not create your Pinlark page.</source>
         <translation>Pinlark n’a pas pu créer votre page Pinlark.</translation>
     </message>
@@ -387,6 +427,49 @@ Les réglages, la connexion et la page en cache sont conservés dans %1.</transl
     <message>
         <source>Help</source>
         <translation>Aide</translation>
+    </message>
+</context>
+<context>
+    <name>MWinAddSnippet</name>
+    <message>
+        <source>Add Snippet</source>
+        <translation>Ajouter un extrait</translation>
+    </message>
+    <message>
+        <source>The first line is the name the board shows; the whole text is what a click copies.</source>
+        <translation>La première ligne est le nom affiché sur le tableau ; le texte entier est ce qu’un clic copie.</translation>
+    </message>
+    <message>
+        <source>Snippet text</source>
+        <translation>Texte de l’extrait</translation>
+    </message>
+    <message>
+        <source>Choose a tab or type a new name</source>
+        <translation>Choisissez un onglet ou saisissez un nouveau nom</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation>Onglet</translation>
+    </message>
+    <message>
+        <source>Add to Page</source>
+        <translation>Ajouter à la page</translation>
+    </message>
+    <message>
+        <source>Tab:</source>
+        <translation>Onglet :</translation>
+    </message>
+    <message>
+        <source>Type the snippet: its first line is its name.</source>
+        <translation>Saisissez l’extrait : sa première ligne est son nom.</translation>
+    </message>
+    <message>
+        <source>Shown on the board as: %1</source>
+        <translation>Affiché sur le tableau comme : %1</translation>
+    </message>
+    <message>
+        <source>A new tab named &quot;%1&quot; is added to the page.</source>
+        <translation>Un nouvel onglet nommé « %1 » est ajouté à la page.</translation>
     </message>
 </context>
 <context>
@@ -528,6 +611,26 @@ Les réglages, la connexion et la page en cache sont conservés dans %1.</transl
     <message>
         <source>Kept in Pinlark&apos;s settings file, readable only by you</source>
         <translation>Conservée dans le fichier de réglages de Pinlark, lisible par vous seul</translation>
+    </message>
+    <message>
+        <source>Snippets to add:</source>
+        <translation>Extraits à ajouter :</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; in %2: waiting to be sent</source>
+        <translation>« %1 » dans %2 : en attente d’envoi</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; in %2: sent, checking that it arrived</source>
+        <translation>« %1 » dans %2 : envoyé, vérification de son arrivée</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; in %2: refused by the page, kept here and on the board</source>
+        <translation>« %1 » dans %2 : refusé par la page, conservé ici et sur le tableau</translation>
+    </message>
+    <message>
+        <source>Discard Refused Snippets</source>
+        <translation>Abandonner les extraits refusés</translation>
     </message>
 </context>
 <context>

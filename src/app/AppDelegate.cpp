@@ -111,6 +111,11 @@ void AppDelegate::buildStatusMenu()
         return action;
     };
     add(tr("Show Pinlark"), &AppDelegate::MenuItemPinlarkClick);
+    // The key works on the board; the menu only names it (a shortcut of the
+    // menu's own would clash with the board's).
+    add(tr("Add Snippet…") + u'\t' +
+            QKeySequence(Qt::CTRL | Qt::Key_N).toString(QKeySequence::NativeText),
+        &AppDelegate::MenuItemAddSnippetClick);
     add(tr("Open Page in OneNote"), &AppDelegate::MenuItemOpenOneNotePinlarkPageClick);
     add(tr("Refresh"), &AppDelegate::MenuItemRefreshClick);
     if (m_Services.convertClipboardLink) {
@@ -180,6 +185,7 @@ void AppDelegate::applicationDidFinishLaunching()
     g_WindowY.store(origin.y());
 
     MGlobals::InitDataFolder();
+    loadOutbox();
     setUpDesktop();
 
     if (screen) {
@@ -243,6 +249,8 @@ void AppDelegate::applicationWillTerminate()
     m_Terminated = true;
     if (m_Services.stopWorker)
         m_Services.stopWorker();
+    // What the worker learnt of the snippets last, for the next start.
+    keepOutbox();
     // Whatever was saved last, by the worker or below, reaches the keyring before
     // the app is gone.
     const auto flushTokens = qScopeGuard([this] {
@@ -370,13 +378,18 @@ void AppDelegate::MenuItemLoginClick()
 
 void AppDelegate::MenuItemLogoutClick()
 {
-    if (!raiseModalWindow())
-        runSignIn(1);
+    if (raiseModalWindow())
+        return;
+    // Snippets still waiting are the signed-in account's: sent first or discarded.
+    if (!settleWaitingSnippets())
+        return;
+    runSignIn(1);
 }
 
 void AppDelegate::MenuItemRefreshClick()
 {
     g_Ticks.store(0);
+    retryRefusedSnippets();
 }
 
 void AppDelegate::MenuItemStateWindowClick()

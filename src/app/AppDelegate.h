@@ -1,6 +1,7 @@
 #pragma once
 
 #include "board/MNameValue.h"
+#include "core/PendingSnippet.h"
 #include "core/Preferences.h"
 #include "signin/SignInState.h"
 
@@ -8,6 +9,7 @@
 #include <QHash>
 #include <QIcon>
 #include <QObject>
+#include <QPointer>
 #include <QRect>
 #include <QString>
 #include <QTimer>
@@ -18,6 +20,7 @@
 class DesktopPaste;
 class EmptyBoard;
 class GlobalShortcut;
+class MWinAddSnippet;
 class MTabViewColumn;
 struct MNameValue;
 class UseCounts;
@@ -41,6 +44,9 @@ class AppDelegate : public QObject
     Q_OBJECT
 
 public:
+    // What a sign-out does with snippets still waiting for the page.
+    enum class WaitingSnippetsChoice { SendFirst, Discard, Cancel };
+
     // What the shell starts but does not own the workings of; tests leave them out.
     struct Services
     {
@@ -60,6 +66,9 @@ public:
         std::function<void(std::function<void()> ready)> loadTokens;
         // Puts the latest tokens where they are kept, before the app ends.
         std::function<void()> flushTokens;
+        // Asks what to do with `waiting` snippets before a sign-out; a question box
+        // when left out.
+        std::function<WaitingSnippetsChoice(qsizetype waiting)> askAboutWaitingSnippets;
     };
 
     explicit AppDelegate(Services services = {}, QObject *parent = nullptr);
@@ -87,6 +96,9 @@ public:
     void MenuItemHelpClick();
     void MenuItemDecompositionClipboardLinkClick();
     void MenuItemPreferencesClick();
+    // Opens the Add Snippet window, or brings the open one to the front.
+    void MenuItemAddSnippetClick();
+    MWinAddSnippet *addSnippetWindow() const;
     // Writes or removes the autostart entry; the menu's check mark then shows what
     // is on disk.
     void MenuItemStartAtLoginClick(bool on);
@@ -186,6 +198,19 @@ private:
     // The copy counts, read from the data folder on first use.
     UseCounts &useCounts();
     bool eventFilter(QObject *watched, QEvent *event) override;
+    // Snippets added from the app (AppDelegateSnippets.cpp).
+    bool boardHoldsValue(const QString &text) const;
+    void addSnippet(const QString &typed, const QString &tabLabel, int tabIndex);
+    void loadOutbox();
+    // Writes the outbox file when the outbox changed, and shows new marks.
+    void keepOutbox();
+    // The outbox's snippets on the board, marked, until the page holds them.
+    void addPendingItems(Board &board) const;
+    // Before a sign-out: false when the sign-out is not to go ahead now.
+    bool settleWaitingSnippets();
+    void signOutWhenSent();
+    // Refresh gives refused snippets another try, the page may have changed since.
+    void retryRefusedSnippets();
 
     Services m_Services;
     std::unique_ptr<QMenu> m_StatusMenu;
@@ -229,6 +254,14 @@ private:
     std::unique_ptr<DesktopPaste> m_Paste;
     std::unique_ptr<UseCounts> m_UseCounts;
     QAction *m_StartAtLoginAction = nullptr;
+
+    // The text the board last put on the clipboard.
+    QString m_BoardCopiedText;
+    // The outbox as last written to its file.
+    SnippetOutbox m_KeptOutbox;
+    QPointer<MWinAddSnippet> m_AddSnippetWindow;
+    // The user chose to send waiting snippets first: sign out once they are sent.
+    bool m_SignOutWhenSent = false;
 
     std::unique_ptr<QWidget> m_Window;
     std::unique_ptr<Ui::MainWindow> m_Ui;

@@ -19,6 +19,7 @@
 #include "windows/TickPause.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDataStream>
 #include <QDir>
 #include <QFileInfo>
@@ -91,7 +92,9 @@ bool AppDelegate::CreateTabs(const QString &html)
     // One repaint for the whole board instead of one per tab.
     tabs->setUpdatesEnabled(false);
     ClearTabs();
-    addTabs(builder.takeBoard());
+    Board board = builder.takeBoard();
+    addPendingItems(board);
+    addTabs(std::move(board));
     if (m_FoundTabName)
         SelectTab(*m_CurrSelTabName);
     tabs->setUpdatesEnabled(true);
@@ -158,6 +161,14 @@ void AppDelegate::finishCacheBuild()
         build->builder.feed(
             QStringView(build->page).sliced(std::min(build->read, build->page.size()))) &&
         build->builder.finish();
+    if (read && !g_SnippetOutbox.load().isEmpty()) {
+        // Snippets still on their way show in their tabs: the board is made again
+        // whole, with them, now that all of it is known.
+        tabs->setUpdatesEnabled(true);
+        CreateTabs(build->page);
+        updateEmptyBoard();
+        return;
+    }
     if (read) {
         addTabs(build->builder.takeCompleteTabs());
         m_PinlarkHtml = PageDigest(build->page);
@@ -226,6 +237,8 @@ void AppDelegate::ReloadTableViewsData()
 void AppDelegate::showCopied2Clipboard()
 {
     m_LabelCopiedTag = 0;
+    // What the board put on the clipboard is not offered as a new snippet.
+    m_BoardCopiedText = QGuiApplication::clipboard()->text();
     m_Ui->labelCopied->show();
     // Every copy is told to a screen reader, also one made while the notice shows.
     AnnounceToScreenReader(m_Ui->labelCopied);
@@ -299,6 +312,7 @@ void AppDelegate::setUpBoardKeys()
          [this] { stepTab(-1); });
     for (int i = 0; i < kNumberedTabs; ++i)
         bind({tabKey(i)}, [this, i] { showTab(i); });
+    bind({QKeySequence(Qt::CTRL | Qt::Key_N)}, [this] { MenuItemAddSnippetClick(); });
 }
 
 void AppDelegate::showTab(int index)
@@ -488,6 +502,8 @@ void AppDelegate::TimerRun()
 
     takePage();
     takePageCreateFailure();
+    keepOutbox();
+    signOutWhenSent();
     reportProblems();
     retryRejectedClient();
     watchSettingsForClientId();

@@ -26,6 +26,7 @@ SyncState SyncStateFromGlobals()
         .syncBusy = g_SyncBusy,
         .serviceUnreachable = g_ServiceUnreachable,
         .pageMissing = g_PinlarkPageMissing,
+        .outbox = g_SnippetOutbox,
         .signInGeneration = g_SignInGeneration,
         .pageCreateHtml = g_PinlarkPageCreateHtml,
         .pageCreateFailure = g_PinlarkPageCreateFailure,

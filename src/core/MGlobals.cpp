@@ -46,6 +46,7 @@ std::atomic<bool> g_PinlarkPageMissing{false};
 MShared<QString> g_LastPageDownload;
 MShared<QString> g_PinlarkPageCreateHtml;
 MShared<std::optional<PageCreateFailure>> g_PinlarkPageCreateFailure;
+MShared<SnippetOutbox> g_SnippetOutbox;
 
 std::atomic<qint64> g_Ticks{0};
 std::atomic<quint64> g_SignInGeneration{0};

@@ -2,6 +2,7 @@
 
 #include "core/MShared.h"
 #include "core/PageCreation.h"
+#include "core/PendingSnippet.h"
 
 #include <QString>
 #include <atomic>
@@ -70,6 +71,9 @@ extern MShared<QString> g_LastPageDownload;
 extern MShared<QString> g_PinlarkPageCreateHtml;
 // Why the last request to create the page failed; the main thread takes and tells it.
 extern MShared<std::optional<PageCreateFailure>> g_PinlarkPageCreateFailure;
+// Snippets saved by the user and not yet on the page. The main thread adds and
+// keeps the outbox file; the worker sends, marks and removes.
+extern MShared<SnippetOutbox> g_SnippetOutbox;
 
 // Whole seconds since 1970 at which the worker's download step last passed its
 // 120-second check; 0 makes the next step download at once.

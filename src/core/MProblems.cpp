@@ -95,6 +95,10 @@ QString Text(MProblem problem)
     case MProblem::PageNotCreated:
         return QCoreApplication::translate("MProblems",
                                            "Pinlark could not create your Pinlark page.");
+    case MProblem::SnippetRefused:
+        return QCoreApplication::translate(
+            "MProblems", "A snippet could not be added to your Pinlark page. It is kept: the "
+                         "status window shows it.");
     }
     return {};
 }

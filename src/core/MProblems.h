@@ -28,14 +28,17 @@ enum class MProblem : unsigned {
     SignInFailed = 1u << 6,
     // The board page could not be created; raised with the reason (RaiseSaying).
     PageNotCreated = 1u << 7,
+    // The page refused a snippet for good; it is kept in the outbox, listed in the
+    // status window.
+    SnippetRefused = 1u << 8,
 };
 
 namespace MProblems {
 
-inline constexpr MProblem kAll[] = {MProblem::SaveFailed,        MProblem::PageUnreadable,
-                                    MProblem::SignInRefused,     MProblem::ClientRejected,
-                                    MProblem::SignInUnavailable, MProblem::ShortcutTaken,
-                                    MProblem::SignInFailed,      MProblem::PageNotCreated};
+inline constexpr MProblem kAll[] = {
+    MProblem::SaveFailed,     MProblem::PageUnreadable,    MProblem::SignInRefused,
+    MProblem::ClientRejected, MProblem::SignInUnavailable, MProblem::ShortcutTaken,
+    MProblem::SignInFailed,   MProblem::PageNotCreated,    MProblem::SnippetRefused};
 
 void Raise(MProblem problem);
 // Raises `problem` with words of the moment (what the service answered, in plain

@@ -48,6 +48,15 @@ public:
         return true;
     }
 
+    // Changes the value in place, in one step with respect to the other thread:
+    // for a value both threads change (a list one adds to and the other takes
+    // from). `change` must not block.
+    template <typename F> void update(F &&change)
+    {
+        std::lock_guard lock(m_mutex);
+        change(m_value);
+    }
+
 private:
     mutable std::mutex m_mutex;
     T m_value{};

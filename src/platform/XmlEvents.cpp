@@ -1,5 +1,7 @@
 #include "platform/XmlEvents.h"
 
+#include "platform/XmlSetup.h"
+
 #include <libxml/parser.h>
 #include <libxml/parserInternals.h>
 #include <limits>
@@ -9,8 +11,6 @@ namespace platform {
 
 namespace {
 
-// Refuses every external resource: a page can name a DTD or an external entity,
-// and neither may make us open a file or a connection.
 xmlParserInputPtr refuseExternalEntity(const char *, const char *, xmlParserCtxtPtr)
 {
     return nullptr;
@@ -18,11 +18,9 @@ xmlParserInputPtr refuseExternalEntity(const char *, const char *, xmlParserCtxt
 
 void silentError(void *, const char *, ...) {}
 
-// No NOENT (entity substitution), no DTDLOAD/DTDATTR (outside DTDs), no NOBLANKS
-// and no NOCDATA: the board keeps white space and CDATA text as written.
-constexpr int kReadOptions = XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING;
+} // namespace
 
-void initOnce()
+void InitXmlOnce()
 {
     static std::once_flag once;
     std::call_once(once, [] {
@@ -31,8 +29,6 @@ void initOnce()
         xmlSetGenericErrorFunc(nullptr, silentError);
     });
 }
-
-} // namespace
 
 namespace {
 
@@ -76,7 +72,7 @@ void characters(void *context, const xmlChar *text, int length)
 
 XmlPushParser::XmlPushParser(XmlEvents &events)
 {
-    initOnce();
+    InitXmlOnce();
     // Only these callbacks: no tree, no entity or DTD bookkeeping. White space the
     // tree would keep as text is text here too. With user data of its own, libxml2
     // does not look entities up behind the handler's back either.
@@ -93,7 +89,7 @@ XmlPushParser::XmlPushParser(XmlEvents &events)
         m_Failed = true;
         return;
     }
-    xmlCtxtUseOptions(m_Context, kReadOptions | XML_PARSE_IGNORE_ENC);
+    xmlCtxtUseOptions(m_Context, kXmlReadOptions | XML_PARSE_IGNORE_ENC);
     // The page arrives as UTF-8 whatever its declaration says.
     xmlSwitchEncoding(m_Context, XML_CHAR_ENCODING_UTF8);
 }

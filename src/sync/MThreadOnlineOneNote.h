@@ -99,6 +99,11 @@ public:
     // first, since it may have been made meanwhile (elsewhere, or by a request whose
     // answer was lost), and uses the new page at once. Nothing while none is asked for.
     void CreatePinlarkPage();
+    // Snippet step: sends the first snippet of the outbox that is due, aimed by the
+    // element ids of the last download, and marks or removes it by the answer. A
+    // snippet whose fate is unknown is sent again only after a fresh download shows
+    // the page without it. Runs after the page step in every cycle.
+    void SendSnippets();
 
 private:
     void ThreadRun();
@@ -141,6 +146,15 @@ private:
     // Tries of the request to create the page that the service turned away for the
     // access token (renewed in between).
     int m_pageCreateTries = 0;
+    // The page as the last download brought it, with element ids; emptied when a
+    // snippet changed the page (or may have), so that the next one waits for a
+    // fresh download.
+    QString m_snippetPage;
+    // A download was asked for at once, for a snippet, and none has come yet: the
+    // next one keeps the page step's pace, so that a service out of reach is not
+    // asked every second.
+    bool m_snippetDownloadAsked = false;
+    Backoff m_snippetRetry{kRefreshRetryFirst, kRefreshRetryMax};
     // The sign-in the back-offs were counted for.
     quint64 m_signInGeneration = 0;
     // The page's change time as the service last named it, for which page, and what

@@ -91,6 +91,7 @@ void MThreadOnlineOneNote::GetPinlarkPageHtml()
     if (response.status == 404) {
         // The page was deleted or moved: look it up again at the next step.
         m_state.pageId.store(QString());
+        m_snippetPage.clear();
         return;
     }
     // An error body must never replace the board or the cached page file.
@@ -101,6 +102,8 @@ void MThreadOnlineOneNote::GetPinlarkPageHtml()
     const QString html = MUtils::DecodeUtf8Strict(response.body);
     if (!html.isEmpty()) {
         m_state.pageHtml.store(html);
+        m_snippetPage = html;
+        m_snippetDownloadAsked = false;
         m_state.lastPageDownload.store(MUtils::DateTextFromSecs(now));
         m_downloadedModified = modifiedBefore;
         m_downloadedPage = pageId;

@@ -3,6 +3,7 @@
 #include "core/MProblems.h"
 #include "core/MShared.h"
 #include "core/PageCreation.h"
+#include "core/PendingSnippet.h"
 
 #include <QString>
 #include <QtGlobal>
@@ -49,6 +50,9 @@ struct SyncState
     std::atomic<bool> &syncBusy;
     std::atomic<bool> &serviceUnreachable;
     std::atomic<bool> &pageMissing;
+
+    // Snippets to add to the page; the worker sends them, marks and removes them.
+    MShared<SnippetOutbox> &outbox;
 
     // Which sign-in the credentials belong to; a sign-out moves it on.
     std::atomic<quint64> &signInGeneration;

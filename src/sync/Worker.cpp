@@ -71,6 +71,8 @@ void MThreadOnlineOneNote::RunCycle()
         m_userIdRetry.succeeded();
         m_throttle.succeeded();
         m_pageCreateTries = 0;
+        m_snippetRetry.succeeded();
+        m_snippetPage.clear();
     }
     // Each test reads the variables afresh, so that what an earlier step has just
     // obtained is used in the same cycle: a code exchange is followed at once by the
@@ -87,6 +89,7 @@ void MThreadOnlineOneNote::RunCycle()
     }
     CreatePinlarkPage();
     GetPinlarkPageHtml();
+    SendSnippets();
 }
 
 bool MThreadOnlineOneNote::RefreshRetryDue() const

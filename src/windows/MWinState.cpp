@@ -7,8 +7,12 @@
 
 #include <QCoreApplication>
 #include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QPushButton>
 #include <QShortcut>
 #include <QTimer>
+#include <algorithm>
 
 std::unique_ptr<MWinState, MWinStateDeleter> g_WinState;
 
@@ -52,6 +56,17 @@ void MWinState::windowDidLoad()
     connect(m_Ui->m_Buttons, &QDialogButtonBox::rejected, this, &QWidget::close);
     // A problem's sentences wrap across the window's width, not a narrow column.
     m_Ui->m_LabelProblemsValue->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    m_LabelSnippets = new QLabel(tr("Snippets to add:"), this);
+    m_LabelSnippetsValue = new QLabel(this);
+    m_LabelSnippetsValue->setObjectName(QStringLiteral("m_LabelSnippetsValue"));
+    m_LabelSnippetsValue->setTextFormat(Qt::PlainText);
+    m_LabelSnippetsValue->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_Ui->stateLayout->insertRow(m_Ui->stateLayout->rowCount() - 1, m_LabelSnippets,
+                                 m_LabelSnippetsValue);
+    m_DiscardRefused =
+        m_Ui->m_Buttons->addButton(tr("Discard Refused Snippets"), QDialogButtonBox::ResetRole);
+    m_DiscardRefused->setObjectName(QStringLiteral("m_DiscardRefused"));
+    connect(m_DiscardRefused, &QPushButton::clicked, this, &MWinState::discardRefusedSnippets);
     auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, this, &QWidget::close);
 
@@ -110,6 +125,8 @@ void MWinState::TimerRun()
     if (!lastDownload.isEmpty())
         m_Ui->m_LabelLastDownloadValue->setText(lastDownload);
 
+    showSnippets();
+
     const QStringList problems = MProblems::Texts(MProblems::Current());
     m_Ui->m_LabelProblemsValue->setText(problems.join(u'\n'));
     m_Ui->m_LabelProblems->setVisible(!problems.isEmpty());
@@ -118,4 +135,43 @@ void MWinState::TimerRun()
     // cut short, the sentence saying what to do would be lost.
     if (const int needed = heightForWidth(width()); !problems.isEmpty() && needed > height())
         resize(width(), needed);
+}
+
+void MWinState::showSnippets()
+{
+    QStringList lines;
+    for (const PendingSnippet &snippet : g_SnippetOutbox.load()) {
+        QString name = snippet.text.section(u'\n', 0, 0).trimmed();
+        if (name.size() > 40)
+            name = name.left(39) + u'…';
+        switch (snippet.state) {
+        case PendingSnippet::State::Waiting:
+            lines << tr("\"%1\" in %2: waiting to be sent").arg(name, snippet.tab);
+            break;
+        case PendingSnippet::State::Unconfirmed:
+            lines << tr("\"%1\" in %2: sent, checking that it arrived").arg(name, snippet.tab);
+            break;
+        case PendingSnippet::State::Refused:
+            lines << tr("\"%1\" in %2: refused by the page, kept here and on the board")
+                         .arg(name, snippet.tab);
+            break;
+        }
+    }
+    m_LabelSnippetsValue->setText(lines.join(u'\n'));
+    const SnippetOutbox outbox = g_SnippetOutbox.load();
+    m_DiscardRefused->setVisible(std::any_of(outbox.cbegin(), outbox.cend(), [](const auto &s) {
+        return s.state == PendingSnippet::State::Refused;
+    }));
+    m_LabelSnippets->setVisible(!lines.isEmpty());
+    m_LabelSnippetsValue->setVisible(!lines.isEmpty());
+}
+
+void MWinState::discardRefusedSnippets()
+{
+    g_SnippetOutbox.update([](SnippetOutbox &outbox) {
+        outbox.removeIf(
+            [](const PendingSnippet &s) { return s.state == PendingSnippet::State::Refused; });
+    });
+    MProblems::Clear(MProblem::SnippetRefused);
+    TimerRun();
 }

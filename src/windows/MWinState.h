@@ -3,6 +3,8 @@
 #include <QWidget>
 #include <memory>
 
+class QLabel;
+class QPushButton;
 class QTimer;
 
 namespace Ui {
@@ -37,9 +39,16 @@ public:
 
 private:
     void windowDidLoad();
+    // The snippets of the outbox, one line each, with what became of them.
+    void showSnippets();
+    // Drops the snippets the page refused: the user has their text from the board.
+    void discardRefusedSnippets();
 
     std::unique_ptr<Ui::MWinState> m_Ui;
     std::unique_ptr<QTimer> m_Timer;
+    QLabel *m_LabelSnippets = nullptr;
+    QLabel *m_LabelSnippetsValue = nullptr;
+    QPushButton *m_DiscardRefused = nullptr;
 };
 
 // Deletes the window only while the application object still lives: a window

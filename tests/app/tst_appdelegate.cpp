@@ -10,12 +10,14 @@
 #include "core/MConfig.h"
 #include "core/MGlobals.h"
 #include "core/MProblems.h"
+#include "windows/MWinAddSnippet.h"
 
 #include <QAbstractItemModelTester>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
 #include <QDialog>
 #include <QDir>
 #include <QFileInfo>
@@ -139,6 +141,10 @@ private slots:
     void globalShortcutShowsAndHides();
     void preferencesApplyAtOnce();
     void startAtLoginShowsWhatIsOnDisk();
+    void addSnippet_data();
+    void addSnippet();
+    void signOutAsksAboutWaitingSnippets_data();
+    void signOutAsksAboutWaitingSnippets();
 
 private:
     void launch(AppDelegate::Services services = {});
@@ -161,6 +167,7 @@ void TestAppDelegate::init()
     for (auto *value : {&g_OnlineOneNoteAccessToken, &g_OnlineOneNoteRefreshToken,
                         &g_OnlineOneNoteUserId, &g_PinlarkPageHtml})
         value->store({});
+    g_SnippetOutbox.store({});
     for (const MProblem problem : MProblems::kAll)
         MProblems::Clear(problem);
     storeClientId(kClientId);
@@ -1298,6 +1305,178 @@ void TestAppDelegate::startAtLoginShowsWhatIsOnDisk()
     QVERIFY(!QFile::exists(Autostart::EntryPath()));
     qunsetenv("XDG_CONFIG_HOME");
 #endif
+}
+
+void TestAppDelegate::addSnippet_data()
+{
+    QTest::addColumn<QString>("clipboard");
+    QTest::addColumn<bool>("boardCopied"); // the board put it there
+    QTest::addColumn<QString>("typed");    // replaces the field's text; "" keeps it
+    QTest::addColumn<QString>("tab");      // typed into the tab field; "" keeps the one shown
+    QTest::addColumn<int>("key");          // the key that ends the window
+    QTest::addColumn<QString>("offered");
+    // The snippet kept, or "" for none: its text, tab and the tab's place.
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("savedTab");
+    QTest::addColumn<int>("savedIndex");
+    QTest::addColumn<QStringList>("tabs"); // the board's tabs afterwards
+
+    const QStringList both{QStringLiteral("Mail"), QStringLiteral("Code")};
+    QTest::newRow("text copied elsewhere is offered, Ctrl+Enter adds it to the tab shown")
+        << "From elsewhere\nsecond" << false << ""
+        << "" << int(Qt::Key_Return) << "From elsewhere\nsecond"
+        << "From elsewhere\nsecond"
+        << "Code" << 1 << both;
+    QTest::newRow("what the board copied is not offered") << "git\ngit log hello" << true << "Typed"
+                                                          << "" << int(Qt::Key_Enter) << ""
+                                                          << "Typed"
+                                                          << "Code" << 1 << both;
+    QTest::newRow("a new tab by name, without the blanks around it")
+        << "" << false << "Idea"
+        << " Ideas " << int(Qt::Key_Return) << ""
+        << "Idea"
+        << "Ideas" << -1
+        << QStringList{QStringLiteral("Mail"), QStringLiteral("Code"), QStringLiteral("Ideas")};
+    QTest::newRow("an existing tab typed by name is that tab")
+        << "" << false << "x"
+        << "Mail" << int(Qt::Key_Return) << ""
+        << "x"
+        << "Mail" << 0 << both;
+    QTest::newRow("Escape cancels") << "Some text" << false << ""
+                                    << "" << int(Qt::Key_Escape) << "Some text"
+                                    << ""
+                                    << "" << -1 << both;
+    QTest::newRow("blank text is not saved, the window stays") << "" << false << "   "
+                                                               << "" << int(Qt::Key_Return) << ""
+                                                               << ""
+                                                               << "" << -1 << both;
+}
+
+void TestAppDelegate::addSnippet()
+{
+    QFETCH(QString, clipboard);
+    QFETCH(bool, boardCopied);
+    QFETCH(QString, typed);
+    QFETCH(QString, tab);
+    QFETCH(int, key);
+    QFETCH(QString, text);
+
+    g_PinlarkPageHtml.store(kTwoTabs);
+    launch();
+    tick();
+    m_app->tabView()->setCurrentIndex(1);
+    QGuiApplication::clipboard()->setText(clipboard);
+    if (boardCopied)
+        m_app->showCopied2Clipboard();
+    m_app->MenuItemPinlarkClick();
+    QVERIFY(QTest::qWaitForWindowActive(m_app->window()));
+    QTest::keyClick(m_app->window(), Qt::Key_N, Qt::ControlModifier);
+    QPointer<MWinAddSnippet> window = m_app->addSnippetWindow();
+    QVERIFY(window);
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    auto *field = window->findChild<QPlainTextEdit *>(QStringLiteral("snippetText"));
+    QCOMPARE(QApplication::focusWidget(), field);
+    QTEST(field->toPlainText(), "offered");
+    if (!typed.isEmpty())
+        QTest::keyClicks(field, typed); // the offered text is selected: typing replaces it
+    if (!tab.isEmpty())
+        window->findChild<QComboBox *>(QStringLiteral("snippetTab"))->setEditText(tab);
+    // Saved from the text field, where Enter alone is a line break.
+    QTest::keyClick(field, Qt::Key(key),
+                    key == Qt::Key_Escape ? Qt::NoModifier : Qt::ControlModifier);
+    QCoreApplication::processEvents();
+
+    const SnippetOutbox outbox = g_SnippetOutbox.load();
+    QCOMPARE(outbox.size(), text.isEmpty() ? 0 : 1);
+    QCOMPARE(window && window->isVisible(), text.isEmpty() && key != Qt::Key_Escape);
+    QTEST(tabLabels(m_app->tabView()), "tabs");
+    if (window)
+        window->close();
+    if (text.isEmpty())
+        return;
+    QCOMPARE(outbox.first().text, text);
+    QTEST(outbox.first().tab, "savedTab");
+    QTEST(outbox.first().tabIndex, "savedIndex");
+    // On the board at once, marked, and kept on disk for the owner alone: a new
+    // start shows it again.
+    const QString name = text.section(u'\n', 0, 0) + QStringLiteral(" (adding…)");
+    const auto marked = [this, &name] {
+        for (int i = 0; i < m_app->tabView()->count(); ++i) {
+            const auto *column = static_cast<MTabViewColumn *>(m_app->tabView()->widget(i));
+            for (const MNameValue &item : column->m_ArrayItems()) {
+                if (item.name == name)
+                    return column->label();
+            }
+        }
+        return QString();
+    };
+    QTEST(marked(), "savedTab");
+    const QFileInfo file(QDir(MGlobals::DataFolderPath()).filePath(QStringLiteral("outbox.json")));
+    QCOMPARE(file.permissions() & (QFile::ReadGroup | QFile::ReadOther), QFile::Permissions());
+    m_app.reset();
+    g_SnippetOutbox.store({});
+    launch();
+    QCOMPARE(g_SnippetOutbox.load(), outbox);
+    QTEST(marked(), "savedTab");
+}
+
+void TestAppDelegate::signOutAsksAboutWaitingSnippets_data()
+{
+    using Choice = AppDelegate::WaitingSnippetsChoice;
+    QTest::addColumn<Choice>("choice");
+    QTest::addColumn<int>("keptSnippets");
+    QTest::addColumn<bool>("signedOutAtOnce");
+    QTest::newRow("discard: they go, the sign-out goes ahead") << Choice::Discard << 1 << true;
+    QTest::newRow("cancel: nothing happens") << Choice::Cancel << 3 << false;
+    QTest::newRow("send first: the sign-out waits for them") << Choice::SendFirst << 3 << false;
+}
+
+void TestAppDelegate::signOutAsksAboutWaitingSnippets()
+{
+    QFETCH(AppDelegate::WaitingSnippetsChoice, choice);
+    QFETCH(int, keptSnippets);
+    QFETCH(bool, signedOutAtOnce);
+    g_OnlineOneNoteAccessToken.store(QStringLiteral("a"));
+    g_OnlineOneNoteRefreshToken.store(QStringLiteral("r"));
+    g_OnlineOneNoteUserId.store(QStringLiteral("me"));
+    const auto snippet = [](const char *id, const char *userId, PendingSnippet::State state) {
+        PendingSnippet s;
+        s.id = QString::fromLatin1(id);
+        s.text = QStringLiteral("t");
+        s.tab = QStringLiteral("Mail");
+        s.userId = QString::fromLatin1(userId);
+        s.state = state;
+        return s;
+    };
+    // Mine refused, mine written before any sign-in, and another account's.
+    g_SnippetOutbox.store({snippet("1", "me", PendingSnippet::State::Refused),
+                           snippet("2", "", PendingSnippet::State::Unconfirmed),
+                           snippet("3", "other", PendingSnippet::State::Waiting)});
+    int signOuts = 0;
+    qsizetype asked = -1;
+    AppDelegate::Services services;
+    services.runSignIn = [&signOuts](int logInOrOut) {
+        signOuts += logInOrOut;
+        return SignInOutcome::Closed;
+    };
+    services.askAboutWaitingSnippets = [&asked, choice](qsizetype waiting) {
+        asked = waiting;
+        return choice;
+    };
+    launch(std::move(services));
+    m_app->MenuItemLogoutClick();
+    QCOMPARE(asked, 2);
+    QCOMPARE(g_SnippetOutbox.load().size(), keptSnippets);
+    QCOMPARE(signOuts, signedOutAtOnce ? 1 : 0);
+    if (choice != AppDelegate::WaitingSnippetsChoice::SendFirst)
+        return;
+    // Once the worker has sent them, the sign-out follows by itself.
+    tick();
+    QCoreApplication::processEvents();
+    QCOMPARE(signOuts, 0);
+    g_SnippetOutbox.store({snippet("3", "other", PendingSnippet::State::Waiting)});
+    tick();
+    QTRY_COMPARE(signOuts, 1);
 }
 
 QTEST_MAIN(TestAppDelegate)

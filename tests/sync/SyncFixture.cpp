@@ -39,6 +39,7 @@ SyncState SyncFixture::state()
         .syncBusy = syncBusy,
         .serviceUnreachable = serviceUnreachable,
         .pageMissing = pageMissing,
+        .outbox = outbox,
         .signInGeneration = signInGeneration,
         .pageCreateHtml = pageCreateHtml,
         .pageCreateFailure = pageCreateFailure,

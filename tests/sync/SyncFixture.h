@@ -43,6 +43,7 @@ public:
     std::atomic<bool> syncBusy{false};
     std::atomic<bool> serviceUnreachable{false};
     std::atomic<bool> pageMissing{false};
+    MShared<SnippetOutbox> outbox;
     std::atomic<quint64> signInGeneration{0};
     MShared<QString> pageCreateHtml;
     MShared<std::optional<PageCreateFailure>> pageCreateFailure;

@@ -8,6 +8,7 @@
 
 #include <QDateTime>
 #include <QFile>
+#include <QScopeGuard>
 #include <QTest>
 #include <optional>
 
@@ -30,6 +31,8 @@ private slots:
     void refusalsAreNotRetried();
     void boardPagePastTwentyOthersIsFound();
     void stopEndsAStalledRequest();
+    void snippetLandsExactlyOnce_data();
+    void snippetLandsExactlyOnce();
 
 private:
     // Starts the stand-in, points the settings at it and makes the worker.
@@ -40,6 +43,8 @@ private:
     std::optional<SyncFixture> m_fx;
     QTemporaryDir m_dir;
     QString m_pageFile;
+    // The page a test changes, so that the others keep theirs.
+    QString m_changedPageFile;
     std::unique_ptr<StandIn> m_standIn;
     std::unique_ptr<MThreadOnlineOneNote> m_worker;
 };
@@ -55,7 +60,8 @@ void TestSyncIntegration::initTestCase()
 bool TestSyncIntegration::start(const QStringList &arguments)
 {
     m_worker.reset();
-    m_standIn = std::make_unique<StandIn>(m_pageFile, arguments);
+    m_standIn = std::make_unique<StandIn>(
+        m_changedPageFile.isEmpty() ? m_pageFile : m_changedPageFile, arguments);
     if (!m_standIn->isRunning()) {
         qWarning("%s", qPrintable(m_standIn->errorString()));
         return false;
@@ -307,6 +313,102 @@ void TestSyncIntegration::stopEndsAStalledRequest()
     QVERIFY(!m_fx->accessToken.load().isEmpty());
     QVERIFY(!m_fx->refreshToken.load().isEmpty());
     QVERIFY(m_fx->pageHtml.load().isEmpty());
+}
+
+void TestSyncIntegration::snippetLandsExactlyOnce_data()
+{
+    QTest::addColumn<QString>("fault"); // "status" or "drop", on the page update only
+    QTest::addColumn<int>("status");    // of a status fault
+    QTest::addColumn<int>("count");     // requests the fault hits
+    QTest::addColumn<bool>("restart");  // quit and start again after the first cycle
+    QTest::addColumn<int>("landed");    // times the snippet is on the page at the end
+    QTest::addColumn<QString>("owner"); // the account it was written for
+
+    QTest::newRow("sent at once, it lands once") << QString() << 0 << 0 << false << 1 << QString();
+    QTest::newRow("two 503s wait, then it lands once")
+        << "status" << 503 << 2 << false << 1 << QString();
+    QTest::newRow("a 500 may have changed the page: checked, then sent")
+        << "status" << 500 << 1 << false << 1 << QString();
+    QTest::newRow("a lost answer is checked against the page, never sent twice")
+        << "drop" << 0 << 1 << false << 1 << QString();
+    QTest::newRow("a lost answer, then a quit: the next start checks before sending")
+        << "drop" << 0 << 1 << true << 1 << QString();
+    QTest::newRow("a quit while the service is down keeps it for the next start")
+        << "status" << 503 << 3 << true << 1 << QString();
+    QTest::newRow("a 400 is aimed again once, with fresh ids")
+        << "status" << 400 << 1 << false << 1 << QString();
+    QTest::newRow("a second 400 keeps it and tells the user")
+        << "status" << 400 << 2 << false << 0 << QString();
+    QTest::newRow("another account's snippet never leaves")
+        << QString() << 0 << 0 << false << 0 << "someone-else";
+}
+
+void TestSyncIntegration::snippetLandsExactlyOnce()
+{
+    QFETCH(QString, fault);
+    QFETCH(int, status);
+    QFETCH(int, count);
+    QFETCH(bool, restart);
+    QFETCH(int, landed);
+    QFETCH(QString, owner);
+
+    m_changedPageFile = m_dir.filePath(QStringLiteral("changed.html"));
+    QFile::remove(m_changedPageFile);
+    QVERIFY(QFile::copy(m_pageFile, m_changedPageFile));
+    const auto forget = qScopeGuard([this] { m_changedPageFile.clear(); });
+    QVERIFY(start());
+    signIn();
+    const QString path = QStringLiteral("PATCH /v1.0/me/onenote/pages/") + m_fx->pageId.load() +
+                         QStringLiteral("/content");
+    if (fault == QLatin1String("status"))
+        QVERIFY(m_standIn->fault(path, count, status));
+    else if (fault == QLatin1String("drop"))
+        QVERIFY(m_standIn->drop(path, count));
+
+    PendingSnippet snippet;
+    snippet.id = QStringLiteral("s1");
+    snippet.text = QStringLiteral("Tom & <Jerry>\n\n  second line");
+    snippet.tab = QStringLiteral("Greetings");
+    snippet.tabIndex = 0;
+    snippet.userId = owner;
+    m_fx->outbox.store({snippet});
+
+    for (int cycle = 0; cycle < 40 && !m_fx->outbox.load().isEmpty(); ++cycle) {
+        m_fx->now += 15;
+        m_worker->RunCycle();
+        if (restart && cycle == 0) {
+            // What the outbox file keeps is all a new start knows.
+            const QByteArray file = PendingSnippets::ToJson(m_fx->outbox.load());
+            m_worker = std::make_unique<MThreadOnlineOneNote>(
+                m_fx->state(), std::make_unique<platform::CurlTransport>(),
+                [this] { return m_fx->now; });
+            m_fx->outbox.store(PendingSnippets::FromJson(file));
+            m_fx->pageId.store(QString());
+            m_fx->ticks = 0;
+        }
+    }
+    // The cycle after the change downloads the page for the board.
+    m_fx->now += 1;
+    m_worker->RunCycle();
+    QFile page(m_changedPageFile);
+    QVERIFY(page.open(QIODevice::ReadOnly));
+    const QByteArray text = page.readAll();
+    QCOMPARE(text.count("\">Tom &amp; &lt;Jerry&gt;</p>"), landed);
+    QCOMPARE(text.count("\">&nbsp;&nbsp;second line</p>"), landed);
+    if (!owner.isEmpty()) {
+        QCOMPARE(m_fx->outbox.load(), SnippetOutbox{snippet});
+        QVERIFY(!m_standIn->counts().contains(path));
+        return;
+    }
+    if (landed == 0) {
+        QCOMPARE(m_fx->outbox.load().size(), 1);
+        QCOMPARE(m_fx->outbox.load().first().state, PendingSnippet::State::Refused);
+        QVERIFY(m_fx->problems.load() & static_cast<unsigned>(MProblem::SnippetRefused));
+    } else {
+        QVERIFY(m_fx->outbox.load().isEmpty());
+        // The changed page was downloaded at once for the board.
+        QVERIFY(m_fx->pageHtml.load().contains(QLatin1String("Jerry")));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestSyncIntegration)

@@ -29,6 +29,9 @@ private slots:
     void threadRunsCyclesUntilStopped();
     void stopAbortsAStalledRequestAndKeepsTheCredentials();
     void stoppedWorkerDoesNotStartAgain();
+    void snippetStep_data();
+    void snippetStep();
+    void waitingSnippetKeepsThePaceOffline();
 
 private:
     std::optional<SyncFixture> m_fx;
@@ -235,6 +238,94 @@ void TestSyncWorker::stoppedWorkerDoesNotStartAgain()
     m_fx->worker->Run();
     m_fx->worker->Stop();
     QCOMPARE(m_fx->transport->requests().size(), 0);
+}
+
+void TestSyncWorker::snippetStep_data()
+{
+    // The download the snippet is aimed by, and the page update's answer.
+    QTest::addColumn<ScriptedAnswer>("content");
+    QTest::addColumn<ScriptedAnswer>("update");
+    QTest::addColumn<QStringList>("requests");
+    QTest::addColumn<PendingSnippet::State>("state"); // of the snippet kept
+    QTest::addColumn<bool>("kept");
+    QTest::addColumn<QString>("pageId");
+
+    const ScriptedAnswer page = ScriptedAnswer::reply(
+        200, R"(<html><body><div id="div:1"><h1 id="h1:2">Tab</h1><p id="p:3">Item</p>)"
+             R"(</div></body></html>)");
+    const QStringList sent{QStringLiteral("content"), QStringLiteral("patch")};
+    using State = PendingSnippet::State;
+    QTest::newRow("204: gone from the outbox")
+        << page << ScriptedAnswer::reply(204) << sent << State::Waiting << false << "P1";
+    QTest::newRow("a download that cannot be read neither sends it nor refuses it")
+        << ScriptedAnswer::reply(200, "<html><body><h1>Tab") << ScriptedAnswer::reply(204)
+        << QStringList{QStringLiteral("content")} << State::Waiting << true << "P1";
+    QTest::newRow("a refused access token is renewed; the snippet waits")
+        << page << ScriptedAnswer::reply(401)
+        << (sent + QStringList{QStringLiteral("token:refresh_token")}) << State::Waiting << true
+        << "P1";
+    QTest::newRow("a page gone is looked up again; the snippet waits")
+        << page << ScriptedAnswer::reply(404) << sent << State::Waiting << true << "";
+    QTest::newRow("a refusal other than a moved target is kept and told")
+        << page << ScriptedAnswer::reply(403) << sent << State::Refused << true << "P1";
+    QTest::newRow("no answer: it may be on the page, and is checked first")
+        << page << ScriptedAnswer::noAnswer() << sent << State::Unconfirmed << true << "P1";
+}
+
+void TestSyncWorker::snippetStep()
+{
+    QFETCH(ScriptedAnswer, content);
+    QFETCH(ScriptedAnswer, update);
+    QFETCH(QStringList, requests);
+    QFETCH(bool, kept);
+    m_fx->signIn(QStringLiteral("A1"), QStringLiteral("R1"), QStringLiteral("U1"),
+                 QStringLiteral("P1"));
+    PendingSnippet snippet;
+    snippet.id = QStringLiteral("s1");
+    snippet.text = QStringLiteral("New");
+    snippet.tab = QStringLiteral("Tab");
+    snippet.userId = QStringLiteral("U1");
+    m_fx->outbox.store({snippet});
+    m_fx->transport->script({content, update});
+
+    m_fx->worker->RunCycle();
+    QStringList labels;
+    for (const platform::HttpRequest &request : m_fx->transport->requests())
+        labels << (request.method == "PATCH" ? QStringLiteral("patch")
+                                             : ScriptedTransport::Label(request));
+    QCOMPARE(labels, requests);
+    const SnippetOutbox outbox = m_fx->outbox.load();
+    QCOMPARE(outbox.size(), kept ? 1 : 0);
+    QTEST(m_fx->pageId.load(), "pageId");
+    if (!kept)
+        return;
+    QTEST(outbox.first().state, "state");
+    QCOMPARE((m_fx->problems.load() & unsigned(MProblem::SnippetRefused)) != 0,
+             outbox.first().state == PendingSnippet::State::Refused);
+}
+
+void TestSyncWorker::waitingSnippetKeepsThePaceOffline()
+{
+    m_fx->signIn(QStringLiteral("A1"), QStringLiteral("R1"), QStringLiteral("U1"),
+                 QStringLiteral("P1"));
+    m_fx->transport->fallback = [](const platform::HttpRequest &request) {
+        return ScriptedTransport::Label(request) == QLatin1String("content")
+                   ? ScriptedAnswer::noAnswer()
+                   : SyncFixture::HealthyService(request);
+    };
+    PendingSnippet snippet;
+    snippet.id = QStringLiteral("s1");
+    snippet.text = QStringLiteral("New");
+    snippet.tab = QStringLiteral("Tab");
+    m_fx->outbox.store({snippet});
+    // A minute offline: the snippet asks for one download at once, then the page
+    // step's own pace holds.
+    for (int second = 0; second < 60; ++second) {
+        m_fx->worker->RunCycle();
+        m_fx->now += 1;
+    }
+    QCOMPARE(m_fx->transport->labels().count(QStringLiteral("content")), 1);
+    QCOMPARE(m_fx->outbox.load().size(), 1);
 }
 
 QTEST_GUILESS_MAIN(TestSyncWorker)

@@ -151,6 +151,8 @@ private slots:
     void faults();
     void createPage_data();
     void createPage();
+    void pageUpdate_data();
+    void pageUpdate();
 };
 
 void TestStandIn::refusesBadArguments_data()
@@ -631,6 +633,105 @@ void TestStandIn::faults()
         // The admin API answers while requests are stalled or failing.
         QCOMPARE(standIn.counts().value(QStringLiteral("/v1.0/me")), i + 1);
     }
+}
+
+void TestStandIn::pageUpdate_data()
+{
+    QTest::addColumn<QByteArray>("commands"); // GUID stands for the page's GUID
+    QTest::addColumn<QString>("fault");       // "", "status" or "drop"
+    QTest::addColumn<bool>("withToken");
+    QTest::addColumn<int>("status"); // -1: transport error
+    QTest::addColumn<bool>("lands");
+    QTest::addColumn<QByteArray>("page"); // "" for a fragment
+
+    const QByteArray insert = R"([{"target":"p:{GUID}{3}","action":"insert","position":"after",)"
+                              R"("content":"<p>New \u00e9 &amp; more</p>"}])";
+    QTest::newRow("an insert after a generated id lands, 204")
+        << insert << QString() << true << 204 << true << QByteArray();
+    QTest::newRow("an append to the outline lands")
+        << QByteArray(R"([{"target":"div:{GUID}{1}","action":"append",)"
+                      R"("content":"<p>New \u00e9 &amp; more</p>"}])")
+        << QString() << true << 204 << true << QByteArray();
+    QTest::newRow("a target the page does not have is a 400 and changes nothing")
+        << QByteArray(R"([{"target":"p:{GUID}{99}","action":"insert","content":"<p>x</p>"}])")
+        << QString() << true << 400 << false << QByteArray();
+    QTest::newRow("a body that is not a list of changes is a 400")
+        << QByteArray(R"({"target":"body","action":"append","content":"<p>x</p>"})") << QString()
+        << true << 400 << false << QByteArray();
+    QTest::newRow("no token, no change")
+        << insert << QString() << false << 401 << false << QByteArray();
+    QTest::newRow("a fault on the change answers it, not the reads")
+        << insert << QStringLiteral("status") << true << 503 << false << QByteArray();
+    QTest::newRow("a dropped change lands and its answer is lost")
+        << insert << QStringLiteral("drop") << true << -1 << true << QByteArray();
+    const QByteArray document = "<html><head><title>Pinlark</title></head><body>"
+                                "<div id=\"div:{00000000-0000-4000-8000-000000000001}{1}\">"
+                                "<h1 id=\"h1:{00000000-0000-4000-8000-000000000001}{2}\">Tab</h1>"
+                                "<p id=\"p:{00000000-0000-4000-8000-000000000001}{3}\">Item</p>"
+                                "</div></body></html>";
+    QTest::newRow("a page that is a whole document is changed as it stands")
+        << insert << QString() << true << 204 << true << document;
+    QTest::newRow("a whole document's body takes an append")
+        << QByteArray(R"([{"target":"body","action":"append",)"
+                      R"("content":"<p>New \u00e9 &amp; more</p>"}])")
+        << QString() << true << 204 << true << document;
+}
+
+void TestStandIn::pageUpdate()
+{
+    QFETCH(QByteArray, commands);
+    QFETCH(QString, fault);
+    QFETCH(bool, withToken);
+    QFETCH(int, status);
+    QFETCH(bool, lands);
+    QFETCH(QByteArray, page);
+    QTemporaryDir dir;
+    const QString file = writePage(dir, page.isEmpty() ? "<h1>Tab</h1><p>Item</p>" : page);
+    StandIn standIn(file);
+    QVERIFY2(standIn.isRunning(), qPrintable(standIn.errorString()));
+    const QString token = signIn(standIn).first;
+    const QString sectionId =
+        send(standIn, QStringLiteral("/v1.0/me") + kSectionQuery, token).firstId();
+    const QString pageId =
+        send(standIn,
+             QStringLiteral("/v1.0/me/onenote/sections/") + sectionId + QStringLiteral("/pages"),
+             token)
+            .firstId();
+    const QString path =
+        QStringLiteral("/v1.0/me/onenote/pages/") + pageId + QStringLiteral("/content");
+    const QByteArray before = send(standIn, path + QStringLiteral("?includeIDs=true"), token).body;
+    const QByteArray guid = QRegularExpression(QStringLiteral(R"(id="p:\{([^}]+)\}\{3\})"))
+                                .match(QString::fromUtf8(before))
+                                .captured(1)
+                                .toUtf8();
+    QVERIFY(!guid.isEmpty());
+    if (fault == QStringLiteral("status"))
+        QVERIFY(standIn.fault(QStringLiteral("PATCH ") + path, 1, 503));
+    else if (fault == QStringLiteral("drop"))
+        QVERIFY(standIn.drop(QStringLiteral("PATCH ") + path, 1));
+
+    httplib::Client client("127.0.0.1", standIn.port());
+    client.set_read_timeout(5);
+    httplib::Headers headers;
+    if (withToken)
+        headers.emplace("Authorization", "Bearer " + token.toStdString());
+    const auto result =
+        client.Patch(path.toStdString(), headers,
+                     QByteArray(commands).replace("GUID", guid).toStdString(), "application/json");
+    QCOMPARE(result ? result->status : -1, status);
+
+    const QByteArray after = send(standIn, path + QStringLiteral("?includeIDs=true"), token).body;
+    QCOMPARE(after.contains(">New \xC3\xA9 &amp; more</p>"), lands);
+    if (!lands) {
+        QCOMPARE(after, before);
+        return;
+    }
+    // The ids handed out before still name the same elements, and the new
+    // paragraph has one of its own.
+    QVERIFY(after.contains(QByteArray("<p id=\"p:{" + guid + "}{3}\">Item</p>")));
+    QCOMPARE(after.count("}{3}\""), 1);
+    QVERIFY(isWellFormed(after));
+    QVERIFY(QFile(file).open(QIODevice::ReadOnly));
 }
 
 QTEST_GUILESS_MAIN(TestStandIn)

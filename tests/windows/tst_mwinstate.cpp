@@ -1,4 +1,5 @@
 #include "core/MGlobals.h"
+#include "core/MProblems.h"
 #include "windows/MWinState.h"
 
 #include <QApplication>
@@ -48,6 +49,7 @@ private slots:
     void ticksWaitWhileModalOrMenuIsUp();
     void timerRefreshesOnItsOwn();
     void secondShowWindowMakesNoSecondWindow();
+    void snippetsListedAndRefusedOnesDiscarded();
 };
 
 void TestMWinState::init()
@@ -57,6 +59,7 @@ void TestMWinState::init()
     g_ServiceUnreachable = false;
     g_OnlineOneNoteLastAccess.store(QString());
     g_PinlarkPageLastModified.store(QString());
+    g_SnippetOutbox.store({});
 }
 
 void TestMWinState::labels_data()
@@ -248,6 +251,33 @@ void TestMWinState::secondShowWindowMakesNoSecondWindow()
     QCOMPARE(first->timer(), firstTimer);
     QVERIFY(first->isVisible());
     QCOMPARE(statusWindows(), 1);
+}
+
+void TestMWinState::snippetsListedAndRefusedOnesDiscarded()
+{
+    const auto snippet = [](const char *text, PendingSnippet::State state) {
+        PendingSnippet s;
+        s.id = QString::fromLatin1(text);
+        s.text = QString::fromLatin1(text);
+        s.tab = QStringLiteral("Mail");
+        s.state = state;
+        return s;
+    };
+    const PendingSnippet waiting = snippet("Hello\nthere", PendingSnippet::State::Waiting);
+    g_SnippetOutbox.store({waiting, snippet("Bye", PendingSnippet::State::Refused)});
+    MProblems::Raise(MProblem::SnippetRefused);
+    MWinState window;
+    window.loadWindow();
+    QCOMPARE(labelText(window, "m_LabelSnippetsValue"),
+             QStringLiteral("\"Hello\" in Mail: waiting to be sent\n"
+                            "\"Bye\" in Mail: refused by the page, kept here and on the board"));
+    auto *discard = window.findChild<QPushButton *>(QStringLiteral("m_DiscardRefused"));
+    QVERIFY(discard && !discard->isHidden());
+    discard->click();
+    // The waiting one stays; the problem goes with the refused one.
+    QCOMPARE(g_SnippetOutbox.load(), SnippetOutbox{waiting});
+    QVERIFY(!MProblems::Has(MProblem::SnippetRefused));
+    QVERIFY(discard->isHidden());
 }
 
 QTEST_MAIN(TestMWinState)

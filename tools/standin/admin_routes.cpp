@@ -48,8 +48,10 @@ void addFault(Service &service, const httplib::Request &req, httplib::Response &
     const FormFields fields = adminFields(req);
     FaultRule rule;
     const auto path = fields.find("path");
-    if (path == fields.end() || !startsWith(path->second, "/"))
-        return badRequest(res, "path must be given and start with /");
+    // "PATCH /path" names the page updates of a path apart from its reads.
+    if (path == fields.end() ||
+        !(startsWith(path->second, "/") || startsWith(path->second, "PATCH /")))
+        return badRequest(res, "path must be given and start with / (or PATCH /)");
     rule.path = path->second;
     if (rule.path.back() == '*') {
         rule.path.pop_back();

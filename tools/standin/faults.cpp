@@ -51,7 +51,7 @@ std::optional<FaultRule> parseFaultSpec(FaultRule::Kind kind, const std::string 
         return std::nullopt;
     const auto count = parseCount(rest.substr(colon + 1));
     rule.path = rest.substr(0, colon);
-    if (!count || rule.path.empty() || rule.path[0] != '/')
+    if (!count || !(rule.path.starts_with('/') || rule.path.starts_with("PATCH /")))
         return std::nullopt;
     if (kind == FaultRule::Kind::Status && (rule.status < 100 || rule.status > 599))
         return std::nullopt;

@@ -267,10 +267,47 @@ void createPage(Service &service, const httplib::Request &req, httplib::Response
     setJson(res, 201, service.notebook.pageJson(page, base));
 }
 
+// PATCH .../onenote/pages/{id}/content: the page update, 204 with no body when
+// every command applied, 400 (nothing changed) otherwise.
+void pageUpdate(Service &service, const httplib::Request &req, httplib::Response &res)
+{
+    if (!authorized(service, req, res))
+        return;
+    const std::vector<std::string> parts = splitPath(req.path);
+    size_t rest = 0;
+    if (parts.size() >= 2 && parts[1] == "me")
+        rest = 2;
+    else if (parts.size() >= 3 && parts[1] == "users" && parts[2] == service.options.userId)
+        rest = 3;
+    const bool contentPath =
+        rest > 0 && parts.size() == rest + 4 && asciiLower(parts[rest]) == "onenote" &&
+        asciiLower(parts[rest + 1]) == "pages" && asciiLower(parts[rest + 3]) == "content";
+    if (!contentPath)
+        return setJson(res, 404, graphError("ResourceNotFound", "Unknown resource."));
+    // A page made meanwhile moves the others in memory.
+    std::shared_lock lock(service.notebookMutex);
+    const NotebookPage *page = service.notebook.page(parts[rest + 2]);
+    if (!page)
+        return setJson(res, 404, graphError("20102", "The specified resource ID does not exist."));
+    if (!startsWith(asciiLower(req.get_header_value("Content-Type")), "application/json"))
+        return setJson(res, 400, graphError("20001", "The Content-Type must be application/json."));
+    std::vector<PatchCommand> commands;
+    if (!parsePatchCommands(req.body, commands) || commands.empty())
+        return setJson(res, 400, graphError("20001", "The body is not a list of changes."));
+    const PatchResult result = service.notebook.applyChange(*page, commands);
+    if (result.status != 204)
+        return setJson(res, result.status, graphError("20135", result.message));
+    res.status = 204;
+}
+
 } // namespace
 
 void installGraphRoutes(httplib::Server &server, Service &service)
 {
+    server.Patch(R"(/v1\.0/.*)",
+                 guarded(service, [&service](const httplib::Request &req, httplib::Response &res) {
+                     pageUpdate(service, req, res);
+                 }));
     server.Get(R"(/v1\.0/.*)",
                guarded(service, [&service](const httplib::Request &req, httplib::Response &res) {
                    graph(service, req, res);

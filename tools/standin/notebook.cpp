@@ -133,12 +133,16 @@ const NotebookSection &Notebook::owner(const NotebookPage &page) const
 
 std::string Notebook::lastModified(const NotebookPage &page) const
 {
-    if (page.createdBody)
-        return m_StartTime;
+    if (page.createdBody) {
+        std::lock_guard lock(m_EditMutex);
+        return page.editedTime.empty() ? m_StartTime : page.editedTime;
+    }
     if (page.number != 0)
         return kCreated;
-    if (m_PageFile.empty())
-        return m_StartTime;
+    if (m_PageFile.empty()) {
+        std::lock_guard lock(m_EditMutex);
+        return m_EditedBoard ? m_EditedTime : m_StartTime;
+    }
     std::error_code error;
     const auto written = std::filesystem::last_write_time(m_PageFile, error);
     if (error)
@@ -188,11 +192,13 @@ std::optional<std::string> Notebook::content(const NotebookPage &page, bool incl
 {
     std::string body;
     if (page.createdBody) {
+        std::lock_guard lock(m_EditMutex);
         body = *page.createdBody;
     } else if (page.number != 0) {
         body = "<p>Filler page " + std::to_string(page.number) + "</p>";
     } else if (m_PageFile.empty()) {
-        body = kDemoBoard;
+        std::lock_guard lock(m_EditMutex);
+        body = m_EditedBoard ? *m_EditedBoard : kDemoBoard;
     } else {
         auto text = readFile(m_PageFile);
         if (!text)
@@ -262,6 +268,57 @@ const NotebookPage &Notebook::createPage(const std::string &sectionName,
     page.createdBody = elementText(inputHtml, "body").value_or(inputHtml);
     target->pages.push_back(page);
     return target->pages.back();
+}
+
+PatchResult Notebook::applyChange(const NotebookPage &page,
+                                  const std::vector<PatchCommand> &commands) const
+{
+    if (page.number != 0 && !page.createdBody)
+        return {400, "Only the board page can be changed here.", {}};
+    std::lock_guard lock(m_EditMutex);
+    std::string body;
+    bool wholeDocument = false;
+    if (page.createdBody) {
+        body = *page.createdBody;
+    } else if (m_PageFile.empty()) {
+        body = m_EditedBoard ? *m_EditedBoard : kDemoBoard;
+    } else {
+        auto text = readFile(m_PageFile);
+        if (!text)
+            return {400, "The page cannot be changed.", {}};
+        wholeDocument = isWholeDocument(*text);
+        body = std::move(*text);
+    }
+    // The ids as the page was served with them: a whole document's as they stand,
+    // a fragment's as its frame adds them, then written out with it.
+    PatchResult result = wholeDocument
+                             ? applyPatch(body, {}, page.guid, commands)
+                             : applyPatch(addElementIds(body, page.guid, 2),
+                                          "div:{" + page.guid + "}{1}", page.guid, commands);
+    if (result.status != 204)
+        return result;
+    if (page.createdBody) {
+        page.createdBody = result.body;
+        page.editedTime = formatUtc(std::chrono::system_clock::now());
+        return result;
+    }
+    if (m_PageFile.empty()) {
+        m_EditedBoard = result.body;
+        m_EditedTime = formatUtc(std::chrono::system_clock::now());
+        return result;
+    }
+    const std::string temporary = m_PageFile + ".patch";
+    {
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        out << result.body;
+        if (!out.flush())
+            return {500, "The page could not be written.", {}};
+    }
+    std::error_code error;
+    std::filesystem::rename(temporary, m_PageFile, error);
+    if (error)
+        return {500, "The page could not be written.", {}};
+    return result;
 }
 
 } // namespace standin

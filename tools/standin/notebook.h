@@ -6,7 +6,9 @@
 // the file is the "edit in the notebook" step.
 
 #include "options.h"
+#include "page_patch.h"
 
+#include <mutex>
 #include <optional>
 #include <string>
 #include <vector>
@@ -19,9 +21,11 @@ struct NotebookPage
     std::string title;
     std::string guid;
     int number = 0; // 1.. for filler pages, 0 for the board page
-    // A page made through the create-page request: its body as posted, served from
-    // memory instead of the board page file.
-    std::optional<std::string> createdBody;
+    // A page made through the create-page request: its body as posted (then as
+    // page updates changed it, and when), served from memory instead of the board
+    // page file.
+    mutable std::optional<std::string> createdBody;
+    mutable std::string editedTime;
 };
 
 struct NotebookSection
@@ -53,6 +57,13 @@ public:
     // the service does in the default notebook. Pointers into the notebook given
     // out before are no longer valid.
     const NotebookPage &createPage(const std::string &sectionName, const std::string &inputHtml);
+    // Applies a page update to the board page, all or nothing: the page file is
+    // rewritten (or the built-in board replaced) with the ids it was served with
+    // written out, so that ids already handed out keep naming the same elements.
+    // A page made by the create-page request changes in memory. 400 for a page
+    // that is unreadable or a filler page.
+    PatchResult applyChange(const NotebookPage &page,
+                            const std::vector<PatchCommand> &commands) const;
 
 private:
     const NotebookSection &owner(const NotebookPage &page) const;
@@ -62,6 +73,10 @@ private:
     std::string m_PageFile;
     std::string m_StartTime; // last-modified time of built-in content
     unsigned m_Created = 0;  // pages and sections made since start
+    // The built-in board once a change was applied to it, and when.
+    mutable std::mutex m_EditMutex;
+    mutable std::optional<std::string> m_EditedBoard;
+    mutable std::string m_EditedTime;
 };
 
 } // namespace standin

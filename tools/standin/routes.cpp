@@ -46,8 +46,12 @@ httplib::Server::Handler guarded(Service &service, httplib::Server::Handler hand
             handler(req, res);
             return;
         }
-        service.counts.add(req.path);
-        const auto fault = service.faults.take(req.path);
+        // A change is counted and faulted apart from the reads of the same path:
+        // "PATCH /v1.0/me/onenote/pages/ID/content".
+        const bool change = req.method == "PATCH";
+        const std::string key = change ? "PATCH " + req.path : req.path;
+        service.counts.add(key);
+        const auto fault = service.faults.take(key);
         if (!fault) {
             handler(req, res);
             return;
@@ -67,6 +71,12 @@ httplib::Server::Handler guarded(Service &service, httplib::Server::Handler hand
                 setJson(res, 503, defaultFaultBody(503)); // shutting down
             return;
         case FaultRule::Kind::Drop:
+            // A change lands and its answer is lost, the case a client cannot
+            // tell from one that never arrived.
+            if (change) {
+                handler(req, res);
+                res.status = 200; // a 204 would be sent whole, with no body to cut
+            }
             // Headers promise a body that never comes: the connection closes
             // mid-answer, which clients report as a transport error.
             res.set_content_provider(64, "application/json",
@@ -90,6 +100,7 @@ void installRoutes(httplib::Server &server, Service &service)
     };
     server.Get(".*", guarded(service, notFound));
     server.Post(".*", guarded(service, notFound));
+    server.Patch(".*", guarded(service, notFound));
 
     if (!service.options.quiet) {
         // Path only: the query and the headers may carry codes and tokens.
