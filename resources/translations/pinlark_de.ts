@@ -201,6 +201,10 @@ Einstellungen, Anmeldung und die zwischengespeicherte Seite liegen in %1.</trans
         <source>Another program holds Pinlark&apos;s global shortcut, so it does not show the board. Choose another one in Preferences.</source>
         <translation>Ein anderes Programm belegt das globale Tastenkürzel von Pinlark, daher öffnet das Kürzel die Übersicht nicht. Wählen Sie in den Einstellungen ein anderes.</translation>
     </message>
+    <message>
+        <source>Pinlark&apos;s settings file or cached page is larger than 64 MB, so Pinlark did not read it and left it as it is.</source>
+        <translation>Die Einstellungsdatei oder die zwischengespeicherte Seite von Pinlark ist größer als 64 MB. Pinlark hat sie daher nicht gelesen und unverändert gelassen.</translation>
+    </message>
 </context>
 <context>
     <name>MTabViewColumn</name>
@@ -363,6 +367,10 @@ Einstellungen, Anmeldung und die zwischengespeicherte Seite liegen in %1.</trans
     <message>
         <source>Kept in Pinlark&apos;s settings file, readable only by you</source>
         <translation>In der Einstellungsdatei von Pinlark gespeichert, die nur Sie lesen können</translation>
+    </message>
+    <message>
+        <source>%1, kept in the settings file: no system keyring answered</source>
+        <translation>%1, in der Einstellungsdatei aufbewahrt: kein Schlüsselbund des Systems hat geantwortet</translation>
     </message>
 </context>
 <context>

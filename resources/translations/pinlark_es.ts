@@ -201,6 +201,10 @@ La configuración, la sesión y la página en caché se guardan en %1.</translat
         <source>Another program holds Pinlark&apos;s global shortcut, so it does not show the board. Choose another one in Preferences.</source>
         <translation>Otro programa ocupa el atajo global de Pinlark, así que este no muestra el tablero. Elija otro en Preferencias.</translation>
     </message>
+    <message>
+        <source>Pinlark&apos;s settings file or cached page is larger than 64 MB, so Pinlark did not read it and left it as it is.</source>
+        <translation>El archivo de ajustes o la página en caché de Pinlark supera los 64 MB, así que Pinlark no lo ha leído y lo ha dejado como estaba.</translation>
+    </message>
 </context>
 <context>
     <name>MTabViewColumn</name>
@@ -363,6 +367,10 @@ La configuración, la sesión y la página en caché se guardan en %1.</translat
     <message>
         <source>Kept in Pinlark&apos;s settings file, readable only by you</source>
         <translation>Guardada en el archivo de configuración de Pinlark, que solo usted puede leer</translation>
+    </message>
+    <message>
+        <source>%1, kept in the settings file: no system keyring answered</source>
+        <translation>%1, guardada en el archivo de ajustes: ningún llavero del sistema respondió</translation>
     </message>
 </context>
 <context>

@@ -201,6 +201,10 @@ Les réglages, la connexion et la page en cache sont conservés dans %1.</transl
         <source>Another program holds Pinlark&apos;s global shortcut, so it does not show the board. Choose another one in Preferences.</source>
         <translation>Un autre programme utilise le raccourci global de Pinlark, qui n’affiche donc pas le tableau. Choisissez-en un autre dans les Préférences.</translation>
     </message>
+    <message>
+        <source>Pinlark&apos;s settings file or cached page is larger than 64 MB, so Pinlark did not read it and left it as it is.</source>
+        <translation>Le fichier de réglages ou la page en cache de Pinlark dépasse 64 Mo&#xa0;: Pinlark ne l’a pas lu et l’a laissé tel quel.</translation>
+    </message>
 </context>
 <context>
     <name>MTabViewColumn</name>
@@ -323,7 +327,7 @@ Les réglages, la connexion et la page en cache sont conservés dans %1.</transl
     </message>
     <message>
         <source>This desktop does not let one program type into another, as on Wayland: an item you choose is only copied.</source>
-        <translation>Ce bureau ne laisse pas un programme taper dans un autre, comme sous Wayland : un élément choisi est seulement copié.</translation>
+        <translation>Ce bureau ne laisse pas un programme taper dans un autre, comme sous Wayland&#xa0;: un élément choisi est seulement copié.</translation>
     </message>
 </context>
 <context>
@@ -363,6 +367,10 @@ Les réglages, la connexion et la page en cache sont conservés dans %1.</transl
     <message>
         <source>Kept in Pinlark&apos;s settings file, readable only by you</source>
         <translation>Conservée dans le fichier de réglages de Pinlark, lisible par vous seul</translation>
+    </message>
+    <message>
+        <source>%1, kept in the settings file: no system keyring answered</source>
+        <translation>%1, conservée dans le fichier de réglages&#xa0;: aucun trousseau du système n’a répondu</translation>
     </message>
 </context>
 <context>

@@ -405,6 +405,9 @@ void AppDelegate::MenuItemDecompositionClipboardLinkClick()
 
 void AppDelegate::tellTokensInFile()
 {
+    // Once a run: the status window keeps saying it.
+    if (std::exchange(m_ToldTokensInFile, true))
+        return;
     tell(tr("The system keyring did not answer, so Pinlark keeps your sign-in in its own "
             "settings file, readable only by you."),
          true);

@@ -185,6 +185,7 @@ private:
     QHash<unsigned, qint64> m_ProblemToldAt;
     // The settings file's time when the service rejected the client id.
     QDateTime m_RejectedSettingsTime;
+    bool m_ToldTokensInFile = false;
 
     Preferences::Values m_Preferences;
     std::unique_ptr<GlobalShortcut> m_GlobalShortcut;

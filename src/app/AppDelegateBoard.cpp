@@ -51,8 +51,13 @@ bool AppDelegate::CreateTabs()
             ? std::optional(static_cast<MTabViewColumn *>(tabs->widget(selected))->label())
             : std::nullopt;
 
-    if (m_PinlarkHtml.isEmpty())
-        m_PinlarkHtml = ReadPageFile(g_CacheFilePath.load()).value_or(QString());
+    if (m_PinlarkHtml.isEmpty()) {
+        bool tooLarge = false;
+        m_PinlarkHtml = ReadPageFile(g_CacheFilePath.load(), &tooLarge).value_or(QString());
+        // Left as it is; the next download replaces it.
+        if (tooLarge)
+            MProblems::Raise(MProblem::FileTooLarge);
+    }
     BoardBuilder builder(m_CurrSelTabName);
     if (!builder.Build(m_PinlarkHtml))
         return false;

@@ -28,6 +28,7 @@ MShared<QString> g_OnlineOneNoteUserId;
 MShared<QString> g_OnlineOneNoteCode;
 MShared<QString> g_OnlineOneNoteCodeVerifier;
 std::atomic<bool> g_TokensInKeyring{false};
+std::atomic<bool> g_TokensFellBackToFile{false};
 MShared<QString> g_OnlineOneNoteClientId{QString::fromLatin1(MGlobals::kDefaultClientId)};
 MShared<QString> g_OnlineOneNoteLastAccess;
 

@@ -69,6 +69,9 @@ extern std::atomic<qint64> g_Ticks;
 // The tokens are kept in the system keyring (see TokenStore): saves then leave the
 // settings file's token keys empty.
 extern std::atomic<bool> g_TokensInKeyring;
+// The tokens are in the settings file because no keyring answered, not because the
+// settings asked for the file.
+extern std::atomic<bool> g_TokensFellBackToFile;
 
 // Which sign-in the credentials belong to. ClearCredentials starts a new one, and
 // the worker stores an answer only while the sign-in it asked for is still the

@@ -70,6 +70,10 @@ QString Text(MProblem problem)
         return QCoreApplication::translate(
             "MProblems", "Another program holds Pinlark's global shortcut, so it does not show "
                          "the board. Choose another one in Preferences.");
+    case MProblem::FileTooLarge:
+        return QCoreApplication::translate(
+            "MProblems", "Pinlark's settings file or cached page is larger than 64 MB, so Pinlark "
+                         "did not read it and left it as it is.");
     }
     return {};
 }

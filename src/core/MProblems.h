@@ -22,13 +22,17 @@ enum class MProblem : unsigned {
     SignInUnavailable = 1u << 4,
     // Another program holds the global shortcut; the board opens from the tray only.
     ShortcutTaken = 1u << 5,
+    // The settings file or the cached page is larger than the app reads; it was
+    // left as it is.
+    FileTooLarge = 1u << 6,
 };
 
 namespace MProblems {
 
 inline constexpr MProblem kAll[] = {MProblem::SaveFailed,        MProblem::PageUnreadable,
                                     MProblem::SignInRefused,     MProblem::ClientRejected,
-                                    MProblem::SignInUnavailable, MProblem::ShortcutTaken};
+                                    MProblem::SignInUnavailable, MProblem::ShortcutTaken,
+                                    MProblem::FileTooLarge};
 
 void Raise(MProblem problem);
 void Clear(MProblem problem);

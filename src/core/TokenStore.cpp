@@ -124,9 +124,10 @@ void TokenStore::loadFromKeyring(const Tokens &inFile, bool forced, bool keyring
     call([this](Answer answer) { m_keyring->read(m_key, std::move(answer)); },
          [this, inFile, forced](Keyring::Result result, const QByteArray &secret) {
              if (result == Keyring::Result::Failed) {
+                 g_TokensFellBackToFile = true;
                  settle(Place::File);
-                 // Asked for by name: the user hears that it is not there.
-                 if (forced)
+                 // Asked for by name, or a sign-in to keep: the user hears where it is.
+                 if (forced || !inFile.isEmpty())
                      emit fellBackToFile();
                  return;
              }
@@ -146,9 +147,9 @@ void TokenStore::loadFromKeyring(const Tokens &inFile, bool forced, bool keyring
                  },
                  [this, inFile, forced](Keyring::Result written, const QByteArray &) {
                      if (written != Keyring::Result::Ok) {
+                         g_TokensFellBackToFile = true;
                          settle(Place::File);
-                         if (forced)
-                             emit fellBackToFile();
+                         emit fellBackToFile();
                          return;
                      }
                      m_written = inFile;
@@ -193,6 +194,8 @@ void TokenStore::settle(Place place)
 {
     m_place = place;
     g_TokensInKeyring = place == Place::Keyring;
+    if (place == Place::Keyring)
+        g_TokensFellBackToFile = false;
     noteKeyringHolds(place == Place::Keyring && !m_written.isEmpty());
     if (auto ready = std::exchange(m_ready, {}))
         ready();
@@ -238,6 +241,7 @@ void TokenStore::fallBack()
     m_dirty = false;
     m_place = Place::File;
     g_TokensInKeyring = false;
+    g_TokensFellBackToFile = true;
     // The file takes the tokens the keyring would not.
     MGlobals::SaveConfig();
     noteKeyringHolds(false);

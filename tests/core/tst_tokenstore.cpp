@@ -122,14 +122,17 @@ void TestTokenStore::loadFindsTheTokens_data()
     QTest::newRow("tokens in both: the file's are newer and replace the keyring's")
         << "" << Mode::Answers << false << k << true << Place::Keyring << ff << none << f << false
         << true;
-    QTest::newRow("no keyring: the file keeps them, quietly")
-        << "" << Mode::Fails << false << "" << true << Place::File << ff << ff << "" << false
+    QTest::newRow("no keyring: the file keeps them, and the user is told")
+        << "" << Mode::Fails << false << "" << true << Place::File << ff << ff << "" << true
+        << true;
+    QTest::newRow("no keyring and no sign-in: nothing to tell")
+        << "" << Mode::Fails << false << "" << false << Place::File << none << none << "" << false
         << true;
     QTest::newRow("a keyring that never answers: the file keeps them")
-        << "" << Mode::Silent << false << "" << true << Place::File << ff << ff << "" << false
+        << "" << Mode::Silent << false << "" << true << Place::File << ff << ff << "" << true
         << true;
     QTest::newRow("a keyring that refuses the move: the file keeps them")
-        << "" << Mode::Answers << true << "" << true << Place::File << ff << ff << "" << false
+        << "" << Mode::Answers << true << "" << true << Place::File << ff << ff << "" << true
         << true;
     QTest::newRow("keyring asked for but absent: the file keeps them, and the user is told")
         << "keyring" << Mode::Fails << false << "" << true << Place::File << ff << ff << "" << true
