@@ -98,6 +98,10 @@
         <source>The system keyring did not answer, so Pinlark keeps your sign-in in its own settings file, readable only by you.</source>
         <translation>Der Schlüsselbund des Systems hat nicht geantwortet, daher bewahrt Pinlark Ihre Anmeldung in seiner eigenen Einstellungsdatei auf, die nur Sie lesen können.</translation>
     </message>
+    <message>
+        <source>The service addresses in the settings file have changed, so the sign-in made with the old ones was removed. Please sign in again.</source>
+        <translation>Die Dienstadressen in der Einstellungsdatei haben sich geändert, daher wurde die mit den alten Adressen gemachte Anmeldung entfernt. Bitte melden Sie sich erneut an.</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -204,6 +208,10 @@ Einstellungen, Anmeldung und die zwischengespeicherte Seite liegen in %1.</trans
     <message>
         <source>Pinlark&apos;s settings file or cached page is larger than 64 MB, so Pinlark did not read it and left it as it is.</source>
         <translation>Die Einstellungsdatei oder die zwischengespeicherte Seite von Pinlark ist größer als 64 MB. Pinlark hat sie daher nicht gelesen und unverändert gelassen.</translation>
+    </message>
+    <message>
+        <source>The settings file gives a service address that is not https: %1. Pinlark sends nothing until it is corrected.</source>
+        <translation>Die Einstellungsdatei nennt eine Dienstadresse, die nicht https ist: %1. Pinlark sendet nichts, bis sie korrigiert ist.</translation>
     </message>
 </context>
 <context>

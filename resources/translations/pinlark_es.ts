@@ -98,6 +98,10 @@
         <source>The system keyring did not answer, so Pinlark keeps your sign-in in its own settings file, readable only by you.</source>
         <translation>El llavero del sistema no respondió, así que Pinlark guarda su sesión en su propio archivo de configuración, que solo usted puede leer.</translation>
     </message>
+    <message>
+        <source>The service addresses in the settings file have changed, so the sign-in made with the old ones was removed. Please sign in again.</source>
+        <translation>Las direcciones de los servicios han cambiado en el archivo de ajustes, así que se ha eliminado el inicio de sesión hecho con las anteriores. Vuelva a iniciar sesión.</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -204,6 +208,10 @@ La configuración, la sesión y la página en caché se guardan en %1.</translat
     <message>
         <source>Pinlark&apos;s settings file or cached page is larger than 64 MB, so Pinlark did not read it and left it as it is.</source>
         <translation>El archivo de ajustes o la página en caché de Pinlark supera los 64 MB, así que Pinlark no lo ha leído y lo ha dejado como estaba.</translation>
+    </message>
+    <message>
+        <source>The settings file gives a service address that is not https: %1. Pinlark sends nothing until it is corrected.</source>
+        <translation>El archivo de ajustes indica una dirección de servicio que no es https: %1. Pinlark no envía nada hasta que se corrija.</translation>
     </message>
 </context>
 <context>

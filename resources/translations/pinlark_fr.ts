@@ -98,6 +98,10 @@
         <source>The system keyring did not answer, so Pinlark keeps your sign-in in its own settings file, readable only by you.</source>
         <translation>Le trousseau de clés du système n’a pas répondu&#xa0;; Pinlark conserve donc votre connexion dans son propre fichier de réglages, lisible par vous seul.</translation>
     </message>
+    <message>
+        <source>The service addresses in the settings file have changed, so the sign-in made with the old ones was removed. Please sign in again.</source>
+        <translation>Les adresses des services ont changé dans le fichier de réglages : la connexion faite avec les anciennes a donc été supprimée. Veuillez vous reconnecter.</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -204,6 +208,10 @@ Les réglages, la connexion et la page en cache sont conservés dans %1.</transl
     <message>
         <source>Pinlark&apos;s settings file or cached page is larger than 64 MB, so Pinlark did not read it and left it as it is.</source>
         <translation>Le fichier de réglages ou la page en cache de Pinlark dépasse 64 Mo&#xa0;: Pinlark ne l’a pas lu et l’a laissé tel quel.</translation>
+    </message>
+    <message>
+        <source>The settings file gives a service address that is not https: %1. Pinlark sends nothing until it is corrected.</source>
+        <translation>Le fichier de réglages donne une adresse de service qui n’est pas en https : %1. Pinlark n’envoie rien tant qu’elle n’est pas corrigée.</translation>
     </message>
 </context>
 <context>

@@ -213,6 +213,7 @@ void AppDelegate::startSync()
     if (m_Terminating)
         return;
     updateEmptyBoard();
+    tellTokensDropped();
     // An empty access token beside a refresh token is a refresh that did not get
     // through before the last exit: the worker renews it at once. Only a sign-in
     // that cannot be renewed asks the user again.
@@ -323,6 +324,11 @@ void AppDelegate::runSignIn(int logInOrOut)
 {
     if (!m_Services.runSignIn)
         return;
+    // The sign-in page would go to the refused address: say why nothing opens.
+    if (MProblems::Has(MProblem::ServiceAddressRefused)) {
+        tell(MProblems::Text(MProblem::ServiceAddressRefused), true);
+        return;
+    }
     switch (m_Services.runSignIn(logInOrOut)) {
     case SignInOutcome::Unavailable:
         MProblems::Raise(MProblem::SignInUnavailable);
@@ -439,4 +445,14 @@ bool AppDelegate::eventFilter(QObject *watched, QEvent *event)
         QMetaObject::invokeMethod(this, &AppDelegate::Terminate, Qt::QueuedConnection);
     }
     return QObject::eventFilter(watched, event);
+}
+
+bool AppDelegate::tellTokensDropped()
+{
+    if (!g_TokensDroppedForNewRoots.exchange(false))
+        return false;
+    tell(tr("The service addresses in the settings file have changed, so the sign-in made with "
+            "the old ones was removed. Please sign in again."),
+         true);
+    return true;
 }

@@ -148,6 +148,8 @@ private:
     // The service settings were changed (the file edited, or the Preferences window):
     // read them again and let the worker try a rejected client id once more.
     void serviceSettingsChanged();
+    // Tells that the tokens were dropped for new service roots, once; true if so.
+    bool tellTokensDropped();
     // The desktop side: preferences, global shortcut, paste (AppDelegateDesktop.cpp).
     void setUpDesktop();
     void applyGlobalShortcut(const QString &portableText);

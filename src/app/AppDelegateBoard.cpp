@@ -308,7 +308,9 @@ void AppDelegate::retryRejectedClient()
 {
     // A rejected client id is not tried again until the user has had a chance to
     // correct it: the worker waits until the settings file changes.
-    if (!MProblems::Has(MProblem::ClientRejected)) {
+    // A refused service address likewise waits for the file to be corrected.
+    if (!MProblems::Has(MProblem::ClientRejected) &&
+        !MProblems::Has(MProblem::ServiceAddressRefused)) {
         m_RejectedSettingsTime = QDateTime();
         return;
     }
@@ -326,6 +328,8 @@ void AppDelegate::serviceSettingsChanged()
     MGlobals::LoadServiceSettings();
     MProblems::Clear(MProblem::ClientRejected);
     m_RejectedSettingsTime = QDateTime();
+    if (tellTokensDropped())
+        QMetaObject::invokeMethod(this, &AppDelegate::MenuItemLoginClick, Qt::QueuedConnection);
 }
 
 void AppDelegate::TimerRun()

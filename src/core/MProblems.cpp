@@ -1,5 +1,7 @@
 #include "core/MProblems.h"
 
+#include "core/MGlobals.h"
+
 #include <QCoreApplication>
 
 namespace {
@@ -74,6 +76,12 @@ QString Text(MProblem problem)
         return QCoreApplication::translate(
             "MProblems", "Pinlark's settings file or cached page is larger than 64 MB, so Pinlark "
                          "did not read it and left it as it is.");
+    case MProblem::ServiceAddressRefused:
+        return QCoreApplication::translate(
+                   "MProblems",
+                   "The settings file gives a service address that is not https: %1. Pinlark "
+                   "sends nothing until it is corrected.")
+            .arg(g_RefusedServiceKeys.load());
     }
     return {};
 }

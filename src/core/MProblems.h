@@ -25,6 +25,9 @@ enum class MProblem : unsigned {
     // The settings file or the cached page is larger than the app reads; it was
     // left as it is.
     FileTooLarge = 1u << 6,
+    // The settings file points the app at a service address that may not carry
+    // tokens (plain http to another computer): nothing is sent until it is corrected.
+    ServiceAddressRefused = 1u << 7,
 };
 
 namespace MProblems {
@@ -32,7 +35,7 @@ namespace MProblems {
 inline constexpr MProblem kAll[] = {MProblem::SaveFailed,        MProblem::PageUnreadable,
                                     MProblem::SignInRefused,     MProblem::ClientRejected,
                                     MProblem::SignInUnavailable, MProblem::ShortcutTaken,
-                                    MProblem::FileTooLarge};
+                                    MProblem::FileTooLarge,      MProblem::ServiceAddressRefused};
 
 void Raise(MProblem problem);
 void Clear(MProblem problem);

@@ -101,10 +101,15 @@ void TokenStore::load(std::function<void()> ready)
     // Read once: what the settings ask for, and where the last run left the tokens.
     const MConfig config(g_ConfigFilePath.load());
     const bool keyringHeldThem = KeyringHoldsSignIn(config);
+    // Issued by other service roots than those in use now: the settings load has
+    // emptied them in the file, and the keyring's copy goes too, unread.
+    m_dropKept = g_TokensDroppedForNewRoots.load();
     switch (ReadChoice(config)) {
     case Choice::File:
         // The keyring is not even asked unless the last run left the sign-in there.
-        if (inFile.isEmpty() && keyringHeldThem)
+        if (inFile.isEmpty() && keyringHeldThem && m_dropKept)
+            removeFromKeyring();
+        else if (inFile.isEmpty() && keyringHeldThem)
             moveKeyringToFile();
         else
             settle(Place::File);
@@ -132,6 +137,13 @@ void TokenStore::loadFromKeyring(const Tokens &inFile, bool forced, bool keyring
                  return;
              }
              if (inFile.isEmpty()) {
+                 if (result == Keyring::Result::Ok && m_dropKept) {
+                     // What the keyring holds, so that the save below removes it.
+                     m_written = Decode(secret);
+                     settle(Place::Keyring);
+                     persist();
+                     return;
+                 }
                  if (result == Keyring::Result::Ok && Held().isEmpty())
                      Hold(Decode(secret));
                  m_written = Held();
@@ -180,6 +192,13 @@ void TokenStore::moveKeyringToFile()
                  [this](Answer answer) { m_keyring->remove(m_key, ResultOnly(std::move(answer))); },
                  [](Keyring::Result, const QByteArray &) {});
          });
+}
+
+void TokenStore::removeFromKeyring()
+{
+    call([this](Answer answer) { m_keyring->remove(m_key, ResultOnly(std::move(answer))); },
+         [this](Keyring::Result, const QByteArray &) { noteKeyringHolds(false); });
+    settle(Place::File);
 }
 
 void TokenStore::noteKeyringHolds(bool holds)

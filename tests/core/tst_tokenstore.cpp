@@ -6,6 +6,7 @@
 #include "core/MGlobals.h"
 #include "core/TokenStore.h"
 
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -40,6 +41,8 @@ private slots:
     void lockedKeyringIsWaitedFor();
     void savesFollowTheTokens_data();
     void savesFollowTheTokens();
+    void tokensOfOtherRootsLeaveTheKeyring_data();
+    void tokensOfOtherRootsLeaveTheKeyring();
 
 private:
     // The access and refresh token as the settings file holds them.
@@ -282,6 +285,55 @@ void TestTokenStore::savesFollowTheTokens()
     MGlobals::ClearCredentials();
     QTest::qWait(50);
     QVERIFY(!m_keyring->secrets.contains(TokenStore::KeyFor(g_ConfigFilePath.load())));
+}
+
+void TestTokenStore::tokensOfOtherRootsLeaveTheKeyring_data()
+{
+    QTest::addColumn<QString>("setting"); // "TokenStore"
+    QTest::addColumn<bool>("rootsChanged");
+    QTest::newRow("same roots: the keyring's sign-in is used") << "" << false;
+    QTest::newRow("other roots: the keyring's sign-in goes, unread") << "" << true;
+    QTest::newRow("other roots, file asked for: it does not come back to the file")
+        << "file" << true;
+}
+
+// A sign-in issued by other service roots is never held, so it cannot be sent to
+// the new ones, and it leaves the keyring as well as the file.
+void TestTokenStore::tokensOfOtherRootsLeaveTheKeyring()
+{
+    QFETCH(QString, setting);
+    QFETCH(bool, rootsChanged);
+    const auto reset = qScopeGuard([] {
+        g_TokensDroppedForNewRoots = false;
+        g_GraphRoot.store(QString::fromLatin1(MGlobals::kDefaultGraphRoot));
+    });
+    g_OnlineOneNoteAccessToken.store(QStringLiteral("A1"));
+    g_OnlineOneNoteRefreshToken.store(QStringLiteral("R1"));
+    MGlobals::SaveConfig();
+    {
+        const auto first = makeStore();
+        QVERIFY(load(*first));
+        QCOMPARE(first->place(), Place::Keyring);
+    }
+    {
+        MConfig config(g_ConfigFilePath.load());
+        if (!setting.isEmpty())
+            config.WriteValueStr(QStringLiteral("TokenStore"), setting);
+        if (rootsChanged)
+            config.WriteValueStr(QStringLiteral("GraphRoot"), QStringLiteral("https://127.0.0.2"));
+        QVERIFY(config.Save());
+    }
+    // The next start.
+    g_OnlineOneNoteAccessToken.store(QString());
+    g_OnlineOneNoteRefreshToken.store(QString());
+    MGlobals::LoadConfig();
+    QCOMPARE(g_TokensDroppedForNewRoots.load(), rootsChanged);
+
+    const auto store = makeStore();
+    QVERIFY(load(*store));
+    QTRY_COMPARE(inKeyring().isEmpty(), rootsChanged);
+    QCOMPARE(g_OnlineOneNoteRefreshToken.load(), rootsChanged ? QString() : QStringLiteral("R1"));
+    QCOMPARE(inFile(), QStringList({QString(), QString()}));
 }
 
 QTEST_GUILESS_MAIN(TestTokenStore)

@@ -230,6 +230,13 @@ void TestSyncPages::openAddresses_data()
     QTest::newRow("a web address that is not http is left out")
         << ""
         << "javascript:alert(1)" << true << QStringList{};
+    QTest::newRow("a client link to a file or a program is left out")
+        << "file:///usr/bin/xterm" << web << false << QStringList{"https"};
+    QTest::newRow("a client link in plain http is left out")
+        << "http://notebooks.example.com/Pinlark.one"
+        << "" << false << QStringList{};
+    QTest::newRow("a web address in plain http is left out")
+        << client << "http://onedrive.live.com/redir.aspx" << true << QStringList{"onenote"};
     QTest::newRow("nothing found yet") << ""
                                        << "" << true << QStringList{};
 }
