@@ -23,9 +23,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocalServer>
+#include <QLocalSocket>
 #include <QMenu>
 #include <QPointer>
 #include <QProgressBar>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTabBar>
@@ -33,6 +35,14 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <cstring>
+#ifdef Q_OS_UNIX
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -115,6 +125,10 @@ private slots:
     void tabLabelsAndNamesStayReadable();
     void secondStartHandsOver();
     void staleSocketDoesNotBlockAStart();
+    void socketHearsOnlyShortWholeMessages_data();
+    void socketHearsOnlyShortWholeMessages();
+    void anotherUserIsNeitherHeardNorInTheWay_data();
+    void anotherUserIsNeitherHeardNorInTheWay();
     void globalShortcutShowsAndHides();
     void preferencesApplyAtOnce();
     void startAtLoginShowsWhatIsOnDisk();
@@ -869,6 +883,141 @@ void TestAppDelegate::staleSocketDoesNotBlockAStart()
     QSignalSpy shown(&next, &SingleInstance::showRequested);
     QVERIFY(SingleInstance(folder).handOverToRunning());
     QTRY_COMPARE(shown.count(), 1);
+#endif
+}
+
+void TestAppDelegate::socketHearsOnlyShortWholeMessages_data()
+{
+    QTest::addColumn<QByteArray>("first");
+    QTest::addColumn<QByteArray>("later"); // sent after a pause; empty: nothing more
+    QTest::addColumn<int>("pauseMs");
+    QTest::addColumn<bool>("shown");
+    QTest::newRow("a message in pieces") << QByteArray("sh") << QByteArray("ow\n") << 200 << true;
+    QTest::newRow("a message of 64 bytes at most")
+        << QByteArray("show") + QByteArray(59, ' ') + '\n'
+        << QByteArray() << 0 << false;
+    QTest::newRow("a line past 64 bytes") << QByteArray(64, 'x') + "\nshow\n"
+                                          << QByteArray() << 0 << false;
+    QTest::newRow("64 MB without an end")
+        << QByteArray(64 << 20, 'x') << QByteArray() << 0 << false;
+    QTest::newRow("a client too slow to finish")
+        << QByteArray("sh") << QByteArray("ow\n") << SingleInstance::kMessageTimeoutMs + 500
+        << false;
+}
+
+// What a client sends never grows the app: the connection closes on a line longer
+// than a message, and on one that does not end in time.
+void TestAppDelegate::socketHearsOnlyShortWholeMessages()
+{
+    QFETCH(QByteArray, first);
+    QFETCH(QByteArray, later);
+    QFETCH(int, pauseMs);
+    SingleInstance running(m_dir->filePath(QStringLiteral("guarded")), m_dir->path());
+    QVERIFY(running.listen());
+    QSignalSpy shown(&running, &SingleInstance::showRequested);
+
+    QLocalSocket client;
+    client.connectToServer(running.socketPath());
+    QVERIFY(client.waitForConnected(1000));
+    client.write(first);
+    if (!later.isEmpty()) {
+        QTest::qWait(pauseMs);
+        client.write(later);
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(client.state() == QLocalSocket::UnconnectedState,
+                             SingleInstance::kMessageTimeoutMs + 2000);
+    QTEST(!shown.isEmpty(), "shown");
+    // Still listening for the next one.
+    QVERIFY(SingleInstance(m_dir->filePath(QStringLiteral("guarded")), m_dir->path())
+                .handOverToRunning());
+    QTRY_COMPARE(shown.size(),
+                 1 + int(QTest::currentDataTag() == QByteArray("a message in pieces")));
+}
+
+void TestAppDelegate::anotherUserIsNeitherHeardNorInTheWay_data()
+{
+    QTest::addColumn<QString>("situation");
+    QTest::newRow("a connection from another user is closed unheard") << "peer";
+    QTest::newRow("another user's file at the socket's path") << "socket path";
+    QTest::newRow("another user's folder where the private one goes") << "folder";
+}
+
+// Only root can act as another user, which is how CI runs.
+void TestAppDelegate::anotherUserIsNeitherHeardNorInTheWay()
+{
+#ifndef Q_OS_UNIX
+    QSKIP("Users and their sockets are Unix's");
+#else
+    if (getuid() != 0)
+        QSKIP("Acting as another user needs root");
+    QFETCH(QString, situation);
+    constexpr uid_t kOther = 65534;
+    const QString key = m_dir->filePath(QStringLiteral("shared"));
+
+    if (situation == u"peer") {
+        SingleInstance running(key, m_dir->path());
+        QVERIFY(running.listen());
+        QSignalSpy shown(&running, &SingleInstance::showRequested);
+        // Opened to everyone here, so that the other user reaches it at all.
+        QVERIFY(QFile::setPermissions(m_dir->path(), QFileDevice::Permissions(0x7777)));
+        chmod(QFile::encodeName(running.socketPath()).constData(), 0777);
+        const QByteArray path = QFile::encodeName(running.socketPath());
+        const pid_t child = fork();
+        if (child == 0) {
+            // Raw calls only: this is a copy of a Qt process.
+            alarm(10);
+            if (setgid(kOther) != 0 || setuid(kOther) != 0)
+                _exit(2);
+            const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
+            sockaddr_un address = {};
+            address.sun_family = AF_UNIX;
+            std::strncpy(address.sun_path, path.constData(), sizeof address.sun_path - 1);
+            if (::connect(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) != 0)
+                _exit(3);
+            if (write(fd, "show\n", 5) != 5)
+                _exit(4);
+            char byte = 0;
+            // Closed by the app (reset, since the message was left unread).
+            _exit(read(fd, &byte, 1) <= 0 ? 0 : 5);
+        }
+        int status = -1;
+        bool ended = false;
+        QTRY_VERIFY_WITH_TIMEOUT(ended || (ended = waitpid(child, &status, WNOHANG) == child),
+                                 10000);
+        QVERIFY(WIFEXITED(status));
+        QCOMPARE(WEXITSTATUS(status), 0);
+        QCOMPARE(shown.size(), 0);
+        return;
+    }
+
+    QString folder = m_dir->path();
+    if (situation == u"folder") {
+        const QByteArray tmp = qgetenv("TMPDIR");
+        const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+        const auto restore = qScopeGuard([tmp, runtime] {
+            qputenv("TMPDIR", tmp);
+            qputenv("XDG_RUNTIME_DIR", runtime);
+        });
+        qputenv("TMPDIR", QFile::encodeName(m_dir->path()));
+        qunsetenv("XDG_RUNTIME_DIR");
+        const QString taken = m_dir->filePath(QStringLiteral("pinlark-%1").arg(getuid()));
+        QVERIFY(QDir().mkdir(taken));
+        QCOMPARE(chown(QFile::encodeName(taken).constData(), kOther, kOther), 0);
+        folder = SingleInstance::SocketFolder();
+        QCOMPARE(folder, QString());
+    } else {
+        const QString taken = SingleInstance(key, folder).socketPath();
+        QFile file(taken);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        QCOMPARE(chown(QFile::encodeName(taken).constData(), kOther, kOther), 0);
+    }
+    // The app starts, alone, and what the other user made stays.
+    SingleInstance instance(key, folder);
+    QVERIFY(!instance.handOverToRunning());
+    QVERIFY(!instance.listen());
+    if (!folder.isEmpty())
+        QVERIFY(QFileInfo::exists(instance.socketPath()));
 #endif
 }
 
