@@ -102,6 +102,10 @@
         <source>The service addresses in the settings file have changed, so the sign-in made with the old ones was removed. Please sign in again.</source>
         <translation>Die Dienstadressen in der Einstellungsdatei haben sich geändert, daher wurde die mit den alten Adressen gemachte Anmeldung entfernt. Bitte melden Sie sich erneut an.</translation>
     </message>
+    <message>
+        <source>You are signed out. The service&apos;s sign-out page could not be shown, so that part was skipped.</source>
+        <translation>Sie sind abgemeldet. Die Abmeldeseite des Dienstes konnte nicht angezeigt werden, dieser Teil wurde daher übersprungen.</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>

@@ -102,6 +102,10 @@
         <source>The service addresses in the settings file have changed, so the sign-in made with the old ones was removed. Please sign in again.</source>
         <translation>Las direcciones de los servicios han cambiado en el archivo de ajustes, así que se ha eliminado el inicio de sesión hecho con las anteriores. Vuelva a iniciar sesión.</translation>
     </message>
+    <message>
+        <source>You are signed out. The service&apos;s sign-out page could not be shown, so that part was skipped.</source>
+        <translation>Ha cerrado la sesión. No se pudo mostrar la página de cierre de sesión del servicio, así que se omitió esa parte.</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>

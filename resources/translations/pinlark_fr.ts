@@ -100,7 +100,11 @@
     </message>
     <message>
         <source>The service addresses in the settings file have changed, so the sign-in made with the old ones was removed. Please sign in again.</source>
-        <translation>Les adresses des services ont changé dans le fichier de réglages : la connexion faite avec les anciennes a donc été supprimée. Veuillez vous reconnecter.</translation>
+        <translation>Les adresses des services ont changé dans le fichier de réglages&#xa0;: la connexion faite avec les anciennes a donc été supprimée. Veuillez vous reconnecter.</translation>
+    </message>
+    <message>
+        <source>You are signed out. The service&apos;s sign-out page could not be shown, so that part was skipped.</source>
+        <translation>Vous êtes déconnecté. La page de déconnexion du service n’a pas pu s’afficher ; cette étape a donc été sautée.</translation>
     </message>
 </context>
 <context>
@@ -211,7 +215,7 @@ Les réglages, la connexion et la page en cache sont conservés dans %1.</transl
     </message>
     <message>
         <source>The settings file gives a service address that is not https: %1. Pinlark sends nothing until it is corrected.</source>
-        <translation>Le fichier de réglages donne une adresse de service qui n’est pas en https : %1. Pinlark n’envoie rien tant qu’elle n’est pas corrigée.</translation>
+        <translation>Le fichier de réglages donne une adresse de service qui n’est pas en https&#xa0;: %1. Pinlark n’envoie rien tant qu’elle n’est pas corrigée.</translation>
     </message>
 </context>
 <context>

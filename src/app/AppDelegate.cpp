@@ -16,6 +16,8 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDesktopServices>
+#include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QScopeGuard>
@@ -353,8 +355,25 @@ void AppDelegate::MenuItemLoginClick()
 
 void AppDelegate::MenuItemLogoutClick()
 {
-    if (!raiseModalWindow())
-        runSignIn(1);
+    if (raiseModalWindow())
+        return;
+    // Signed out here and now, whatever the browser part does: the tokens, the
+    // cached page and the board of this account are gone and saved as gone before
+    // anything is shown.
+    forgetAccount();
+    // The service's sign-out page is a courtesy (it ends the web session, so that
+    // another account can sign in); it then goes on into a sign-in.
+    const bool refused = MProblems::Has(MProblem::ServiceAddressRefused);
+    const SignInOutcome outcome =
+        m_Services.runSignIn && !refused ? m_Services.runSignIn(1) : SignInOutcome::Unavailable;
+    if (outcome == SignInOutcome::Unavailable) {
+        tell(tr("You are signed out. The service's sign-out page could not be shown, so that "
+                "part was skipped."),
+             false);
+        return;
+    }
+    if (outcome == SignInOutcome::SignedIn && !m_Terminating)
+        MenuItemPinlarkClick();
 }
 
 void AppDelegate::MenuItemRefreshClick()
@@ -455,4 +474,25 @@ bool AppDelegate::tellTokensDropped()
             "the old ones was removed. Please sign in again."),
          true);
     return true;
+}
+
+void AppDelegate::forgetAccount()
+{
+    // The credentials first: a request under way for them stores nothing after this.
+    MGlobals::ClearCredentials();
+    for (MShared<QString> *variable :
+         {&g_PinlarkPageId, &g_PinlarkPageLastModified, &g_PinlarkPageClientUrl,
+          &g_PinlarkPageWebUrl, &g_PinlarkPageHtml, &g_LastPageDownload,
+          &g_OnlineOneNoteLastAccess})
+        variable->store(QString());
+    g_PinlarkPageMissing = false;
+    const QString cache = g_CacheFilePath.load();
+    if (QFileInfo::exists(cache) && !QFile::remove(cache))
+        MProblems::Raise(MProblem::SaveFailed);
+    m_PinlarkHtml.clear();
+    m_PageLoaded = false;
+    m_Ui->searchField->clear();
+    ClearTabs();
+    updateEmptyBoard();
+    // The keyring's copy goes on the event loop; the exit waits for it.
 }

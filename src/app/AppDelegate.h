@@ -141,6 +141,9 @@ private:
     void startSync();
     void placeNearTrayIcon();
     void runSignIn(int logInOrOut);
+    // Signs out at once: credentials (file and keyring), the board page's state, the
+    // cached page and the board, saved.
+    void forgetAccount();
     void takePage();
     void updateEmptyBoard();
     void reportProblems();

@@ -28,6 +28,8 @@ void MThreadOnlineOneNote::GetPinlarkPageHtml()
     // The pace holds even for a step that stops for want of credentials.
     m_state.ticks = now;
 
+    // A sign-out while the download runs makes its page the old account's.
+    const quint64 generation = m_state.signInGeneration.load();
     const QString userId = m_state.userId.load();
     if (m_state.accessToken.load().isEmpty() || userId.isEmpty())
         return;
@@ -64,7 +66,9 @@ void MThreadOnlineOneNote::GetPinlarkPageHtml()
     // taken yet: empty text would read as "nothing new".
     const QString html = MUtils::DecodeUtf8Strict(response.body);
     if (!html.isEmpty()) {
-        m_state.pageHtml.store(html);
-        m_state.lastPageDownload.store(MUtils::DateTextFromSecs(now));
+        m_state.storeForSignIn(generation, [this, &html, now] {
+            m_state.pageHtml.store(html);
+            m_state.lastPageDownload.store(MUtils::DateTextFromSecs(now));
+        });
     }
 }

@@ -116,6 +116,8 @@ private slots:
     void emptyBoardExplains();
     void signInOutcome_data();
     void signInOutcome();
+    void signOutForgetsTheAccountFirst_data();
+    void signOutForgetsTheAccountFirst();
     void linkConversionSaysWhatItDid();
     void boardKeys_data();
     void boardKeys();
@@ -633,6 +635,58 @@ void TestAppDelegate::signInOutcome()
     tick();
     QTEST(m_app->window()->isVisible(), "boardShown");
     QTEST(told == 1, "told");
+}
+
+void TestAppDelegate::signOutForgetsTheAccountFirst_data()
+{
+    QTest::addColumn<SignInOutcome>("outcome");
+    QTest::addColumn<bool>("told");
+    QTest::newRow("the web view cannot load: signed out all the same, and told")
+        << SignInOutcome::Unavailable << true;
+    QTest::newRow("the sign-out page closed unused") << SignInOutcome::Closed << false;
+}
+
+// Sign Out takes the account away before the browser part starts, and whether that
+// part works or not.
+void TestAppDelegate::signOutForgetsTheAccountFirst()
+{
+    QFETCH(SignInOutcome, outcome);
+    g_OnlineOneNoteAccessToken.store(QStringLiteral("access"));
+    g_OnlineOneNoteRefreshToken.store(QStringLiteral("refresh"));
+    g_OnlineOneNoteUserId.store(QStringLiteral("user"));
+    QStringList told;
+    QStringList atBrowser; // what was left when the browser part began
+    AppDelegate::Services services;
+    services.runSignIn = [this, outcome, &atBrowser](int logInOrOut) {
+        if (logInOrOut != 0)
+            atBrowser << g_OnlineOneNoteRefreshToken.load()
+                      << MConfig(g_ConfigFilePath.load())
+                             .ReadValueDefStr(QStringLiteral("OnlineOneNoteRefreshToken"),
+                                              QString())
+                      << QString::number(m_app->tabView()->count())
+                      << QString::number(QFileInfo::exists(g_CacheFilePath.load()));
+        return outcome;
+    };
+    services.notify = [&told](const QString &, const QString &text) { told << text; };
+    launch(std::move(services));
+    MGlobals::SaveConfig();
+    g_PinlarkPageHtml.store(kTwoTabs);
+    g_PinlarkPageId.store(QStringLiteral("page"));
+    tick();
+    QCOMPARE(m_app->tabView()->count(), 2);
+    QVERIFY(QFileInfo::exists(g_CacheFilePath.load()));
+
+    m_app->MenuItemLogoutClick();
+    QCOMPARE(atBrowser, QStringList({"", "", "0", "0"}));
+    QVERIFY(!MGlobals::HasSignIn());
+    QVERIFY(g_PinlarkPageId.load().isEmpty());
+    QCOMPARE(m_app->emptyBoard()->kind(), EmptyBoard::Kind::NotSignedIn);
+    QTEST(!told.isEmpty(), "told");
+    // Nothing of the account comes back at the next start either.
+    const MConfig saved(g_ConfigFilePath.load());
+    for (const char *key :
+         {"OnlineOneNoteAccessToken", "OnlineOneNoteRefreshToken", "OnlineOneNoteUserId"})
+        QCOMPARE(saved.ReadValueDefStr(QLatin1String(key), QStringLiteral("(missing)")), QString());
 }
 
 void TestAppDelegate::boardKeys_data()
