@@ -106,6 +106,10 @@
         <source>You are signed out. The service&apos;s sign-out page could not be shown, so that part was skipped.</source>
         <translation>Sie sind abgemeldet. Die Abmeldeseite des Dienstes konnte nicht angezeigt werden, dieser Teil wurde daher übersprungen.</translation>
     </message>
+    <message>
+        <source>Several lines: copied, paste it yourself</source>
+        <translation>Mehrere Zeilen: kopiert, bitte selbst einfügen</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>

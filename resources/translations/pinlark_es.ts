@@ -106,6 +106,10 @@
         <source>You are signed out. The service&apos;s sign-out page could not be shown, so that part was skipped.</source>
         <translation>Ha cerrado la sesión. No se pudo mostrar la página de cierre de sesión del servicio, así que se omitió esa parte.</translation>
     </message>
+    <message>
+        <source>Several lines: copied, paste it yourself</source>
+        <translation>Varias líneas: copiadas, péguelas usted mismo</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>

@@ -104,7 +104,11 @@
     </message>
     <message>
         <source>You are signed out. The service&apos;s sign-out page could not be shown, so that part was skipped.</source>
-        <translation>Vous êtes déconnecté. La page de déconnexion du service n’a pas pu s’afficher ; cette étape a donc été sautée.</translation>
+        <translation>Vous êtes déconnecté. La page de déconnexion du service n’a pas pu s’afficher&#xa0;; cette étape a donc été sautée.</translation>
+    </message>
+    <message>
+        <source>Several lines: copied, paste it yourself</source>
+        <translation>Plusieurs lignes : copiées, collez-les vous-même</translation>
     </message>
 </context>
 <context>

@@ -40,6 +40,7 @@ AppDelegate::AppDelegate(Services services, QObject *parent)
     m_Ui->setupUi(m_Window.get());
     m_Window->installEventFilter(this);
     m_Paste = DesktopPaste::Create();
+    connect(m_Paste.get(), &DesktopPaste::finished, this, &AppDelegate::pasteFinished);
 
     connect(m_Ui->labelProblem, &QLabel::linkActivated, this,
             &AppDelegate::MenuItemStateWindowClick);
@@ -303,6 +304,8 @@ void AppDelegate::placeNearTrayIcon()
 
 void AppDelegate::hideWindow()
 {
+    // The window to paste into is the one of this show only.
+    m_Paste->forgetRemembered();
     // Without a tray a hidden window could not be brought back.
     if (QSystemTrayIcon::isSystemTrayAvailable())
         m_Window->hide();
@@ -455,6 +458,10 @@ bool AppDelegate::eventFilter(QObject *watched, QEvent *event)
     // tray, closing the window is how the user quits.
     // While the app ends, the window closes for real: the end of a desktop session
     // is cancelled by a window that refuses.
+    // However the board goes (Escape, the shortcut, the window's close button), the
+    // window noted to paste into goes with it.
+    if (watched == m_Window.get() && event->type() == QEvent::Hide)
+        m_Paste->forgetRemembered();
     if (watched == m_Window.get() && event->type() == QEvent::Close && !m_Terminating) {
         if (QSystemTrayIcon::isSystemTrayAvailable()) {
             event->ignore();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Preferences.h"
+#include "platform/DesktopPaste.h"
 #include "signin/SignInState.h"
 
 #include <QDateTime>
@@ -14,7 +15,6 @@
 #include <memory>
 #include <optional>
 
-class DesktopPaste;
 class EmptyBoard;
 class GlobalShortcut;
 class MTabViewColumn;
@@ -159,6 +159,7 @@ private:
     void globalShortcutStateChanged();
     void applyCopyWithoutName();
     void pasteAfterCopy();
+    void pasteFinished(DesktopPaste::Outcome outcome);
     bool eventFilter(QObject *watched, QEvent *event) override;
 
     Services m_Services;
