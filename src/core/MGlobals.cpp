@@ -91,6 +91,10 @@ const ServiceSetting kRemoteRoots[] = {
 // The roots that issued the tokens, recorded beside them by every save (no secret).
 const char *const kIssuerIdentityKey = "TokensIssuedByIdentityRoot";
 const char *const kIssuerGraphKey = "TokensIssuedByGraphRoot";
+// The roots the tokens held now were issued by (or, with none held, the roots the
+// next ones will come from); what every save records.
+MShared<QString> g_IssuerIdentity{QString::fromLatin1(kDefaultIdentityRoot)};
+MShared<QString> g_IssuerGraph{QString::fromLatin1(kDefaultGraphRoot)};
 // Where TokenStore notes that the keyring holds a sign-in.
 const char *const kKeptInKey = "TokensKeptIn";
 
@@ -197,6 +201,15 @@ void LoadServiceSettings(bool atStart)
                  !platform::AddressMayCarryTokens(values[i]))
             refused << QLatin1String(setting.key);
     }
+    const QString &identity = values[0];
+    const QString &graph = values[2];
+    // At start-up the tokens just read came from the roots the file records; later,
+    // from the roots that issued them as far as this run knows.
+    if (atStart) {
+        g_IssuerIdentity.store(config.ReadValueDefStr(QLatin1String(kIssuerIdentityKey), identity));
+        g_IssuerGraph.store(config.ReadValueDefStr(QLatin1String(kIssuerGraphKey), graph));
+    }
+
     g_RefusedServiceKeys.store(refused.join(QStringLiteral(", ")));
     if (!refused.isEmpty()) {
         // Nothing is sent until the file is corrected; the tokens stay, since the
@@ -206,17 +219,7 @@ void LoadServiceSettings(bool atStart)
     }
     MProblems::Clear(MProblem::ServiceAddressRefused);
 
-    const QString &identity = values[0];
-    const QString &graph = values[2];
-    // At start-up the tokens just read came from the roots the file records; later,
-    // from the roots in use.
-    const QString issuerIdentity =
-        atStart ? config.ReadValueDefStr(QLatin1String(kIssuerIdentityKey), identity)
-                : g_IdentityRoot.load();
-    const QString issuerGraph = atStart
-                                    ? config.ReadValueDefStr(QLatin1String(kIssuerGraphKey), graph)
-                                    : g_GraphRoot.load();
-    const bool dropTokens = issuerIdentity != identity || issuerGraph != graph;
+    const bool dropTokens = g_IssuerIdentity.load() != identity || g_IssuerGraph.load() != graph;
     const bool hadTokens =
         !g_OnlineOneNoteAccessToken.load().isEmpty() ||
         !g_OnlineOneNoteRefreshToken.load().isEmpty() ||
@@ -229,6 +232,8 @@ void LoadServiceSettings(bool atStart)
             g_TokensDroppedForNewRoots = true;
         ClearCredentials();
     }
+    g_IssuerIdentity.store(identity);
+    g_IssuerGraph.store(graph);
     for (std::size_t i = 0; i < std::size(kRemoteRoots); ++i)
         kRemoteRoots[i].variable.store(values[i]);
     // The file records the new issuer at once.
@@ -278,8 +283,9 @@ bool holdsCurrentValues(const MConfig &config)
             return false;
     }
     return config.ReadValueDefStr(QLatin1String(kIssuerIdentityKey), QString()) ==
-               g_IdentityRoot.load() &&
-           config.ReadValueDefStr(QLatin1String(kIssuerGraphKey), QString()) == g_GraphRoot.load();
+               g_IssuerIdentity.load() &&
+           config.ReadValueDefStr(QLatin1String(kIssuerGraphKey), QString()) ==
+               g_IssuerGraph.load();
 }
 
 } // namespace
@@ -296,8 +302,8 @@ void SaveConfig()
         config.WriteValueFloat(QLatin1String(key), variable.load());
     for (const StringSetting &setting : kCredentials)
         config.WriteValueStr(QLatin1String(setting.key), SavedValue(setting));
-    config.WriteValueStr(QLatin1String(kIssuerIdentityKey), g_IdentityRoot.load());
-    config.WriteValueStr(QLatin1String(kIssuerGraphKey), g_GraphRoot.load());
+    config.WriteValueStr(QLatin1String(kIssuerIdentityKey), g_IssuerIdentity.load());
+    config.WriteValueStr(QLatin1String(kIssuerGraphKey), g_IssuerGraph.load());
     if (config.Save())
         MProblems::Clear(MProblem::SaveFailed);
     else

@@ -307,6 +307,8 @@ void TestTokenStore::tokensOfOtherRootsLeaveTheKeyring()
         g_TokensDroppedForNewRoots = false;
         g_GraphRoot.store(QString::fromLatin1(MGlobals::kDefaultGraphRoot));
     });
+    // A first start with the built-in roots, then a sign-in.
+    MGlobals::LoadConfig();
     g_OnlineOneNoteAccessToken.store(QStringLiteral("A1"));
     g_OnlineOneNoteRefreshToken.store(QStringLiteral("R1"));
     MGlobals::SaveConfig();

@@ -379,6 +379,14 @@ void TestSyncIntegration::tokensGoOnlyWhereTheyMay()
     // The first stand-in issued the tokens but is no longer named: it hears nothing
     // either, and a refused address stops every request.
     QVERIFY(first.counts().isEmpty());
+
+    // Corrected back to the roots that issued them, the tokens serve again.
+    if (!g_RefusedServiceKeys.load().isEmpty()) {
+        QVERIFY(pointAt(first.root(), first.root(), first.redirectAddress()));
+        MGlobals::LoadServiceSettings();
+        QVERIFY(!MProblems::Has(MProblem::ServiceAddressRefused));
+        QCOMPARE(g_OnlineOneNoteRefreshToken.load(), refreshToken);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestSyncIntegration)
