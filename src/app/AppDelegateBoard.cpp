@@ -10,6 +10,7 @@
 #include "board/MTabViewColumn.h"
 #include "board/MTableView.h"
 #include "board/PageFile.h"
+#include "core/MConfig.h"
 #include "core/MGlobals.h"
 #include "core/MProblems.h"
 #include "text/Logging.h"
@@ -245,8 +246,14 @@ void AppDelegate::takePage()
         QString previous = std::exchange(m_PinlarkHtml, html);
         if (CreateTabs()) {
             MProblems::Clear(MProblem::PageUnreadable);
-            if (!WritePageFile(g_CacheFilePath.load(), m_PinlarkHtml))
+            if (!WritePageFile(g_CacheFilePath.load(), m_PinlarkHtml)) {
                 MProblems::Raise(MProblem::SaveFailed);
+            } else if (MProblems::Has(MProblem::FileTooLarge)) {
+                // The cached page is whole again; the settings file, read once more,
+                // says for itself whether it is still too large.
+                MProblems::Clear(MProblem::FileTooLarge);
+                [[maybe_unused]] const MConfig settings(g_ConfigFilePath.load());
+            }
         } else {
             m_PinlarkHtml = std::move(previous);
             MProblems::Raise(MProblem::PageUnreadable);

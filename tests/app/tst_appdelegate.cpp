@@ -18,6 +18,7 @@
 #include <QClipboard>
 #include <QDialog>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QKeySequenceEdit>
 #include <QLabel>
@@ -116,6 +117,7 @@ private slots:
     void emptyBoardExplains();
     void signInOutcome_data();
     void signInOutcome();
+    void oversizeCacheIsKeptUntilADownloadReplacesIt();
     void signOutForgetsTheAccountFirst_data();
     void signOutForgetsTheAccountFirst();
     void linkConversionSaysWhatItDid();
@@ -635,6 +637,27 @@ void TestAppDelegate::signInOutcome()
     tick();
     QTEST(m_app->window()->isVisible(), "boardShown");
     QTEST(told == 1, "told");
+}
+
+// A cached page past the read cap is never read into memory: the board starts
+// empty, the user hears why, and the next download replaces the file.
+void TestAppDelegate::oversizeCacheIsKeptUntilADownloadReplacesIt()
+{
+    {
+        QFile cache(QDir(MGlobals::DataFolderPath()).filePath(QStringLiteral("pinlark.html")));
+        QVERIFY(cache.open(QIODevice::WriteOnly));
+        QVERIFY(cache.resize(qint64(64) * 1024 * 1024 + 1)); // sparse: costs no disk
+    }
+    launch();
+    QVERIFY(MProblems::Has(MProblem::FileTooLarge));
+    QCOMPARE(m_app->tabView()->count(), 0);
+    QCOMPARE(QFileInfo(g_CacheFilePath.load()).size(), qint64(64) * 1024 * 1024 + 1);
+
+    g_PinlarkPageHtml.store(kTwoTabs);
+    tick();
+    QCOMPARE(m_app->tabView()->count(), 2);
+    QVERIFY(!MProblems::Has(MProblem::FileTooLarge));
+    QCOMPARE(ReadPageFile(g_CacheFilePath.load()), std::optional(kTwoTabs));
 }
 
 void TestAppDelegate::signOutForgetsTheAccountFirst_data()
