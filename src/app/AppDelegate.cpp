@@ -375,6 +375,7 @@ void AppDelegate::MenuItemLogoutClick()
              false);
         return;
     }
+    MProblems::Clear(MProblem::SignInUnavailable);
     if (outcome == SignInOutcome::SignedIn && !m_Terminating)
         MenuItemPinlarkClick();
 }
