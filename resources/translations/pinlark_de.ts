@@ -194,6 +194,18 @@
         <translation>Verwerfen</translation>
     </message>
     <message>
+        <source>The service addresses in the settings file have changed, so the sign-in made with the old ones was removed. Please sign in again.</source>
+        <translation>Die Dienstadressen in der Einstellungsdatei haben sich geändert, daher wurde die mit den alten Adressen gemachte Anmeldung entfernt. Bitte melden Sie sich erneut an.</translation>
+    </message>
+    <message>
+        <source>You are signed out. The service&apos;s sign-out page could not be shown, so that part was skipped.</source>
+        <translation>Sie sind abgemeldet. Die Abmeldeseite des Dienstes konnte nicht angezeigt werden, dieser Teil wurde daher übersprungen.</translation>
+    </message>
+    <message>
+        <source>Several lines: copied, paste it yourself</source>
+        <translation>Mehrere Zeilen: kopiert, bitte selbst einfügen</translation>
+    </message>
+    <message>
         <source>Snippets still waiting to be added to your page: %1.</source>
         <translation>Textbausteine, die noch auf Ihre Seite warten: %1.</translation>
     </message>
@@ -387,8 +399,16 @@ Einstellungen, Anmeldung und die zwischengespeicherte Seite liegen in %1.</trans
         <translation>Ein Textbaustein konnte Ihrer Pinlark-Seite nicht hinzugefügt werden. Es bleibt erhalten: Das Statusfenster zeigt es.</translation>
     </message>
     <message>
+        <source>Pinlark&apos;s settings file or cached page is larger than 64 MB, so Pinlark did not read it and left it as it is.</source>
+        <translation>Die Einstellungsdatei oder die zwischengespeicherte Seite von Pinlark ist größer als 64 MB. Pinlark hat sie daher nicht gelesen und unverändert gelassen.</translation>
+    </message>
+    <message>
+        <source>The settings file gives a service address that is not https: %1. Pinlark sends nothing until it is corrected.</source>
+        <translation>Die Einstellungsdatei nennt eine Dienstadresse, die nicht https ist: %1. Pinlark sendet nichts, bis sie korrigiert ist.</translation>
+    </message>
+    <message>
         <source>Pinlark could not create your Pinlark page.</source>
-        <translation>Pinlark konnte Ihre Pinlark-Seite nicht anlegen.</translation>
+        <translation>Pinlark konnte Ihre Pinlark-Seite nicht erstellen.</translation>
     </message>
 </context>
 <context>
@@ -627,6 +647,10 @@ Einstellungen, Anmeldung und die zwischengespeicherte Seite liegen in %1.</trans
     <message>
         <source>&quot;%1&quot; in %2: refused by the page, kept here and on the board</source>
         <translation>„%1“ in %2: von der Seite abgelehnt, hier und in der Übersicht aufbewahrt</translation>
+    </message>
+    <message>
+        <source>%1, kept in the settings file: no system keyring answered</source>
+        <translation>%1, in der Einstellungsdatei aufbewahrt: kein Schlüsselbund des Systems hat geantwortet</translation>
     </message>
     <message>
         <source>Discard Refused Snippets</source>

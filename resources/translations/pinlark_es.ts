@@ -194,6 +194,18 @@
         <translation>Descartar</translation>
     </message>
     <message>
+        <source>The service addresses in the settings file have changed, so the sign-in made with the old ones was removed. Please sign in again.</source>
+        <translation>Las direcciones de los servicios han cambiado en el archivo de ajustes, así que se ha eliminado el inicio de sesión hecho con las anteriores. Vuelva a iniciar sesión.</translation>
+    </message>
+    <message>
+        <source>You are signed out. The service&apos;s sign-out page could not be shown, so that part was skipped.</source>
+        <translation>Ha cerrado la sesión. No se pudo mostrar la página de cierre de sesión del servicio, así que se omitió esa parte.</translation>
+    </message>
+    <message>
+        <source>Several lines: copied, paste it yourself</source>
+        <translation>Varias líneas: copiadas, péguelas usted mismo</translation>
+    </message>
+    <message>
         <source>Snippets still waiting to be added to your page: %1.</source>
         <translation>Fragmentos que aún esperan a añadirse a su página: %1.</translation>
     </message>
@@ -385,6 +397,14 @@ La configuración, la sesión y la página en caché se guardan en %1.</translat
     <message>
         <source>A snippet could not be added to your Pinlark page. It is kept: the status window shows it.</source>
         <translation>No se pudo añadir un fragmento a su página de Pinlark. Se conserva: la ventana de estado lo muestra.</translation>
+    </message>
+    <message>
+        <source>Pinlark&apos;s settings file or cached page is larger than 64 MB, so Pinlark did not read it and left it as it is.</source>
+        <translation>El archivo de ajustes o la página en caché de Pinlark supera los 64 MB, así que Pinlark no lo ha leído y lo ha dejado como estaba.</translation>
+    </message>
+    <message>
+        <source>The settings file gives a service address that is not https: %1. Pinlark sends nothing until it is corrected.</source>
+        <translation>El archivo de ajustes indica una dirección de servicio que no es https: %1. Pinlark no envía nada hasta que se corrija.</translation>
     </message>
     <message>
         <source>Pinlark could not create your Pinlark page.</source>
@@ -627,6 +647,10 @@ La configuración, la sesión y la página en caché se guardan en %1.</translat
     <message>
         <source>&quot;%1&quot; in %2: refused by the page, kept here and on the board</source>
         <translation>«%1» en %2: rechazado por la página, se conserva aquí y en el tablero</translation>
+    </message>
+    <message>
+        <source>%1, kept in the settings file: no system keyring answered</source>
+        <translation>%1, guardada en el archivo de ajustes: ningún llavero del sistema respondió</translation>
     </message>
     <message>
         <source>Discard Refused Snippets</source>

@@ -194,6 +194,18 @@
         <translation>Abandonner</translation>
     </message>
     <message>
+        <source>The service addresses in the settings file have changed, so the sign-in made with the old ones was removed. Please sign in again.</source>
+        <translation>Les adresses des services ont changé dans le fichier de réglages&#xa0;: la connexion faite avec les anciennes a donc été supprimée. Veuillez vous reconnecter.</translation>
+    </message>
+    <message>
+        <source>You are signed out. The service&apos;s sign-out page could not be shown, so that part was skipped.</source>
+        <translation>Vous êtes déconnecté. La page de déconnexion du service n’a pas pu s’afficher&#xa0;; cette étape a donc été sautée.</translation>
+    </message>
+    <message>
+        <source>Several lines: copied, paste it yourself</source>
+        <translation>Plusieurs lignes&#xa0;: copiées, collez-les vous-même</translation>
+    </message>
+    <message>
         <source>Snippets still waiting to be added to your page: %1.</source>
         <translation>Extraits en attente d’ajout à votre page : %1.</translation>
     </message>
@@ -385,6 +397,14 @@ Les réglages, la connexion et la page en cache sont conservés dans %1.</transl
     <message>
         <source>A snippet could not be added to your Pinlark page. It is kept: the status window shows it.</source>
         <translation>Un extrait n’a pas pu être ajouté à votre page Pinlark. Il est conservé : la fenêtre d’état l’affiche.</translation>
+    </message>
+    <message>
+        <source>Pinlark&apos;s settings file or cached page is larger than 64 MB, so Pinlark did not read it and left it as it is.</source>
+        <translation>Le fichier de réglages ou la page en cache de Pinlark dépasse 64 Mo&#xa0;: Pinlark ne l’a pas lu et l’a laissé tel quel.</translation>
+    </message>
+    <message>
+        <source>The settings file gives a service address that is not https: %1. Pinlark sends nothing until it is corrected.</source>
+        <translation>Le fichier de réglages donne une adresse de service qui n’est pas en https&#xa0;: %1. Pinlark n’envoie rien tant qu’elle n’est pas corrigée.</translation>
     </message>
     <message>
         <source>Pinlark could not create your Pinlark page.</source>
@@ -627,6 +647,10 @@ Les réglages, la connexion et la page en cache sont conservés dans %1.</transl
     <message>
         <source>&quot;%1&quot; in %2: refused by the page, kept here and on the board</source>
         <translation>« %1 » dans %2 : refusé par la page, conservé ici et sur le tableau</translation>
+    </message>
+    <message>
+        <source>%1, kept in the settings file: no system keyring answered</source>
+        <translation>%1, conservée dans le fichier de réglages&#xa0;: aucun trousseau du système n’a répondu</translation>
     </message>
     <message>
         <source>Discard Refused Snippets</source>

@@ -18,6 +18,8 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDesktopServices>
+#include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QScopeGuard>
@@ -40,6 +42,7 @@ AppDelegate::AppDelegate(Services services, QObject *parent)
     m_Ui->setupUi(m_Window.get());
     m_Window->installEventFilter(this);
     m_Paste = DesktopPaste::Create();
+    connect(m_Paste.get(), &DesktopPaste::finished, this, &AppDelegate::pasteFinished);
 
     connect(m_Ui->labelProblem, &QLabel::linkActivated, this,
             &AppDelegate::MenuItemStateWindowClick);
@@ -223,6 +226,7 @@ void AppDelegate::startSync()
         return;
     m_HasClientId = MGlobals::HasClientId();
     updateEmptyBoard();
+    tellTokensDropped();
     // An empty access token beside a refresh token is a refresh that did not get
     // through before the last exit: the worker renews it at once. Only a sign-in
     // that cannot be renewed asks the user again.
@@ -315,6 +319,8 @@ void AppDelegate::placeNearTrayIcon()
 
 void AppDelegate::hideWindow()
 {
+    // The window to paste into is the one of this show only.
+    m_Paste->forgetRemembered();
     // Without a tray a hidden window could not be brought back.
     if (QSystemTrayIcon::isSystemTrayAvailable())
         m_Window->hide();
@@ -344,6 +350,11 @@ void AppDelegate::runSignIn(int logInOrOut)
         updateEmptyBoard();
         if (!m_Terminating)
             MenuItemPinlarkClick();
+        return;
+    }
+    // The sign-in page would go to the refused address: say why nothing opens.
+    if (MProblems::Has(MProblem::ServiceAddressRefused)) {
+        tell(MProblems::Text(MProblem::ServiceAddressRefused), true);
         return;
     }
     MProblems::Clear(MProblem::SignInFailed);
@@ -383,7 +394,32 @@ void AppDelegate::MenuItemLogoutClick()
     // Snippets still waiting are the signed-in account's: sent first or discarded.
     if (!settleWaitingSnippets())
         return;
-    runSignIn(1);
+    signOut();
+}
+
+void AppDelegate::signOut()
+{
+    // Signed out here and now, whatever the browser part does: the tokens, the
+    // cached page and the board of this account are gone and saved as gone before
+    // anything is shown.
+    forgetAccount();
+    // The service's sign-out page is a courtesy (it ends the web session, so that
+    // another account can sign in); it then goes on into a sign-in.
+    const bool refused = MProblems::Has(MProblem::ServiceAddressRefused);
+    const SignInResult result = m_Services.runSignIn && !refused && MGlobals::HasClientId()
+                                    ? m_Services.runSignIn(1)
+                                    : SignInResult{SignInOutcome::Unavailable};
+    if (result.outcome == SignInOutcome::Unavailable) {
+        tell(tr("You are signed out. The service's sign-out page could not be shown, so that "
+                "part was skipped."),
+             false);
+        return;
+    }
+    MProblems::Clear(MProblem::SignInUnavailable);
+    if (result.outcome == SignInOutcome::SignedIn && !m_Terminating)
+        MenuItemPinlarkClick();
+    else if (result.outcome != SignInOutcome::Closed)
+        tellSignInFailure(result);
 }
 
 void AppDelegate::MenuItemRefreshClick()
@@ -441,6 +477,9 @@ void AppDelegate::MenuItemDecompositionClipboardLinkClick()
 
 void AppDelegate::tellTokensInFile()
 {
+    // Once a run: the status window keeps saying it.
+    if (std::exchange(m_ToldTokensInFile, true))
+        return;
     tell(tr("The system keyring did not answer, so Pinlark keeps your sign-in in its own "
             "settings file, readable only by you."),
          true);
@@ -463,6 +502,10 @@ bool AppDelegate::eventFilter(QObject *watched, QEvent *event)
     // tray, closing the window is how the user quits.
     // While the app ends, the window closes for real: the end of a desktop session
     // is cancelled by a window that refuses.
+    // However the board goes (Escape, the shortcut, the window's close button), the
+    // window noted to paste into goes with it.
+    if (watched == m_Window.get() && event->type() == QEvent::Hide)
+        m_Paste->forgetRemembered();
     if (watched == m_Window.get() && event->type() == QEvent::Close && !m_Terminating) {
         if (QSystemTrayIcon::isSystemTrayAvailable()) {
             event->ignore();
@@ -472,4 +515,36 @@ bool AppDelegate::eventFilter(QObject *watched, QEvent *event)
         QMetaObject::invokeMethod(this, &AppDelegate::Terminate, Qt::QueuedConnection);
     }
     return QObject::eventFilter(watched, event);
+}
+
+bool AppDelegate::tellTokensDropped()
+{
+    if (!g_TokensDroppedForNewRoots.exchange(false))
+        return false;
+    tell(tr("The service addresses in the settings file have changed, so the sign-in made with "
+            "the old ones was removed. Please sign in again."),
+         true);
+    return true;
+}
+
+void AppDelegate::forgetAccount()
+{
+    // The credentials first: a request under way for them stores nothing after this.
+    MGlobals::ClearCredentials();
+    for (MShared<QString> *variable :
+         {&g_PinlarkPageId, &g_PinlarkPageLastModified, &g_PinlarkPageClientUrl,
+          &g_PinlarkPageWebUrl, &g_PinlarkPageHtml, &g_LastPageDownload,
+          &g_OnlineOneNoteLastAccess})
+        variable->store(QString());
+    g_PinlarkPageMissing = false;
+    const QString cache = g_CacheFilePath.load();
+    if (QFileInfo::exists(cache) && !QFile::remove(cache))
+        MProblems::Raise(MProblem::SaveFailed);
+    m_CacheBuild.reset();
+    m_PinlarkHtml.clear();
+    m_PageLoaded = false;
+    m_Ui->searchField->clear();
+    ClearTabs();
+    updateEmptyBoard();
+    // The keyring's copy goes on the event loop; the exit waits for it.
 }

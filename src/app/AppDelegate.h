@@ -3,6 +3,7 @@
 #include "board/MNameValue.h"
 #include "core/PendingSnippet.h"
 #include "core/Preferences.h"
+#include "platform/DesktopPaste.h"
 #include "signin/SignInState.h"
 
 #include <QDateTime>
@@ -17,7 +18,6 @@
 #include <memory>
 #include <optional>
 
-class DesktopPaste;
 class EmptyBoard;
 class GlobalShortcut;
 class MWinAddSnippet;
@@ -142,6 +142,8 @@ public:
     QString statusToolTip() const;
 
 private:
+    // Forgets the account, then shows the service's sign-out page as a courtesy.
+    void signOut();
     struct CacheBuild;
     bool startCacheBuild();
     void continueCacheBuild();
@@ -166,6 +168,9 @@ private:
     void startSync();
     void placeNearTrayIcon();
     void runSignIn(int logInOrOut);
+    // Signs out at once: credentials (file and keyring), the board page's state, the
+    // cached page and the board, saved.
+    void forgetAccount();
     void takePage();
     void updateEmptyBoard();
     void reportProblems();
@@ -186,6 +191,8 @@ private:
     void takePageCreateFailure();
     // Tells a sign-in that ended on the service's refusal, at once and everywhere.
     void tellSignInFailure(const SignInResult &result);
+    // Tells that the tokens were dropped for new service roots, once; true if so.
+    bool tellTokensDropped();
     // The desktop side: preferences, global shortcut, paste (AppDelegateDesktop.cpp).
     void setUpDesktop();
     void applyGlobalShortcut(const QString &portableText);
@@ -197,6 +204,7 @@ private:
     void countUse(const MNameValue &item);
     // The copy counts, read from the data folder on first use.
     UseCounts &useCounts();
+    void pasteFinished(DesktopPaste::Outcome outcome);
     bool eventFilter(QObject *watched, QEvent *event) override;
     // Snippets added from the app (AppDelegateSnippets.cpp).
     bool boardHoldsValue(const QString &text) const;
@@ -248,6 +256,7 @@ private:
     // none was.
     bool m_HasClientId = false;
     QDateTime m_SettingsTimeWithoutId;
+    bool m_ToldTokensInFile = false;
 
     Preferences::Values m_Preferences;
     std::unique_ptr<GlobalShortcut> m_GlobalShortcut;

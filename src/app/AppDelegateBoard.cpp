@@ -12,6 +12,7 @@
 #include "board/MTableView.h"
 #include "board/PageFile.h"
 #include "board/UseCounts.h"
+#include "core/MConfig.h"
 #include "core/MGlobals.h"
 #include "core/MProblems.h"
 #include "text/Logging.h"
@@ -106,7 +107,11 @@ bool AppDelegate::CreateTabs(const QString &html)
 bool AppDelegate::startCacheBuild()
 {
     m_CacheBuild.reset();
-    QString page = ReadPageFile(g_CacheFilePath.load()).value_or(QString());
+    bool tooLarge = false;
+    QString page = ReadPageFile(g_CacheFilePath.load(), &tooLarge).value_or(QString());
+    // Left as it is; the next download replaces it.
+    if (tooLarge)
+        MProblems::Raise(MProblem::FileTooLarge);
     if (page.isEmpty())
         return false;
     m_CacheBuild = std::make_unique<CacheBuild>();
@@ -393,8 +398,14 @@ void AppDelegate::takePage()
         // at the next start.
         if (CreateTabs(html)) {
             MProblems::Clear(MProblem::PageUnreadable);
-            if (!WritePageFile(g_CacheFilePath.load(), html))
+            if (!WritePageFile(g_CacheFilePath.load(), html)) {
                 MProblems::Raise(MProblem::SaveFailed);
+            } else if (MProblems::Has(MProblem::FileTooLarge)) {
+                // The cached page is whole again; the settings file, read once more,
+                // says for itself whether it is still too large.
+                MProblems::Clear(MProblem::FileTooLarge);
+                [[maybe_unused]] const MConfig settings(g_ConfigFilePath.load());
+            }
         } else {
             MProblems::Raise(MProblem::PageUnreadable);
         }
@@ -472,7 +483,9 @@ void AppDelegate::retryRejectedClient()
 {
     // A rejected client id is not tried again until the user has had a chance to
     // correct it: the worker waits until the settings file changes.
-    if (!MProblems::Has(MProblem::ClientRejected)) {
+    // A refused service address likewise waits for the file to be corrected.
+    if (!MProblems::Has(MProblem::ClientRejected) &&
+        !MProblems::Has(MProblem::ServiceAddressRefused)) {
         m_RejectedSettingsTime = QDateTime();
         return;
     }
@@ -491,6 +504,8 @@ void AppDelegate::serviceSettingsChanged()
     MProblems::Clear(MProblem::ClientRejected);
     m_RejectedSettingsTime = QDateTime();
     takeUpClientId();
+    if (tellTokensDropped())
+        QMetaObject::invokeMethod(this, &AppDelegate::MenuItemLoginClick, Qt::QueuedConnection);
 }
 
 void AppDelegate::TimerRun()

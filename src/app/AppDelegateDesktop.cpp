@@ -14,7 +14,9 @@
 #include "windows/MWinPreferences.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QTabWidget>
 
 namespace {
@@ -120,8 +122,15 @@ void AppDelegate::pasteAfterCopy()
     // The clipboard is this app's by now (Qt takes the selection before setText
     // returns); the target asks for the text once the keystroke arrives, and the
     // event loop, never blocked while the paste waits for the focus, answers it.
+    // Taken before the board hides, which forgets the window noted at this show.
+    m_Paste->pasteIntoRemembered(QGuiApplication::clipboard()->text());
     hideWindow();
-    m_Paste->pasteIntoRemembered();
+}
+
+void AppDelegate::pasteFinished(DesktopPaste::Outcome outcome)
+{
+    if (outcome == DesktopPaste::Outcome::SeveralLinesIntoTerminal)
+        tell(tr("Several lines: copied, paste it yourself"), false);
 }
 
 void AppDelegate::MenuItemStartAtLoginClick(bool on)

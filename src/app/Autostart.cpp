@@ -37,7 +37,10 @@ bool Enable(const QString &executable, const QString &path)
 {
     if (!QDir().mkpath(QFileInfo(path).path()))
         return false;
-    return platform::SafeWrite(path, EntryText(executable));
+    // Outside the data folder and holding nothing private: the usual mode of an entry.
+    return platform::SafeWrite(path, EntryText(executable),
+                               QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
+                                   QFile::ReadOther);
 }
 
 bool Disable(const QString &path)

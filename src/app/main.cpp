@@ -24,6 +24,12 @@
 #include <malloc.h>
 #endif
 #include <optional>
+#ifdef Q_OS_UNIX
+#include <sys/resource.h>
+#endif
+#ifdef Q_OS_LINUX
+#include <sys/prctl.h>
+#endif
 
 namespace {
 
@@ -89,10 +95,25 @@ std::optional<int> AnswerHelpOrVersion(int &argc, char **argv)
     return 0;
 }
 
+// The process holds the tokens in memory: a crash must not write them to disk in a
+// core file. Not dumpable also keeps other processes of the user from reading its
+// memory through /proc or a debugger.
+void DisableCoreDumps()
+{
+#ifdef Q_OS_UNIX
+    const rlimit none{0, 0};
+    setrlimit(RLIMIT_CORE, &none);
+#endif
+#ifdef Q_OS_LINUX
+    prctl(PR_SET_DUMPABLE, 0, 0, 0, 0);
+#endif
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
+    DisableCoreDumps();
 #ifdef __GLIBC__
     // Large blocks (a page's text, a board's lists) get mappings of their own, which
     // go back to the system when freed instead of staying in the heap after a

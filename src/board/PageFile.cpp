@@ -3,18 +3,14 @@
 #include "platform/SafeWrite.h"
 #include "text/Encoding.h"
 
-#include <QFile>
-#include <QFileInfo>
-
-std::optional<QString> ReadPageFile(const QString &path)
+std::optional<QString> ReadPageFile(const QString &path, bool *tooLarge)
 {
-    QFile file(path);
-    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly))
+    const platform::FileBytes file = platform::ReadWholeFile(path);
+    if (tooLarge)
+        *tooLarge = file.status == platform::FileBytes::Status::TooLarge;
+    if (file.status != platform::FileBytes::Status::Read)
         return std::nullopt;
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return std::nullopt;
-    return MUtils::DecodeUtf8Strict(bytes);
+    return MUtils::DecodeUtf8Strict(file.bytes);
 }
 
 bool WritePageFile(const QString &path, const QString &html)

@@ -1,8 +1,7 @@
 #include "core/MConfig.h"
 
+#include "core/MProblems.h"
 #include "platform/SafeWrite.h"
-
-#include <QFile>
 
 namespace {
 
@@ -30,22 +29,27 @@ std::optional<double> asNumber(const QVariant &value)
 
 MConfig::MConfig(const QString &path) : m_FileName(path)
 {
-    QFile file(path);
-    if (!file.exists()) {
+    using Status = platform::FileBytes::Status;
+    const platform::FileBytes file = platform::ReadWholeFile(path);
+    switch (file.status) {
+    case Status::Missing:
         m_Dict.emplace();
         return;
+    case Status::Unreadable:
+        return;
+    case Status::TooLarge:
+        // Kept as it is, as a file that is not a property list would be, and named.
+        MProblems::Raise(MProblem::FileTooLarge);
+        return;
+    case Status::Read:
+        break;
     }
-    if (!file.open(QIODevice::ReadOnly))
-        return;
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return;
     // An empty file holds nothing to keep (a full disk may have left it so): read it
     // as no file, so that the next save can write it again.
-    if (bytes.isEmpty())
+    if (file.bytes.isEmpty())
         m_Dict.emplace();
     else
-        m_Dict = platform::PlistDict::fromData(bytes);
+        m_Dict = platform::PlistDict::fromData(file.bytes);
 }
 
 QString MConfig::ReadValueDefStr(const QString &key, const QString &defStr) const
@@ -139,5 +143,5 @@ bool MConfig::Save() const
     if (!m_Dict)
         return false;
     // The file holds tokens; an older file made with a looser mode is tightened too.
-    return platform::SafeWrite(m_FileName, m_Dict->toXml(), QFile::ReadOwner | QFile::WriteOwner);
+    return platform::SafeWrite(m_FileName, m_Dict->toXml());
 }

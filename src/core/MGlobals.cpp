@@ -2,6 +2,7 @@
 
 #include "core/MConfig.h"
 #include "core/MProblems.h"
+#include "platform/HttpTransport.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -28,12 +29,15 @@ MShared<QString> g_OnlineOneNoteUserId;
 MShared<QString> g_OnlineOneNoteCode;
 MShared<QString> g_OnlineOneNoteCodeVerifier;
 std::atomic<bool> g_TokensInKeyring{false};
+std::atomic<bool> g_TokensFellBackToFile{false};
 MShared<QString> g_OnlineOneNoteClientId{QStringLiteral(PINLARK_CLIENT_ID)};
 MShared<QString> g_OnlineOneNoteLastAccess;
 
 MShared<QString> g_IdentityRoot{QString::fromLatin1(MGlobals::kDefaultIdentityRoot)};
 MShared<QString> g_RedirectAddress{QString::fromLatin1(MGlobals::kDefaultRedirectAddress)};
 MShared<QString> g_GraphRoot{QString::fromLatin1(MGlobals::kDefaultGraphRoot)};
+MShared<QString> g_RefusedServiceKeys;
+std::atomic<bool> g_TokensDroppedForNewRoots{false};
 
 MShared<QString> g_PinlarkPageId;
 MShared<QString> g_PinlarkPageLastModified;
@@ -87,6 +91,15 @@ const ServiceSetting kRemoteRoots[] = {
     {"GraphRoot", g_GraphRoot, kDefaultGraphRoot},
     {"ClientId", g_OnlineOneNoteClientId, PINLARK_CLIENT_ID},
 };
+// The roots that issued the tokens, recorded beside them by every save (no secret).
+const char *const kIssuerIdentityKey = "TokensIssuedByIdentityRoot";
+const char *const kIssuerGraphKey = "TokensIssuedByGraphRoot";
+// The roots the tokens held now were issued by (or, with none held, the roots the
+// next ones will come from); what every save records.
+MShared<QString> g_IssuerIdentity{QString::fromLatin1(kDefaultIdentityRoot)};
+MShared<QString> g_IssuerGraph{QString::fromLatin1(kDefaultGraphRoot)};
+// Where TokenStore notes that the keyring holds a sign-in.
+const char *const kKeptInKey = "TokensKeptIn";
 
 struct RealSetting
 {
@@ -153,6 +166,10 @@ void InitDataFolder()
     LoadConfig();
 }
 
+namespace {
+void LoadServiceSettings(bool atStart);
+}
+
 void LoadConfig()
 {
     const MConfig config(g_ConfigFilePath.load());
@@ -165,17 +182,71 @@ void LoadConfig()
     }
     for (const auto &[key, variable] : kCredentials)
         variable.store(config.ReadValueDefStr(QLatin1String(key), variable.load()));
-    LoadServiceSettings();
+    LoadServiceSettings(true);
 }
 
 void LoadServiceSettings()
 {
-    const MConfig config(g_ConfigFilePath.load());
-    for (const auto &[key, variable, builtIn] : kRemoteRoots) {
-        const QString value = config.ReadValueDefStr(QLatin1String(key), QString());
-        variable.store(value.isEmpty() ? QString::fromLatin1(builtIn) : value);
-    }
+    LoadServiceSettings(false);
 }
+
+namespace {
+
+void LoadServiceSettings(bool atStart)
+{
+    const MConfig config(g_ConfigFilePath.load());
+    QString values[std::size(kRemoteRoots)];
+    QStringList refused;
+    for (std::size_t i = 0; i < std::size(kRemoteRoots); ++i) {
+        const ServiceSetting &setting = kRemoteRoots[i];
+        values[i] = config.ReadValueDefStr(QLatin1String(setting.key), QString());
+        if (values[i].isEmpty())
+            values[i] = QString::fromLatin1(setting.builtIn);
+        else if (&setting.variable != &g_OnlineOneNoteClientId &&
+                 !platform::AddressMayCarryTokens(values[i]))
+            refused << QLatin1String(setting.key);
+    }
+    const QString &identity = values[0];
+    const QString &graph = values[2];
+    // At start-up the tokens just read came from the roots the file records; later,
+    // from the roots that issued them as far as this run knows.
+    if (atStart) {
+        g_IssuerIdentity.store(config.ReadValueDefStr(QLatin1String(kIssuerIdentityKey), identity));
+        g_IssuerGraph.store(config.ReadValueDefStr(QLatin1String(kIssuerGraphKey), graph));
+    }
+
+    g_RefusedServiceKeys.store(refused.join(QStringLiteral(", ")));
+    if (!refused.isEmpty()) {
+        // Nothing is sent until the file is corrected; the tokens stay, since the
+        // roots that issued them may well come back.
+        MProblems::Raise(MProblem::ServiceAddressRefused);
+        return;
+    }
+    MProblems::Clear(MProblem::ServiceAddressRefused);
+
+    const bool dropTokens = g_IssuerIdentity.load() != identity || g_IssuerGraph.load() != graph;
+    const bool hadTokens =
+        !g_OnlineOneNoteAccessToken.load().isEmpty() ||
+        !g_OnlineOneNoteRefreshToken.load().isEmpty() ||
+        (atStart &&
+         config.ReadValueDefStr(QLatin1String(kKeptInKey), QString()) == QLatin1String("keyring"));
+    // Emptied before the new roots are in place, so that the worker never pairs an
+    // old token with a new address.
+    if (dropTokens) {
+        if (hadTokens)
+            g_TokensDroppedForNewRoots = true;
+        ClearCredentials();
+    }
+    g_IssuerIdentity.store(identity);
+    g_IssuerGraph.store(graph);
+    for (std::size_t i = 0; i < std::size(kRemoteRoots); ++i)
+        kRemoteRoots[i].variable.store(values[i]);
+    // The file records the new issuer at once.
+    if (dropTokens)
+        SaveConfig();
+}
+
+} // namespace
 
 namespace {
 
@@ -216,7 +287,10 @@ bool holdsCurrentValues(const MConfig &config)
         if (stored != SavedValue(setting))
             return false;
     }
-    return true;
+    return config.ReadValueDefStr(QLatin1String(kIssuerIdentityKey), QString()) ==
+               g_IssuerIdentity.load() &&
+           config.ReadValueDefStr(QLatin1String(kIssuerGraphKey), QString()) ==
+               g_IssuerGraph.load();
 }
 
 } // namespace
@@ -233,6 +307,8 @@ void SaveConfig()
         config.WriteValueFloat(QLatin1String(key), variable.load());
     for (const StringSetting &setting : kCredentials)
         config.WriteValueStr(QLatin1String(setting.key), SavedValue(setting));
+    config.WriteValueStr(QLatin1String(kIssuerIdentityKey), g_IssuerIdentity.load());
+    config.WriteValueStr(QLatin1String(kIssuerGraphKey), g_IssuerGraph.load());
     if (config.Save())
         MProblems::Clear(MProblem::SaveFailed);
     else

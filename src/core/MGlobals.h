@@ -45,6 +45,13 @@ extern MShared<QString> g_OnlineOneNoteLastAccess;
 extern MShared<QString> g_IdentityRoot;
 extern MShared<QString> g_RedirectAddress;
 extern MShared<QString> g_GraphRoot;
+// The settings keys of service addresses that were refused (not https, nor plain
+// http to this computer), joined by ", "; empty when every address may be used.
+// While one stands (MProblem::ServiceAddressRefused) nothing is sent anywhere.
+extern MShared<QString> g_RefusedServiceKeys;
+// The service roots changed since the tokens were issued, so they were dropped
+// (never sent to the new ones); the app asks for a new sign-in and clears it.
+extern std::atomic<bool> g_TokensDroppedForNewRoots;
 
 // The board page as the worker last found it.
 extern MShared<QString> g_PinlarkPageId;
@@ -82,6 +89,9 @@ extern std::atomic<qint64> g_Ticks;
 // The tokens are kept in the system keyring (see TokenStore): saves then leave the
 // settings file's token keys empty.
 extern std::atomic<bool> g_TokensInKeyring;
+// The tokens are in the settings file because no keyring answered, not because the
+// settings asked for the file.
+extern std::atomic<bool> g_TokensFellBackToFile;
 
 // Which sign-in the credentials belong to. ClearCredentials starts a new one, and
 // the worker stores an answer only while the sign-in it asked for is still the
@@ -118,6 +128,11 @@ void InitDataFolder();
 void LoadConfig();
 // Reads the optional keys that point the app at the services ("IdentityRoot",
 // "RedirectAddress", "GraphRoot", "ClientId"); a key left out keeps the built-in value.
+// An address that may not carry tokens is refused: nothing changes but the refusal,
+// raised as a problem that names its key. Roots other than those that issued the
+// tokens drop them first: at start-up, the roots the settings file records beside
+// the tokens (a file without that record counts as issued by the roots it names),
+// later the roots in use.
 void LoadServiceSettings();
 // Writes the eight settings; other keys in the file are kept. Safe to call from
 // both threads: calls run one at a time. The file is left alone when it already

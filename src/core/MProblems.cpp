@@ -1,5 +1,7 @@
 #include "core/MProblems.h"
 
+#include "core/MGlobals.h"
+
 #include <QCoreApplication>
 #include <QHash>
 #include <mutex>
@@ -99,6 +101,16 @@ QString Text(MProblem problem)
         return QCoreApplication::translate(
             "MProblems", "A snippet could not be added to your Pinlark page. It is kept: the "
                          "status window shows it.");
+    case MProblem::FileTooLarge:
+        return QCoreApplication::translate(
+            "MProblems", "Pinlark's settings file or cached page is larger than 64 MB, so Pinlark "
+                         "did not read it and left it as it is.");
+    case MProblem::ServiceAddressRefused:
+        return QCoreApplication::translate(
+                   "MProblems",
+                   "The settings file gives a service address that is not https: %1. Pinlark "
+                   "sends nothing until it is corrected.")
+            .arg(g_RefusedServiceKeys.load());
     }
     return {};
 }

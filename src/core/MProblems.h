@@ -31,14 +31,21 @@ enum class MProblem : unsigned {
     // The page refused a snippet for good; it is kept in the outbox, listed in the
     // status window.
     SnippetRefused = 1u << 8,
+    // The settings file or the cached page is larger than the app reads; it was
+    // left as it is.
+    FileTooLarge = 1u << 9,
+    // The settings file points the app at a service address that may not carry
+    // tokens (plain http to another computer): nothing is sent until it is corrected.
+    ServiceAddressRefused = 1u << 10,
 };
 
 namespace MProblems {
 
 inline constexpr MProblem kAll[] = {
-    MProblem::SaveFailed,     MProblem::PageUnreadable,    MProblem::SignInRefused,
-    MProblem::ClientRejected, MProblem::SignInUnavailable, MProblem::ShortcutTaken,
-    MProblem::SignInFailed,   MProblem::PageNotCreated,    MProblem::SnippetRefused};
+    MProblem::SaveFailed,     MProblem::PageUnreadable,       MProblem::SignInRefused,
+    MProblem::ClientRejected, MProblem::SignInUnavailable,    MProblem::ShortcutTaken,
+    MProblem::SignInFailed,   MProblem::PageNotCreated,       MProblem::SnippetRefused,
+    MProblem::FileTooLarge,   MProblem::ServiceAddressRefused};
 
 void Raise(MProblem problem);
 // Raises `problem` with words of the moment (what the service answered, in plain

@@ -101,10 +101,15 @@ void TokenStore::load(std::function<void()> ready)
     // Read once: what the settings ask for, and where the last run left the tokens.
     const MConfig config(g_ConfigFilePath.load());
     const bool keyringHeldThem = KeyringHoldsSignIn(config);
+    // Issued by other service roots than those in use now: the settings load has
+    // emptied them in the file, and the keyring's copy goes too, unread.
+    m_dropKept = g_TokensDroppedForNewRoots.load();
     switch (ReadChoice(config)) {
     case Choice::File:
         // The keyring is not even asked unless the last run left the sign-in there.
-        if (inFile.isEmpty() && keyringHeldThem)
+        if (inFile.isEmpty() && keyringHeldThem && m_dropKept)
+            removeFromKeyring();
+        else if (inFile.isEmpty() && keyringHeldThem)
             moveKeyringToFile();
         else
             settle(Place::File);
@@ -124,13 +129,21 @@ void TokenStore::loadFromKeyring(const Tokens &inFile, bool forced, bool keyring
     call([this](Answer answer) { m_keyring->read(m_key, std::move(answer)); },
          [this, inFile, forced](Keyring::Result result, const QByteArray &secret) {
              if (result == Keyring::Result::Failed) {
+                 g_TokensFellBackToFile = true;
                  settle(Place::File);
-                 // Asked for by name: the user hears that it is not there.
-                 if (forced)
+                 // Asked for by name, or a sign-in to keep: the user hears where it is.
+                 if (forced || !inFile.isEmpty())
                      emit fellBackToFile();
                  return;
              }
              if (inFile.isEmpty()) {
+                 if (result == Keyring::Result::Ok && m_dropKept) {
+                     // What the keyring holds, so that the save below removes it.
+                     m_written = Decode(secret);
+                     settle(Place::Keyring);
+                     persist();
+                     return;
+                 }
                  if (result == Keyring::Result::Ok && Held().isEmpty())
                      Hold(Decode(secret));
                  m_written = Held();
@@ -146,9 +159,9 @@ void TokenStore::loadFromKeyring(const Tokens &inFile, bool forced, bool keyring
                  },
                  [this, inFile, forced](Keyring::Result written, const QByteArray &) {
                      if (written != Keyring::Result::Ok) {
+                         g_TokensFellBackToFile = true;
                          settle(Place::File);
-                         if (forced)
-                             emit fellBackToFile();
+                         emit fellBackToFile();
                          return;
                      }
                      m_written = inFile;
@@ -181,6 +194,13 @@ void TokenStore::moveKeyringToFile()
          });
 }
 
+void TokenStore::removeFromKeyring()
+{
+    call([this](Answer answer) { m_keyring->remove(m_key, ResultOnly(std::move(answer))); },
+         [this](Keyring::Result, const QByteArray &) { noteKeyringHolds(false); });
+    settle(Place::File);
+}
+
 void TokenStore::noteKeyringHolds(bool holds)
 {
     const QString value = holds ? kKeyring : QString();
@@ -193,6 +213,8 @@ void TokenStore::settle(Place place)
 {
     m_place = place;
     g_TokensInKeyring = place == Place::Keyring;
+    if (place == Place::Keyring)
+        g_TokensFellBackToFile = false;
     noteKeyringHolds(place == Place::Keyring && !m_written.isEmpty());
     if (auto ready = std::exchange(m_ready, {}))
         ready();
@@ -238,6 +260,7 @@ void TokenStore::fallBack()
     m_dirty = false;
     m_place = Place::File;
     g_TokensInKeyring = false;
+    g_TokensFellBackToFile = true;
     // The file takes the tokens the keyring would not.
     MGlobals::SaveConfig();
     noteKeyringHolds(false);

@@ -82,6 +82,7 @@ private:
 
     void loadFromKeyring(const Tokens &inFile, bool forced, bool keyringHeldThem);
     void moveKeyringToFile();
+    void removeFromKeyring();
     void settle(Place place);
     // Notes in the settings whether the keyring holds a sign-in.
     void noteKeyringHolds(bool holds);
@@ -107,4 +108,6 @@ private:
     // Told when a write has ended and no other is under way (the exit's flush).
     std::function<void()> m_onIdle;
     bool m_dirty = false;
+    // The tokens the keyring holds were issued by other service roots: remove them.
+    bool m_dropKept = false;
 };

@@ -15,7 +15,13 @@ std::unique_ptr<DesktopPaste> DesktopPaste::Create(QObject *parent)
     return made;
 }
 
-void DesktopPaste::pasteIntoRemembered()
+void DesktopPaste::pasteIntoRemembered(const QString &text)
 {
-    QTimer::singleShot(0, this, [this] { emit finished(false); });
+    Q_UNUSED(text);
+    QTimer::singleShot(0, this, [this] { emit finished(Outcome::NotPasted); });
+}
+
+bool DesktopPaste::HasSeveralLines(const QString &text)
+{
+    return text.contains(u'\n') || text.contains(u'\r');
 }

@@ -42,19 +42,25 @@ public:
     void rememberActiveWindow() override
     {
         const xcb_window_t active = activeWindow();
-        if (active == XCB_WINDOW_NONE || isOwnWindow(active))
+        // The board is up already: the window of this show stays.
+        if (active != XCB_WINDOW_NONE && isOwnWindow(active))
             return;
+        // None active: nothing to paste into, never a window of an earlier show.
         m_Target = active;
     }
 
-    void pasteIntoRemembered() override
+    void forgetRemembered() override { m_Target = XCB_WINDOW_NONE; }
+
+    void pasteIntoRemembered(const QString &text) override
     {
         m_Poll.stop();
-        if (m_Target == XCB_WINDOW_NONE) {
-            QTimer::singleShot(0, this, [this] { emit finished(false); });
+        m_Pasting = std::exchange(m_Target, XCB_WINDOW_NONE);
+        m_SeveralLines = HasSeveralLines(text);
+        if (m_Pasting == XCB_WINDOW_NONE) {
+            QTimer::singleShot(0, this, [this] { emit finished(Outcome::NotPasted); });
             return;
         }
-        activate(m_Target);
+        activate(m_Pasting);
         m_Waited.start();
         m_Poll.start();
     }
@@ -127,25 +133,31 @@ private:
 
     void pollFocus()
     {
-        if (activeWindow() != m_Target) {
+        if (activeWindow() != m_Pasting) {
             if (m_Waited.elapsed() < kFocusWaitMs)
                 return;
             // Typed into whatever has the focus instead, a paste could land anywhere.
             m_Poll.stop();
-            emit finished(false);
+            emit finished(Outcome::NotPasted);
             return;
         }
         m_Poll.stop();
         // The target asks the clipboard's owner for the text once it sees the
         // keystroke: this app, whose event loop runs on to answer it.
         if (!QGuiApplication::clipboard()->ownsClipboard()) {
-            emit finished(false);
+            emit finished(Outcome::NotPasted);
             return;
         }
-        const bool terminal =
-            platform::IsTerminalWindowClass(property(m_Target, XCB_ATOM_WM_CLASS, XCB_ATOM_STRING));
+        const bool terminal = platform::IsTerminalWindowClass(
+            property(m_Pasting, XCB_ATOM_WM_CLASS, XCB_ATOM_STRING));
+        // A page may be edited by others, and the board shows an item's first line
+        // only: a line break typed into a shell would run what comes before it.
+        if (terminal && m_SeveralLines) {
+            emit finished(Outcome::SeveralLinesIntoTerminal);
+            return;
+        }
         sendPaste(terminal);
-        emit finished(true);
+        emit finished(Outcome::Pasted);
     }
 
     void sendPaste(bool terminal)
@@ -176,7 +188,10 @@ private:
     xcb_connection_t *m_Connection;
     xcb_window_t m_Root;
     xcb_atom_t m_ActiveAtom;
+    // Noted at this show of the board; the one a paste under way goes back to.
     xcb_window_t m_Target = XCB_WINDOW_NONE;
+    xcb_window_t m_Pasting = XCB_WINDOW_NONE;
+    bool m_SeveralLines = false;
     QTimer m_Poll;
     QElapsedTimer m_Waited;
 };

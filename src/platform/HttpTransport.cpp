@@ -1,5 +1,7 @@
 #include "platform/HttpTransport.h"
 
+#include <QStringList>
+#include <QUrl>
 #include <curl/curl.h>
 #include <memory>
 #include <mutex>
@@ -125,12 +127,37 @@ void CurlTransport::abort()
         curl_multi_wakeup(static_cast<CURLM *>(m_multi));
 }
 
+bool AddressMayCarryTokens(const QString &address)
+{
+    const QUrl url(address, QUrl::StrictMode);
+    if (!url.isValid() || url.host().isEmpty())
+        return false;
+    if (url.scheme() == u"https")
+        return true;
+    if (url.scheme() != u"http")
+        return false;
+    const QString host = url.host().toLower();
+    if (host == u"localhost" || host == u"::1")
+        return true;
+    // QUrl has written an IPv4 address out in four decimal parts by now.
+    const QStringList parts = host.split(u'.');
+    if (parts.size() != 4)
+        return false;
+    for (const QString &part : parts) {
+        bool number = false;
+        if (part.toUInt(&number) > 255 || !number)
+            return false;
+    }
+    return parts.first() == u"127";
+}
+
 HttpResponse CurlTransport::send(const HttpRequest &request)
 {
     HttpResponse response;
     auto *multi = static_cast<CURLM *>(m_multi);
     EasyHandle easy(curl_easy_init());
-    if (!multi || !easy || m_aborted)
+    // Tokens travel in every request: none goes out in the clear to another computer.
+    if (!multi || !easy || m_aborted || !AddressMayCarryTokens(request.url))
         return response;
 
     Transfer transfer;

@@ -48,6 +48,11 @@ public:
     virtual void abort() = 0;
 };
 
+// Whether a request to `address` may carry tokens: https, or plain http to this
+// computer (127.0.0.0/8, ::1, localhost), where the stand-in of the tests and the
+// demo runs.
+bool AddressMayCarryTokens(const QString &address);
+
 // HttpTransport over libcurl. TLS verification stays on, only http and https are
 // spoken, redirects are not followed, and an answer larger than kMaxBodyBytes is a
 // transport error rather than a way to exhaust memory. Nothing is ever logged:

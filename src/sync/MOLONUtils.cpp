@@ -15,9 +15,12 @@ QList<QUrl> PageOpenAddresses(const QString &clientUrl, const QString &webUrl, b
 {
     const QUrl client(clientUrl.trimmed(), QUrl::TolerantMode);
     const QUrl web(webUrl.trimmed(), QUrl::TolerantMode);
-    const bool clientUsable = client.isValid() && !client.scheme().isEmpty();
-    const bool webUsable = web.isValid() && (web.scheme() == u"https" || web.scheme() == u"http") &&
-                           !web.host().isEmpty();
+    // The page's links come from the network: only the notebook client's own scheme
+    // and https reach the desktop's handlers, never a file, a script or a program.
+    const bool clientUsable =
+        client.isValid() && (client.scheme() == u"onenote" ||
+                             (client.scheme() == u"https" && !client.host().isEmpty()));
+    const bool webUsable = web.isValid() && web.scheme() == u"https" && !web.host().isEmpty();
     QList<QUrl> addresses;
     if (webUsable && webFirst)
         addresses << web;

@@ -53,6 +53,8 @@ void MThreadOnlineOneNote::GetPinlarkPageHtml()
     // The pace holds even for a step that stops for want of credentials.
     m_state.ticks = now;
 
+    // A sign-out while the download runs makes its page the old account's.
+    const quint64 generation = m_state.signInGeneration.load();
     const QString userId = m_state.userId.load();
     if (m_state.accessToken.load().isEmpty() || userId.isEmpty())
         return;
@@ -101,10 +103,12 @@ void MThreadOnlineOneNote::GetPinlarkPageHtml()
     // taken yet: empty text would read as "nothing new".
     const QString html = MUtils::DecodeUtf8Strict(response.body);
     if (!html.isEmpty()) {
-        m_state.pageHtml.store(html);
+        m_state.storeForSignIn(generation, [this, &html, now] {
+            m_state.pageHtml.store(html);
+            m_state.lastPageDownload.store(MUtils::DateTextFromSecs(now));
+        });
         m_snippetPage = html;
         m_snippetDownloadAsked = false;
-        m_state.lastPageDownload.store(MUtils::DateTextFromSecs(now));
         m_downloadedModified = modifiedBefore;
         m_downloadedPage = pageId;
         m_lastDownload = now;

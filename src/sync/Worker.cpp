@@ -74,6 +74,10 @@ void MThreadOnlineOneNote::RunCycle()
         m_snippetRetry.succeeded();
         m_snippetPage.clear();
     }
+    // The settings name a service address that may not carry tokens: nothing at all
+    // is sent until they are corrected.
+    if (m_state.hasProblem(MProblem::ServiceAddressRefused))
+        return;
     // Each test reads the variables afresh, so that what an earlier step has just
     // obtained is used in the same cycle: a code exchange is followed at once by the
     // user id, and the user id by the page.

@@ -108,6 +108,9 @@ void MWinState::TimerRun()
     }
     if (signedIn && g_ServiceUnreachable.load())
         signIn = tr("%1 (offline, retrying)").arg(signIn);
+    // Said where it can be seen: a fallback the user did not choose.
+    if (signedIn && g_TokensFellBackToFile.load())
+        signIn = tr("%1, kept in the settings file: no system keyring answered").arg(signIn);
     m_Ui->m_LabelLoginStatusValue->setText(signIn);
     // Where the sign-in is kept, for whoever wonders (or moves it: see the README).
     m_Ui->m_LabelLoginStatusValue->setToolTip(

@@ -20,17 +20,20 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QKeySequenceEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocalServer>
+#include <QLocalSocket>
 #include <QMenu>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTabBar>
@@ -38,6 +41,14 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <cstring>
+#ifdef Q_OS_UNIX
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -129,6 +140,9 @@ private slots:
     void setupTakesAClientIdThenSignsIn_data();
     void setupTakesAClientIdThenSignsIn();
     void enterOnTheEmptyBoardTakesItsNextStep();
+    void oversizeCacheIsKeptUntilADownloadReplacesIt();
+    void signOutForgetsTheAccountFirst_data();
+    void signOutForgetsTheAccountFirst();
     void linkConversionSaysWhatItDid();
     void boardKeys_data();
     void boardKeys();
@@ -138,6 +152,10 @@ private slots:
     void tabLabelsAndNamesStayReadable();
     void secondStartHandsOver();
     void staleSocketDoesNotBlockAStart();
+    void socketHearsOnlyShortWholeMessages_data();
+    void socketHearsOnlyShortWholeMessages();
+    void anotherUserIsNeitherHeardNorInTheWay_data();
+    void anotherUserIsNeitherHeardNorInTheWay();
     void globalShortcutShowsAndHides();
     void preferencesApplyAtOnce();
     void startAtLoginShowsWhatIsOnDisk();
@@ -922,6 +940,79 @@ void TestAppDelegate::enterOnTheEmptyBoardTakesItsNextStep()
     g_PinlarkPageId.store(QString());
 }
 
+// A cached page past the read cap is never read into memory: the board starts
+// empty, the user hears why, and the next download replaces the file.
+void TestAppDelegate::oversizeCacheIsKeptUntilADownloadReplacesIt()
+{
+    {
+        QFile cache(QDir(MGlobals::DataFolderPath()).filePath(QStringLiteral("pinlark.html")));
+        QVERIFY(cache.open(QIODevice::WriteOnly));
+        QVERIFY(cache.resize(qint64(64) * 1024 * 1024 + 1)); // sparse: costs no disk
+    }
+    launch();
+    QVERIFY(MProblems::Has(MProblem::FileTooLarge));
+    QCOMPARE(m_app->tabView()->count(), 0);
+    QCOMPARE(QFileInfo(g_CacheFilePath.load()).size(), qint64(64) * 1024 * 1024 + 1);
+
+    g_PinlarkPageHtml.store(kTwoTabs);
+    tick();
+    QCOMPARE(m_app->tabView()->count(), 2);
+    QVERIFY(!MProblems::Has(MProblem::FileTooLarge));
+    QCOMPARE(ReadPageFile(g_CacheFilePath.load()), std::optional(kTwoTabs));
+}
+
+void TestAppDelegate::signOutForgetsTheAccountFirst_data()
+{
+    QTest::addColumn<SignInOutcome>("outcome");
+    QTest::addColumn<bool>("told");
+    QTest::newRow("the web view cannot load: signed out all the same, and told")
+        << SignInOutcome::Unavailable << true;
+    QTest::newRow("the sign-out page closed unused") << SignInOutcome::Closed << false;
+}
+
+// Sign Out takes the account away before the browser part starts, and whether that
+// part works or not.
+void TestAppDelegate::signOutForgetsTheAccountFirst()
+{
+    QFETCH(SignInOutcome, outcome);
+    g_OnlineOneNoteAccessToken.store(QStringLiteral("access"));
+    g_OnlineOneNoteRefreshToken.store(QStringLiteral("refresh"));
+    g_OnlineOneNoteUserId.store(QStringLiteral("user"));
+    QStringList told;
+    QStringList atBrowser; // what was left when the browser part began
+    AppDelegate::Services services;
+    services.runSignIn = [this, outcome, &atBrowser](int logInOrOut) {
+        if (logInOrOut != 0)
+            atBrowser << g_OnlineOneNoteRefreshToken.load()
+                      << MConfig(g_ConfigFilePath.load())
+                             .ReadValueDefStr(QStringLiteral("OnlineOneNoteRefreshToken"),
+                                              QString())
+                      << QString::number(m_app->tabView()->count())
+                      << QString::number(QFileInfo::exists(g_CacheFilePath.load()));
+        return outcome;
+    };
+    services.notify = [&told](const QString &, const QString &text) { told << text; };
+    launch(std::move(services));
+    MGlobals::SaveConfig();
+    g_PinlarkPageHtml.store(kTwoTabs);
+    g_PinlarkPageId.store(QStringLiteral("page"));
+    tick();
+    QCOMPARE(m_app->tabView()->count(), 2);
+    QVERIFY(QFileInfo::exists(g_CacheFilePath.load()));
+
+    m_app->MenuItemLogoutClick();
+    QCOMPARE(atBrowser, QStringList({"", "", "0", "0"}));
+    QVERIFY(!MGlobals::HasSignIn());
+    QVERIFY(g_PinlarkPageId.load().isEmpty());
+    QCOMPARE(m_app->emptyBoard()->kind(), EmptyBoard::Kind::NotSignedIn);
+    QTEST(!told.isEmpty(), "told");
+    // Nothing of the account comes back at the next start either.
+    const MConfig saved(g_ConfigFilePath.load());
+    for (const char *key :
+         {"OnlineOneNoteAccessToken", "OnlineOneNoteRefreshToken", "OnlineOneNoteUserId"})
+        QCOMPARE(saved.ReadValueDefStr(QLatin1String(key), QStringLiteral("(missing)")), QString());
+}
+
 void TestAppDelegate::boardKeys_data()
 {
     // Keys: "↓" Down, "⌫" Backspace, "⎋" Escape, "▸" focus into the list shown
@@ -1174,6 +1265,141 @@ void TestAppDelegate::staleSocketDoesNotBlockAStart()
     QSignalSpy shown(&next, &SingleInstance::showRequested);
     QVERIFY(SingleInstance(folder).handOverToRunning());
     QTRY_COMPARE(shown.count(), 1);
+#endif
+}
+
+void TestAppDelegate::socketHearsOnlyShortWholeMessages_data()
+{
+    QTest::addColumn<QByteArray>("first");
+    QTest::addColumn<QByteArray>("later"); // sent after a pause; empty: nothing more
+    QTest::addColumn<int>("pauseMs");
+    QTest::addColumn<bool>("shown");
+    QTest::newRow("a message in pieces") << QByteArray("sh") << QByteArray("ow\n") << 200 << true;
+    QTest::newRow("a message of 64 bytes at most")
+        << QByteArray("show") + QByteArray(59, ' ') + '\n'
+        << QByteArray() << 0 << false;
+    QTest::newRow("a line past 64 bytes") << QByteArray(64, 'x') + "\nshow\n"
+                                          << QByteArray() << 0 << false;
+    QTest::newRow("64 MB without an end")
+        << QByteArray(64 << 20, 'x') << QByteArray() << 0 << false;
+    QTest::newRow("a client too slow to finish")
+        << QByteArray("sh") << QByteArray("ow\n") << SingleInstance::kMessageTimeoutMs + 500
+        << false;
+}
+
+// What a client sends never grows the app: the connection closes on a line longer
+// than a message, and on one that does not end in time.
+void TestAppDelegate::socketHearsOnlyShortWholeMessages()
+{
+    QFETCH(QByteArray, first);
+    QFETCH(QByteArray, later);
+    QFETCH(int, pauseMs);
+    SingleInstance running(m_dir->filePath(QStringLiteral("guarded")), m_dir->path());
+    QVERIFY(running.listen());
+    QSignalSpy shown(&running, &SingleInstance::showRequested);
+
+    QLocalSocket client;
+    client.connectToServer(running.socketPath());
+    QVERIFY(client.waitForConnected(1000));
+    client.write(first);
+    if (!later.isEmpty()) {
+        QTest::qWait(pauseMs);
+        client.write(later);
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(client.state() == QLocalSocket::UnconnectedState,
+                             SingleInstance::kMessageTimeoutMs + 2000);
+    QTEST(!shown.isEmpty(), "shown");
+    // Still listening for the next one.
+    QVERIFY(SingleInstance(m_dir->filePath(QStringLiteral("guarded")), m_dir->path())
+                .handOverToRunning());
+    QTRY_COMPARE(shown.size(),
+                 1 + int(QTest::currentDataTag() == QByteArray("a message in pieces")));
+}
+
+void TestAppDelegate::anotherUserIsNeitherHeardNorInTheWay_data()
+{
+    QTest::addColumn<QString>("situation");
+    QTest::newRow("a connection from another user is closed unheard") << "peer";
+    QTest::newRow("another user's file at the socket's path") << "socket path";
+    QTest::newRow("another user's folder where the private one goes") << "folder";
+}
+
+// Only root can act as another user, which is how CI runs.
+void TestAppDelegate::anotherUserIsNeitherHeardNorInTheWay()
+{
+#ifndef Q_OS_UNIX
+    QSKIP("Users and their sockets are Unix's");
+#else
+    if (getuid() != 0)
+        QSKIP("Acting as another user needs root");
+    QFETCH(QString, situation);
+    constexpr uid_t kOther = 65534;
+    const QString key = m_dir->filePath(QStringLiteral("shared"));
+
+    if (situation == u"peer") {
+        SingleInstance running(key, m_dir->path());
+        QVERIFY(running.listen());
+        QSignalSpy shown(&running, &SingleInstance::showRequested);
+        // Opened to everyone here, so that the other user reaches it at all.
+        QVERIFY(QFile::setPermissions(m_dir->path(), QFileDevice::Permissions(0x7777)));
+        chmod(QFile::encodeName(running.socketPath()).constData(), 0777);
+        const QByteArray path = QFile::encodeName(running.socketPath());
+        const pid_t child = fork();
+        if (child == 0) {
+            // Raw calls only: this is a copy of a Qt process.
+            alarm(10);
+            if (setgid(kOther) != 0 || setuid(kOther) != 0)
+                _exit(2);
+            const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
+            sockaddr_un address = {};
+            address.sun_family = AF_UNIX;
+            std::strncpy(address.sun_path, path.constData(), sizeof address.sun_path - 1);
+            if (::connect(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) != 0)
+                _exit(3);
+            if (write(fd, "show\n", 5) != 5)
+                _exit(4);
+            char byte = 0;
+            // Closed by the app (reset, since the message was left unread).
+            _exit(read(fd, &byte, 1) <= 0 ? 0 : 5);
+        }
+        int status = -1;
+        bool ended = false;
+        QTRY_VERIFY_WITH_TIMEOUT(ended || (ended = waitpid(child, &status, WNOHANG) == child),
+                                 10000);
+        QVERIFY(WIFEXITED(status));
+        QCOMPARE(WEXITSTATUS(status), 0);
+        QCOMPARE(shown.size(), 0);
+        return;
+    }
+
+    QString folder = m_dir->path();
+    if (situation == u"folder") {
+        const QByteArray tmp = qgetenv("TMPDIR");
+        const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+        const auto restore = qScopeGuard([tmp, runtime] {
+            qputenv("TMPDIR", tmp);
+            qputenv("XDG_RUNTIME_DIR", runtime);
+        });
+        qputenv("TMPDIR", QFile::encodeName(m_dir->path()));
+        qunsetenv("XDG_RUNTIME_DIR");
+        const QString taken = m_dir->filePath(QStringLiteral("pinlark-%1").arg(getuid()));
+        QVERIFY(QDir().mkdir(taken));
+        QCOMPARE(chown(QFile::encodeName(taken).constData(), kOther, kOther), 0);
+        folder = SingleInstance::SocketFolder();
+        QCOMPARE(folder, QString());
+    } else {
+        const QString taken = SingleInstance(key, folder).socketPath();
+        QFile file(taken);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        QCOMPARE(chown(QFile::encodeName(taken).constData(), kOther, kOther), 0);
+    }
+    // The app starts, alone, and what the other user made stays.
+    SingleInstance instance(key, folder);
+    QVERIFY(!instance.handOverToRunning());
+    QVERIFY(!instance.listen());
+    if (!folder.isEmpty())
+        QVERIFY(QFileInfo::exists(instance.socketPath()));
 #endif
 }
 

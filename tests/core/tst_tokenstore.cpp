@@ -6,6 +6,7 @@
 #include "core/MGlobals.h"
 #include "core/TokenStore.h"
 
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -40,6 +41,8 @@ private slots:
     void lockedKeyringIsWaitedFor();
     void savesFollowTheTokens_data();
     void savesFollowTheTokens();
+    void tokensOfOtherRootsLeaveTheKeyring_data();
+    void tokensOfOtherRootsLeaveTheKeyring();
 
 private:
     // The access and refresh token as the settings file holds them.
@@ -122,14 +125,17 @@ void TestTokenStore::loadFindsTheTokens_data()
     QTest::newRow("tokens in both: the file's are newer and replace the keyring's")
         << "" << Mode::Answers << false << k << true << Place::Keyring << ff << none << f << false
         << true;
-    QTest::newRow("no keyring: the file keeps them, quietly")
-        << "" << Mode::Fails << false << "" << true << Place::File << ff << ff << "" << false
+    QTest::newRow("no keyring: the file keeps them, and the user is told")
+        << "" << Mode::Fails << false << "" << true << Place::File << ff << ff << "" << true
+        << true;
+    QTest::newRow("no keyring and no sign-in: nothing to tell")
+        << "" << Mode::Fails << false << "" << false << Place::File << none << none << "" << false
         << true;
     QTest::newRow("a keyring that never answers: the file keeps them")
-        << "" << Mode::Silent << false << "" << true << Place::File << ff << ff << "" << false
+        << "" << Mode::Silent << false << "" << true << Place::File << ff << ff << "" << true
         << true;
     QTest::newRow("a keyring that refuses the move: the file keeps them")
-        << "" << Mode::Answers << true << "" << true << Place::File << ff << ff << "" << false
+        << "" << Mode::Answers << true << "" << true << Place::File << ff << ff << "" << true
         << true;
     QTest::newRow("keyring asked for but absent: the file keeps them, and the user is told")
         << "keyring" << Mode::Fails << false << "" << true << Place::File << ff << ff << "" << true
@@ -279,6 +285,57 @@ void TestTokenStore::savesFollowTheTokens()
     MGlobals::ClearCredentials();
     QTest::qWait(50);
     QVERIFY(!m_keyring->secrets.contains(TokenStore::KeyFor(g_ConfigFilePath.load())));
+}
+
+void TestTokenStore::tokensOfOtherRootsLeaveTheKeyring_data()
+{
+    QTest::addColumn<QString>("setting"); // "TokenStore"
+    QTest::addColumn<bool>("rootsChanged");
+    QTest::newRow("same roots: the keyring's sign-in is used") << "" << false;
+    QTest::newRow("other roots: the keyring's sign-in goes, unread") << "" << true;
+    QTest::newRow("other roots, file asked for: it does not come back to the file")
+        << "file" << true;
+}
+
+// A sign-in issued by other service roots is never held, so it cannot be sent to
+// the new ones, and it leaves the keyring as well as the file.
+void TestTokenStore::tokensOfOtherRootsLeaveTheKeyring()
+{
+    QFETCH(QString, setting);
+    QFETCH(bool, rootsChanged);
+    const auto reset = qScopeGuard([] {
+        g_TokensDroppedForNewRoots = false;
+        g_GraphRoot.store(QString::fromLatin1(MGlobals::kDefaultGraphRoot));
+    });
+    // A first start with the built-in roots, then a sign-in.
+    MGlobals::LoadConfig();
+    g_OnlineOneNoteAccessToken.store(QStringLiteral("A1"));
+    g_OnlineOneNoteRefreshToken.store(QStringLiteral("R1"));
+    MGlobals::SaveConfig();
+    {
+        const auto first = makeStore();
+        QVERIFY(load(*first));
+        QCOMPARE(first->place(), Place::Keyring);
+    }
+    {
+        MConfig config(g_ConfigFilePath.load());
+        if (!setting.isEmpty())
+            config.WriteValueStr(QStringLiteral("TokenStore"), setting);
+        if (rootsChanged)
+            config.WriteValueStr(QStringLiteral("GraphRoot"), QStringLiteral("https://127.0.0.2"));
+        QVERIFY(config.Save());
+    }
+    // The next start.
+    g_OnlineOneNoteAccessToken.store(QString());
+    g_OnlineOneNoteRefreshToken.store(QString());
+    MGlobals::LoadConfig();
+    QCOMPARE(g_TokensDroppedForNewRoots.load(), rootsChanged);
+
+    const auto store = makeStore();
+    QVERIFY(load(*store));
+    QTRY_COMPARE(inKeyring().isEmpty(), rootsChanged);
+    QCOMPARE(g_OnlineOneNoteRefreshToken.load(), rootsChanged ? QString() : QStringLiteral("R1"));
+    QCOMPARE(inFile(), QStringList({QString(), QString()}));
 }
 
 QTEST_GUILESS_MAIN(TestTokenStore)

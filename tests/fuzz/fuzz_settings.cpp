@@ -31,6 +31,9 @@ const char *const kAppKeys[] = {
     "OnlineOneNoteRefreshToken",
     "OnlineOneNoteAccountId",
     "OnlineOneNoteUserId",
+    // The roots that issued the tokens, written with them.
+    "TokensIssuedByIdentityRoot",
+    "TokensIssuedByGraphRoot",
     "IdentityRoot",
     "RedirectAddress",
     "GraphRoot",
@@ -271,7 +274,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const MConfig after(path);
     for (qsizetype i = 0; i < keys.size(); ++i) {
         const bool written =
-            std::any_of(std::begin(kAppKeys), std::begin(kAppKeys) + 8,
+            std::any_of(std::begin(kAppKeys), std::begin(kAppKeys) + 10,
                         [&](const char *key) { return keys[i] == QLatin1String(key); });
         if (!written)
             FUZZ_CHECK(Reads::of(after, keys[i]) == before[i]);

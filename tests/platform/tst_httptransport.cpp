@@ -58,6 +58,8 @@ private slots:
     void abortEndsARunningRequest();
     void otherSchemesAreRefused_data();
     void otherSchemesAreRefused();
+    void tokensGoOnlyToSafeAddresses_data();
+    void tokensGoOnlyToSafeAddresses();
 
 private:
     QString url(const char *path) const
@@ -308,6 +310,39 @@ void TestHttpTransport::otherSchemesAreRefused()
         transport.send(Get(address.replace(QLatin1String("PORT"), QString::number(m_port))));
     QVERIFY(response.transportError);
     QVERIFY(response.body.isEmpty());
+}
+
+void TestHttpTransport::tokensGoOnlyToSafeAddresses_data()
+{
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<bool>("allowed");
+    QTest::newRow("https") << "https://graph.microsoft.com" << true;
+    QTest::newRow("https, upper case") << "HTTPS://Graph.Microsoft.com/v1.0" << true;
+    QTest::newRow("http to another computer") << "http://graph.microsoft.com" << false;
+    QTest::newRow("http to 127.0.0.1") << "http://127.0.0.1:8080" << true;
+    QTest::newRow("http to the rest of 127/8") << "http://127.45.6.7:8080/x" << true;
+    QTest::newRow("http to ::1") << "http://[::1]:8080" << true;
+    QTest::newRow("http to localhost") << "http://LocalHost:8080" << true;
+    QTest::newRow("http to a host named like loopback") << "http://127.0.0.1.example.com" << false;
+    QTest::newRow("http with loopback as the user") << "http://127.0.0.1@example.com/" << false;
+    QTest::newRow("http to localhost as a subdomain") << "http://localhost.example.com" << false;
+    QTest::newRow("http to 128.0.0.1") << "http://128.0.0.1" << false;
+    QTest::newRow("http to another IPv6 address") << "http://[::2]" << false;
+    QTest::newRow("no host") << "https:///path" << false;
+    QTest::newRow("no scheme") << "graph.microsoft.com" << false;
+    QTest::newRow("another scheme") << "ftp://127.0.0.1" << false;
+    QTest::newRow("nothing") << "" << false;
+}
+
+void TestHttpTransport::tokensGoOnlyToSafeAddresses()
+{
+    QFETCH(QString, address);
+    QTEST(platform::AddressMayCarryTokens(address), "allowed");
+    if (!platform::AddressMayCarryTokens(address)) {
+        // The transport itself sends nothing there.
+        CurlTransport transport;
+        QVERIFY(transport.send(Get(address)).transportError);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestHttpTransport)

@@ -9,6 +9,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTest>
 #include <QWindow>
@@ -97,6 +98,7 @@ private slots:
     void shortcutUnderEveryLock_data();
     void shortcutUnderEveryLock();
     void shortcutHeldByAnotherProgram();
+    void pasteIntoPreviousWindow_data();
     void pasteIntoPreviousWindow();
 };
 
@@ -165,22 +167,66 @@ void TestX11Desktop::shortcutHeldByAnotherProgram()
     QVERIFY(activated.wait(5000));
 }
 
+void TestX11Desktop::pasteIntoPreviousWindow_data()
+{
+    using Outcome = DesktopPaste::Outcome;
+    QTest::addColumn<bool>("terminal"); // the other program's window class is a terminal's
+    QTest::addColumn<QString>("snippet");
+    QTest::addColumn<QString>("noted"); // what was active as the board showed: "it", "none",
+                                        // "earlier" (it, but only at an earlier show)
+    QTest::addColumn<Outcome>("outcome");
+    QTest::addColumn<bool>("arrives");
+    const QString line = QStringLiteral("Kind regards, Ada ✓");
+    const QString lines = QStringLiteral("echo safe\nrm -rf ~/notes");
+    QTest::newRow("one line into another program")
+        << false << line << "it" << Outcome::Pasted << true;
+    QTest::newRow("several lines into a program that is no terminal")
+        << false << lines << "it" << Outcome::Pasted << true;
+    QTest::newRow("one line into a terminal") << true << line << "it" << Outcome::Pasted << false;
+    QTest::newRow("several lines into a terminal: only copied")
+        << true << lines << "it" << Outcome::SeveralLinesIntoTerminal << false;
+    QTest::newRow("a line that ends in a line break into a terminal: only copied")
+        << true << QStringLiteral("make install\n") << "it" << Outcome::SeveralLinesIntoTerminal
+        << false;
+    QTest::newRow("no window active at this show: nothing pasted")
+        << false << line << "none" << Outcome::NotPasted << false;
+    QTest::newRow("a window of an earlier show is not pasted into")
+        << false << line << "earlier" << Outcome::NotPasted << false;
+}
+
 void TestX11Desktop::pasteIntoPreviousWindow()
 {
+    QFETCH(bool, terminal);
+    QFETCH(QString, snippet);
+    QFETCH(QString, noted);
     QProcess target;
+    // Qt names the window class after -name.
     target.start(QCoreApplication::applicationDirPath() + QStringLiteral("/paste_target"),
-                 QStringList());
+                 terminal ? QStringList{QStringLiteral("-name"), QStringLiteral("xterm")}
+                          : QStringList());
     QVERIFY(target.waitForStarted());
+    const auto stop = qScopeGuard([&target] {
+        target.kill();
+        target.waitForFinished();
+    });
     QTRY_VERIFY_WITH_TIMEOUT(target.canReadLine(), 10000);
     const QByteArray shown = target.readLine().trimmed();
     QVERIFY2(shown.startsWith("window "), shown.constData());
     const auto targetWindow = xcb_window_t(shown.mid(7).toULongLong());
 
-    // The user was typing in the other program when the board came up.
     OtherClient desktop;
-    desktop.focus(targetWindow);
     const std::unique_ptr<DesktopPaste> paste = DesktopPaste::Create();
     QVERIFY(paste->supported());
+    if (noted == u"earlier") {
+        desktop.focus(targetWindow);
+        paste->rememberActiveWindow();
+        // That board hid; this one shows while no window is active.
+        paste->forgetRemembered();
+        desktop.focus(XCB_WINDOW_NONE);
+    } else {
+        // The user was typing in the other program when the board came up.
+        desktop.focus(noted == u"it" ? targetWindow : xcb_window_t(XCB_WINDOW_NONE));
+    }
     paste->rememberActiveWindow();
     QWindow board;
     board.show();
@@ -189,19 +235,26 @@ void TestX11Desktop::pasteIntoPreviousWindow()
     // The board is ours: noting it again must not replace the window to go back to.
     paste->rememberActiveWindow();
 
-    const QString snippet = QStringLiteral("Kind regards, Ada ✓");
     QGuiApplication::clipboard()->setText(snippet);
-    board.hide();
     QSignalSpy finished(paste.get(), &DesktopPaste::finished);
-    paste->pasteIntoRemembered();
+    paste->pasteIntoRemembered(snippet);
+    board.hide();
     QVERIFY(finished.wait(5000));
-    QCOMPARE(finished.first().first().toBool(), true);
+    QTEST(finished.first().first().value<DesktopPaste::Outcome>(), "outcome");
     // The other program asks this one for the text, which answers it from its
     // running event loop.
+    const QByteArray firstLine = snippet.section(u'\n', 0, 0).toUtf8();
     QByteArray printed;
-    QTRY_VERIFY_WITH_TIMEOUT((printed += target.readAll()).contains(snippet.toUtf8()), 10000);
-    target.kill();
-    target.waitForFinished();
+    if (QTest::currentDataTag() == QByteArray("one line into a terminal"))
+        return; // Ctrl+Shift+V went out; a line edit does not take it for paste
+    QFETCH(bool, arrives);
+    if (arrives) {
+        QTRY_VERIFY_WITH_TIMEOUT((printed += target.readAll()).contains(firstLine), 10000);
+    } else {
+        QTest::qWait(1000);
+        printed += target.readAll();
+        QVERIFY2(!printed.contains("text "), printed.constData());
+    }
 }
 
 QTEST_MAIN(TestX11Desktop)

@@ -4,6 +4,9 @@
 
 #include "StandIn.h"
 #include "SyncFixture.h"
+#include "app/SyncStateFromGlobals.h"
+#include "core/MConfig.h"
+#include "core/MGlobals.h"
 #include "text/Pkce.h"
 
 #include <QDateTime>
@@ -33,6 +36,8 @@ private slots:
     void stopEndsAStalledRequest();
     void snippetLandsExactlyOnce_data();
     void snippetLandsExactlyOnce();
+    void tokensGoOnlyWhereTheyMay_data();
+    void tokensGoOnlyWhereTheyMay();
 
 private:
     // Starts the stand-in, points the settings at it and makes the worker.
@@ -408,6 +413,130 @@ void TestSyncIntegration::snippetLandsExactlyOnce()
         QVERIFY(m_fx->outbox.load().isEmpty());
         // The changed page was downloaded at once for the board.
         QVERIFY(m_fx->pageHtml.load().contains(QLatin1String("Jerry")));
+    }
+}
+
+void TestSyncIntegration::tokensGoOnlyWhereTheyMay_data()
+{
+    QTest::addColumn<QString>("change"); // how the settings file changes after the sign-in
+    QTest::addColumn<bool>("restart");   // read at the next start, or while running
+    QTest::addColumn<bool>("tokensKept");
+    QTest::addColumn<bool>("sentToSecond"); // requests reached the second stand-in
+    QTest::addColumn<QString>("refused");
+
+    QTest::newRow("roots moved while running: the tokens are dropped, never sent")
+        << "second" << false << false << false << "";
+    QTest::newRow("roots moved between runs: the tokens are dropped, never sent")
+        << "second" << true << false << false << "";
+    QTest::newRow("a file from before the record: its roots count as the issuer")
+        << "second, no record" << true << true << true << "";
+    QTest::newRow("plain http to another computer: refused, nothing sent at all")
+        << "http graph" << true << true << false << "GraphRoot";
+    QTest::newRow("plain http redirect to another computer: refused")
+        << "http redirect" << false << true << false << "RedirectAddress";
+}
+
+// The app's own settings and shared state, the real transport and two stand-ins on
+// loopback: tokens issued by one never reach the other, and none leaves in plain
+// http for another computer.
+void TestSyncIntegration::tokensGoOnlyWhereTheyMay()
+{
+    QFETCH(QString, change);
+    QFETCH(bool, restart);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("zanapp.plist"));
+    g_ConfigFilePath.store(path);
+    const auto pointAt = [&path](const QString &identity, const QString &graph,
+                                 const QString &redirect) {
+        MConfig config(path);
+        config.WriteValueStr(QStringLiteral("IdentityRoot"), identity);
+        config.WriteValueStr(QStringLiteral("GraphRoot"), graph);
+        config.WriteValueStr(QStringLiteral("RedirectAddress"), redirect);
+        // The app's registration, which a build may leave to the user.
+        config.WriteValueStr(QStringLiteral("ClientId"),
+                             QStringLiteral("0f3b2c1d-4e5f-4a6b-8c7d-9e0f1a2b3c4d"));
+        return config.Save();
+    };
+    StandIn first(m_pageFile);
+    StandIn second(m_pageFile);
+    QVERIFY(first.isRunning() && second.isRunning());
+    QVERIFY(pointAt(first.root(), first.root(), first.redirectAddress()));
+    MGlobals::LoadConfig();
+    const auto cleanUp = qScopeGuard([] {
+        MGlobals::ClearCredentials();
+        MProblems::Clear(MProblem::ServiceAddressRefused);
+        g_TokensDroppedForNewRoots = false;
+    });
+
+    // Signed in at the first.
+    const QString verifier = Pkce::NewVerifier();
+    g_OnlineOneNoteCodeVerifier.store(verifier);
+    g_OnlineOneNoteCode.store(
+        first.authorizationCode(g_OnlineOneNoteClientId.load(), {}, Pkce::Challenge(verifier)));
+    {
+        MThreadOnlineOneNote worker(SyncStateFromGlobals(),
+                                    std::make_unique<platform::CurlTransport>());
+        worker.RunCycle();
+    }
+    const QString refreshToken = g_OnlineOneNoteRefreshToken.load();
+    QVERIFY(!refreshToken.isEmpty());
+    QVERIFY(!g_PinlarkPageHtml.exchange(QString()).isEmpty());
+
+    if (change == u"second") {
+        QVERIFY(pointAt(second.root(), second.root(), second.redirectAddress()));
+    } else if (change == u"second, no record") {
+        // As an older Pinlark wrote it: the tokens and the roots, nothing else.
+        QVERIFY(QFile::remove(path));
+        MConfig config(path);
+        config.WriteValueStr(QStringLiteral("OnlineOneNoteRefreshToken"), refreshToken);
+        QVERIFY(config.Save());
+        QVERIFY(pointAt(second.root(), second.root(), second.redirectAddress()));
+    } else if (change == u"http graph") {
+        QVERIFY(pointAt(first.root(), QStringLiteral("http://graph.example.com"),
+                        first.redirectAddress()));
+    } else {
+        QVERIFY(pointAt(first.root(), first.root(),
+                        QStringLiteral("http://login.example.com/oauth20_desktop.srf")));
+    }
+    if (restart) {
+        for (MShared<QString> *variable :
+             {&g_OnlineOneNoteAccessToken, &g_OnlineOneNoteRefreshToken, &g_OnlineOneNoteUserId,
+              &g_PinlarkPageId})
+            variable->store(QString());
+        MGlobals::LoadConfig();
+    } else {
+        MGlobals::LoadServiceSettings();
+    }
+
+    QTEST(g_RefusedServiceKeys.load(), "refused");
+    QCOMPARE(MProblems::Has(MProblem::ServiceAddressRefused),
+             !g_RefusedServiceKeys.load().isEmpty());
+    QFETCH(bool, tokensKept);
+    QCOMPARE(g_OnlineOneNoteRefreshToken.load() == refreshToken, tokensKept);
+    QCOMPARE(g_TokensDroppedForNewRoots.load(), !tokensKept);
+    // The file keeps what the shared state holds.
+    QCOMPARE(MConfig(path).ReadValueDefStr(QStringLiteral("OnlineOneNoteRefreshToken"), QString()),
+             g_OnlineOneNoteRefreshToken.load());
+
+    QVERIFY(first.resetCounts());
+    g_Ticks = 0;
+    g_OnlineOneNoteAccessToken.store(QString()); // a refresh is due: the tokens would go out
+    {
+        MThreadOnlineOneNote worker(SyncStateFromGlobals(),
+                                    std::make_unique<platform::CurlTransport>());
+        worker.RunCycle();
+    }
+    QTEST(!second.counts().isEmpty(), "sentToSecond");
+    // The first stand-in issued the tokens but is no longer named: it hears nothing
+    // either, and a refused address stops every request.
+    QVERIFY(first.counts().isEmpty());
+
+    // Corrected back to the roots that issued them, the tokens serve again.
+    if (!g_RefusedServiceKeys.load().isEmpty()) {
+        QVERIFY(pointAt(first.root(), first.root(), first.redirectAddress()));
+        MGlobals::LoadServiceSettings();
+        QVERIFY(!MProblems::Has(MProblem::ServiceAddressRefused));
+        QCOMPARE(g_OnlineOneNoteRefreshToken.load(), refreshToken);
     }
 }
 

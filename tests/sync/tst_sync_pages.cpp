@@ -164,28 +164,33 @@ void TestSyncPages::content_data()
     QTest::addColumn<QString>("html");
     QTest::addColumn<QString>("pageId");
     QTest::addColumn<QString>("accessToken");
+    QTest::addColumn<bool>("signOutMeanwhile");
 
     const QString untaken = QStringLiteral("untaken");
     const QString fresh = QStringLiteral("<html>new</html>");
     const QString p1 = QStringLiteral("P1");
     const QString a1 = QStringLiteral("A1");
     const QString a2 = QStringLiteral("A2");
-    QTest::newRow("a 200 answer is handed over") << Ok(fresh.toUtf8()) << fresh << p1 << a1;
+    QTest::newRow("a 200 answer is handed over")
+        << Ok(fresh.toUtf8()) << fresh << p1 << a1 << false;
     QTest::newRow("any 2xx answer is handed over")
-        << ScriptedAnswer::reply(203, fresh.toUtf8()) << fresh << p1 << a1;
+        << ScriptedAnswer::reply(203, fresh.toUtf8()) << fresh << p1 << a1 << false;
     QTest::newRow("content that is not UTF-8 does not replace a page not yet taken")
-        << Ok("<html>\xff</html>") << untaken << p1 << a1;
+        << Ok("<html>\xff</html>") << untaken << p1 << a1 << false;
     QTest::newRow("a deleted page's 404 is kept from the board and the page looked up again")
-        << ScriptedAnswer::reply(404, R"({"error":{"code":"20102"}})") << untaken << QString()
-        << a1;
+        << ScriptedAnswer::reply(404, R"({"error":{"code":"20102"}})") << untaken << QString() << a1
+        << false;
     QTest::newRow("a server failure is kept from the board")
-        << ScriptedAnswer::reply(503, "Service Unavailable") << untaken << p1 << a1;
+        << ScriptedAnswer::reply(503, "Service Unavailable") << untaken << p1 << a1 << false;
     QTest::newRow("throttling is kept from the board")
-        << ScriptedAnswer::reply(429, R"({"error":{"code":"20166"}})") << untaken << p1 << a1;
+        << ScriptedAnswer::reply(429, R"({"error":{"code":"20166"}})") << untaken << p1 << a1
+        << false;
     QTest::newRow("a refused access token is refreshed, nothing handed over")
-        << ScriptedAnswer::reply(401) << untaken << p1 << a2;
+        << ScriptedAnswer::reply(401) << untaken << p1 << a2 << false;
     QTest::newRow("no answer is treated like a refused token")
-        << ScriptedAnswer::noAnswer() << untaken << p1 << a2;
+        << ScriptedAnswer::noAnswer() << untaken << p1 << a2 << false;
+    QTest::newRow("a page that arrives after a sign-out is dropped")
+        << Ok(fresh.toUtf8()) << untaken << p1 << a1 << true;
 }
 
 void TestSyncPages::content()
@@ -200,6 +205,11 @@ void TestSyncPages::content()
     m_fx->pageHtml.store(QStringLiteral("untaken"));
     m_fx->transport->script({answer});
     m_fx->transport->fallback = &SyncFixture::HealthyService;
+    QFETCH(bool, signOutMeanwhile);
+    if (signOutMeanwhile)
+        m_fx->transport->onSend = [this](const platform::HttpRequest &) {
+            ++m_fx->signInGeneration;
+        };
 
     m_fx->worker->GetPinlarkPageHtml();
 
@@ -233,6 +243,13 @@ void TestSyncPages::openAddresses_data()
     QTest::newRow("a web address that is not http is left out")
         << ""
         << "javascript:alert(1)" << true << QStringList{};
+    QTest::newRow("a client link to a file or a program is left out")
+        << "file:///usr/bin/xterm" << web << false << QStringList{"https"};
+    QTest::newRow("a client link in plain http is left out")
+        << "http://notebooks.example.com/Pinlark.one"
+        << "" << false << QStringList{};
+    QTest::newRow("a web address in plain http is left out")
+        << client << "http://onedrive.live.com/redir.aspx" << true << QStringList{"onenote"};
     QTest::newRow("nothing found yet") << ""
                                        << "" << true << QStringList{};
 }

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTest>
 #include <QTimer>
 #include <QTranslator>
@@ -127,20 +128,28 @@ void TestMWinState::signInSurvivesRefreshAndOffline_data()
 {
     QTest::addColumn<QString>("refreshToken");
     QTest::addColumn<bool>("offline");
+    QTest::addColumn<bool>("fellBack");
     QTest::addColumn<QString>("expectedStatus");
     // The access token is emptied while a refresh is under way.
-    QTest::newRow("refresh under way") << "r" << false << "strLogin";
-    QTest::newRow("network down") << "r" << true << "strLogin (offline, retrying)";
-    QTest::newRow("signed out, network down") << "" << true << "strLogout";
+    QTest::newRow("refresh under way") << "r" << false << false << "strLogin";
+    QTest::newRow("network down") << "r" << true << false << "strLogin (offline, retrying)";
+    QTest::newRow("signed out, network down") << "" << true << false << "strLogout";
+    QTest::newRow("no keyring answered: said in the window")
+        << "r" << false << true
+        << "strLogin, kept in the settings file: no system keyring answered";
+    QTest::newRow("signed out: no keyring to speak of") << "" << false << true << "strLogout";
 }
 
 void TestMWinState::signInSurvivesRefreshAndOffline()
 {
     QFETCH(QString, refreshToken);
     QFETCH(bool, offline);
+    QFETCH(bool, fellBack);
     g_OnlineOneNoteUserId.store(QStringLiteral("user"));
     g_OnlineOneNoteRefreshToken.store(refreshToken);
     g_ServiceUnreachable = offline;
+    g_TokensFellBackToFile = fellBack;
+    const auto reset = qScopeGuard([] { g_TokensFellBackToFile = false; });
     MWinState window;
     window.loadWindow();
     QTEST(status(window), "expectedStatus");
