@@ -157,7 +157,7 @@ void TokenStore::loadFromKeyring(const Tokens &inFile, bool forced, bool keyring
                  [this, inFile](Answer answer) {
                      m_keyring->write(m_key, Encode(inFile), ResultOnly(std::move(answer)));
                  },
-                 [this, inFile, forced](Keyring::Result written, const QByteArray &) {
+                 [this, inFile](Keyring::Result written, const QByteArray &) {
                      if (written != Keyring::Result::Ok) {
                          g_TokensFellBackToFile = true;
                          settle(Place::File);
