@@ -129,7 +129,9 @@ void CurlTransport::abort()
 
 bool AddressMayCarryTokens(const QString &address)
 {
-    const QUrl url(address, QUrl::StrictMode);
+    // Tolerant: only the scheme and the host matter here, and a request may carry
+    // characters a strict reading refuses.
+    const QUrl url(address, QUrl::TolerantMode);
     if (!url.isValid() || url.host().isEmpty())
         return false;
     if (url.scheme() == u"https")
