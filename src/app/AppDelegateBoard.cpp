@@ -198,7 +198,7 @@ void AppDelegate::addTabs(Board board)
         column->setCopyFormatting(m_Preferences.copyFormatting);
         connect(column, &MTabViewColumn::itemCopied, this, &AppDelegate::countUse);
         connect(column, &MTabViewColumn::copied, this, &AppDelegate::showCopied2Clipboard);
-        column->tableView()->setTypingTarget(m_Ui->searchField);
+        column->setTypingTarget(m_Ui->searchField);
         // "&" would otherwise mark a keyboard accelerator in the tab bar.
         const int index =
             tabs->addTab(column, shortTabLabel(tab.label, tabs->tabBar()->fontMetrics())

@@ -11,10 +11,14 @@
 #include <QGuiApplication>
 #include <QMimeData>
 
-MTabViewColumn::MTabViewColumn(QWidget *parent)
-    : QWidget(parent), m_Ui(std::make_unique<Ui::MTabViewColumn>()),
-      m_Model(new ItemListModel(this))
+MTabViewColumn::MTabViewColumn(QWidget *parent) : QWidget(parent), m_Model(new ItemListModel(this))
+{}
+
+void MTabViewColumn::loadView()
 {
+    if (m_Ui)
+        return;
+    m_Ui = std::make_unique<Ui::MTabViewColumn>();
     m_Ui->setupUi(this);
     m_Ui->tableView->setModel(m_Model);
     m_Ui->tableView->setAccessibleName(tr("Snippets"));
@@ -27,18 +31,40 @@ MTabViewColumn::MTabViewColumn(QWidget *parent)
     });
     connect(m_Ui->tableView, &MTableView::rowActivated, this, &MTabViewColumn::onAction);
     connect(m_Ui->tableView, &MTableView::previewRequested, this, &MTabViewColumn::showPreview);
+    setLabel(m_Label);
+    if (m_TypingTarget)
+        m_Ui->tableView->setTypingTarget(m_TypingTarget);
+    // Made while the tab is being shown: the view shows with it.
+    if (isVisible())
+        m_Ui->tableView->show();
+}
+
+void MTabViewColumn::showEvent(QShowEvent *event)
+{
+    loadView();
+    QWidget::showEvent(event);
+}
+
+void MTabViewColumn::setTypingTarget(QLineEdit *target)
+{
+    m_TypingTarget = target;
+    if (m_Ui)
+        m_Ui->tableView->setTypingTarget(target);
 }
 
 MTabViewColumn::~MTabViewColumn() = default;
 
 MTableView *MTabViewColumn::tableView() const
 {
+    const_cast<MTabViewColumn *>(this)->loadView();
     return m_Ui->tableView;
 }
 
 void MTabViewColumn::setLabel(const QString &label)
 {
     m_Label = label;
+    if (!m_Ui)
+        return;
     m_Ui->tableView->setAccessibleName(label.isEmpty() ? tr("Snippets")
                                                        : tr("Snippets in %1").arg(label));
 }
@@ -67,7 +93,8 @@ void MTabViewColumn::onAction(bool plainText)
 {
     // The row's item as the table shows it: the list may have changed since the
     // last reload (a cleared search is not reloaded while it is hidden).
-    const MNameValue *item = m_Model->itemAt(m_Ui->tableView->selectedRow());
+    // Nothing is selected in a list never shown.
+    const MNameValue *item = m_Ui ? m_Model->itemAt(m_Ui->tableView->selectedRow()) : nullptr;
     if (!item)
         return;
     const QString text = CopiedText(*item, m_CopyWithoutName);
@@ -86,6 +113,8 @@ void MTabViewColumn::onAction(bool plainText)
 
 void MTabViewColumn::showPreview()
 {
+    if (!m_Ui)
+        return;
     MTableView *list = m_Ui->tableView;
     const int row = list->selectedRow();
     if (const MNameValue *item = m_Model->itemAt(row)) {

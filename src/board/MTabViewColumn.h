@@ -3,6 +3,7 @@
 #include "board/BoardSearch.h"
 #include "board/MNameValue.h"
 
+#include <QPointer>
 #include <QWidget>
 #include <memory>
 #include <optional>
@@ -12,9 +13,12 @@ class MTabViewColumn;
 }
 class ItemListModel;
 class MTableView;
+class QLineEdit;
 
 // Controller of one list of board items: a tab of the board, or the search list.
-// A click on a row puts that item's value on the clipboard.
+// A click on a row puts that item's value on the clipboard. Its list view is made
+// when the tab is first shown (or asked for): a board of fifty tabs would
+// otherwise hold fifty views that nobody looks at.
 class MTabViewColumn : public QWidget
 {
     Q_OBJECT
@@ -24,6 +28,8 @@ public:
     ~MTabViewColumn() override;
 
     MTableView *tableView() const;
+    // Where typing in the list goes (the search field), now or once the view exists.
+    void setTypingTarget(QLineEdit *target);
     const QList<MNameValue> &m_ArrayItems() const { return m_Items; }
     // Replaces the list; the table shows it after reloadData(), which hands the
     // model a copy. `tabLabels`, row for row, names the tab each item comes from
@@ -57,13 +63,19 @@ public:
     void showPreview();
     void setCopyWithoutName(bool on) { m_CopyWithoutName = on; }
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 signals:
     // An item's value was put on the clipboard: first which item, then that it was.
     void itemCopied(const MNameValue &item);
     void copied();
 
 private:
+    void loadView();
+
     std::unique_ptr<Ui::MTabViewColumn> m_Ui;
+    QPointer<QLineEdit> m_TypingTarget;
     QList<MNameValue> m_Items;
     QStringList m_TabLabels;
     qsizetype m_CloseFrom = -1;
