@@ -86,7 +86,7 @@ qint64 boardTextSize(const Board &board)
     for (const BoardTab &tab : board) {
         size += tab.label.size();
         for (const MNameValue &item : tab.items)
-            size += item.name.size() + item.value.size();
+            size += item.name().size() + item.value.size();
     }
     return size;
 }

@@ -6,6 +6,7 @@
 
 #include "BenchPage.h"
 #include "app/AppDelegate.h"
+#include "board/BoardBuilder.h"
 #include "core/MGlobals.h"
 
 #include <QApplication>
@@ -52,6 +53,26 @@ int main(int argc, char *argv[])
 
     AppDelegate app;
     app.applicationDidFinishLaunching();
+    if (qEnvironmentVariableIsSet("HEAPDIFF")) {
+        g_PinlarkPageHtml.store(QStringLiteral("<html><body><h1>T</h1><p>x</p></body></html>"));
+        app.TimerRun();
+        QString big = BenchPage(7);
+        malloc_trim(0);
+        const size_t zero = mallinfo2().uordblks;
+        Board board = BuildBoard(big);
+        malloc_trim(0);
+        const size_t built = mallinfo2().uordblks;
+        std::printf("board alone %.2f MB\n", (built - zero) / 1048576.0);
+        board.clear();
+        malloc_trim(0);
+        const size_t one = mallinfo2().uordblks;
+        g_PinlarkPageHtml.store(big);
+        big.clear();
+        app.TimerRun();
+        malloc_trim(0);
+        std::printf("app diff %.2f MB\n", (mallinfo2().uordblks - one) / 1048576.0);
+        return 0;
+    }
     double rssAfterWarmUp = 0;
     qsizetype filesAfterWarmUp = 0;
     for (int round = 0; round < kRounds; ++round) {

@@ -164,7 +164,7 @@ void AppDelegate::addPendingItems(Board &board) const
         const QString name = SnippetPatch::NameOf(snippet.text);
         // Already on the page, whatever the outbox still thinks.
         if (std::any_of(tab->items.cbegin(), tab->items.cend(), [&](const MNameValue &item) {
-                return item.name == name && item.value == snippet.text;
+                return item.name() == name && item.value == snippet.text;
             }))
             continue;
         tab->items.append({snippet.state == PendingSnippet::State::Refused

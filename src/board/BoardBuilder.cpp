@@ -404,6 +404,9 @@ bool BoardBuilder::finish()
     m_Walk->finish();
     m_FoundTabName = m_Walk->foundSelectedTab();
     m_Walk.reset();
+    // The board is kept as long as it is shown: no list keeps the room it grew into.
+    for (BoardTab &tab : m_Board)
+        tab.items.squeeze();
     return true;
 }
 
@@ -411,8 +414,10 @@ Board BoardBuilder::takeCompleteTabs()
 {
     const qsizetype complete = m_Walk ? m_Walk->completeTabs() : m_Board.size();
     Board tabs;
-    for (; m_Taken < complete; ++m_Taken)
+    for (; m_Taken < complete; ++m_Taken) {
+        m_Board[m_Taken].items.squeeze();
         tabs.append(std::move(m_Board[m_Taken]));
+    }
     return tabs;
 }
 

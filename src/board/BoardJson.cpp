@@ -28,7 +28,7 @@ QByteArray BoardJson(const Board &board)
             if (i)
                 out += ',';
             out += "{\"name\":";
-            appendJsonString(out, items[i].name);
+            appendJsonString(out, items[i].name());
             out += ",\"value\":";
             appendJsonString(out, items[i].value);
             out += '}';
@@ -48,7 +48,7 @@ QByteArray SearchJson(const SearchResults &found)
         out += "{\"tab\":";
         appendJsonString(out, found.labels.value(i));
         out += ",\"name\":";
-        appendJsonString(out, found.items[i].name);
+        appendJsonString(out, found.items[i].name());
         out += ",\"value\":";
         appendJsonString(out, found.items[i].value);
         out += i < found.closeFrom ? ",\"close\":false}" : ",\"close\":true}";

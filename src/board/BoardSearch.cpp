@@ -147,12 +147,12 @@ SearchIndex IndexItems(const QList<MNameValue> &items)
         const bool ascii = isAscii(item.value);
         QString value = ascii ? index.lowerValues.last() : FoldForSearch(item.value);
         // Most names open their value as written: no folded copy needed to see it.
-        if (ascii && value.startsWith(item.name, Qt::CaseInsensitive)) {
+        if (ascii && value.startsWith(item.name(), Qt::CaseInsensitive)) {
             index.foldedValues.append(std::move(value));
-            index.names.append({0, static_cast<qint32>(item.name.size())});
+            index.names.append({0, static_cast<qint32>(item.name().size())});
             continue;
         }
-        const QString name = FoldForSearch(item.name);
+        const QString name = FoldForSearch(item.name());
         qsizetype start = value.indexOf(name);
         if (start < 0) {
             // Not expected, as the name is part of the value; kept findable anyway.

@@ -78,7 +78,7 @@ QVariant ItemListModel::data(const QModelIndex &index, int role) const
     const MNameValue &item = m_Items.at(at);
     switch (role) {
     case Qt::DisplayRole:
-        return item.name;
+        return item.name();
     case Qt::ToolTipRole:
         return item.value;
     case PreviewRole:

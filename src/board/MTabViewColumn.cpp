@@ -99,12 +99,12 @@ void MTabViewColumn::onAction(bool plainText)
         return;
     const QString text = CopiedText(*item, m_CopyWithoutName);
     // The formatted fragment holds the whole value: without the name, plain only.
-    if (item->html.isEmpty() || plainText || !m_CopyFormatting || text != item->value) {
+    if (item->html().isEmpty() || plainText || !m_CopyFormatting || text != item->value) {
         QGuiApplication::clipboard()->setText(text);
     } else {
         auto *mime = new QMimeData;
         mime->setText(text);
-        mime->setHtml(item->html);
+        mime->setHtml(item->html());
         QGuiApplication::clipboard()->setMimeData(mime);
     }
     emit itemCopied(*item);

@@ -1630,7 +1630,7 @@ void TestAppDelegate::addSnippet()
         for (int i = 0; i < m_app->tabView()->count(); ++i) {
             const auto *column = static_cast<MTabViewColumn *>(m_app->tabView()->widget(i));
             for (const MNameValue &item : column->m_ArrayItems()) {
-                if (item.name == name)
+                if (item.name() == name)
                     return column->label();
             }
         }

@@ -19,7 +19,7 @@ QString describe(const Board &board)
     for (const BoardTab &tab : board) {
         QStringList parts{tab.label};
         for (const MNameValue &item : tab.items)
-            parts << item.name + u'=' + item.value;
+            parts << item.name() + u'=' + item.value;
         tabs << parts.join(u'|');
     }
     return tabs.join(u';');
@@ -217,7 +217,7 @@ void TestBoardBuilder::boardTextStaysWithinPageSize()
     for (const BoardTab &tab : BuildBoard(html)) {
         textSize += tab.label.size();
         for (const MNameValue &item : tab.items)
-            textSize += item.name.size() + item.value.size();
+            textSize += item.name().size() + item.value.size();
     }
     QVERIFY(textSize > 0);
     QVERIFY2(textSize <= 2 * html.size(), qPrintable(QString::number(textSize)));
@@ -271,7 +271,7 @@ void TestBoardBuilder::formatting()
     const Board board = BuildBoard(page(u"<h1>T</h1>" + body));
     QCOMPARE(board.size(), 1);
     QCOMPARE(board.first().items.size(), 1);
-    QTEST(board.first().items.first().html, "html");
+    QTEST(board.first().items.first().html(), "html");
 }
 
 void TestBoardBuilder::search_data()
@@ -343,13 +343,13 @@ void TestBoardBuilder::search()
     QFETCH(QString, used);
     UseCountOf uses;
     if (!used.isEmpty())
-        uses = [used](const MNameValue &item) { return item.name == used ? 5 : 0; };
+        uses = [used](const MNameValue &item) { return item.name() == used ? 5 : 0; };
     const SearchResults found = SearchItems(lists, text, uses);
     QCOMPARE(found.labels.size(), found.items.size());
     QStringList plain;
     QStringList close;
     for (qsizetype i = 0; i < found.items.size(); ++i)
-        (i < found.closeFrom ? plain : close) << found.labels[i] + u'|' + found.items[i].name;
+        (i < found.closeFrom ? plain : close) << found.labels[i] + u'|' + found.items[i].name();
     QString shown = plain.join(u';');
     if (!close.isEmpty())
         shown += u" ~ " + close.join(u';');

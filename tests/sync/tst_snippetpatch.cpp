@@ -147,7 +147,7 @@ void TestSnippetPatch::roundTrip()
     const BoardTab *changed = tabOf(board, tab, index);
     QVERIFY(changed);
     QVERIFY(!changed->items.isEmpty());
-    QCOMPARE(changed->items.last().name, name);
+    QCOMPARE(changed->items.last().name(), name);
     QCOMPARE(changed->items.last().value, value);
     // Nothing else moved: every other item of the page is still there as it was.
     const BoardTab *old = tabOf(boardBefore, tab, index);
@@ -156,7 +156,7 @@ void TestSnippetPatch::roundTrip()
         QCOMPARE(board.at(t).label, boardBefore.at(t).label);
         const auto &items = boardBefore.at(t).items;
         for (qsizetype i = 0; i < items.size(); ++i) {
-            QCOMPARE(board.at(t).items.at(i).name, items.at(i).name);
+            QCOMPARE(board.at(t).items.at(i).name(), items.at(i).name());
             QCOMPARE(board.at(t).items.at(i).value, items.at(i).value);
         }
         QCOMPARE(board.at(t).items.size(), items.size() + (&boardBefore.at(t) == old ? 1 : 0));
