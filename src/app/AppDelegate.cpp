@@ -237,8 +237,11 @@ void AppDelegate::startSync()
     if (m_Terminating)
         return;
 
-    if (m_Services.startWorker)
-        m_Services.startWorker();
+    // The board from the cache comes whole before any network traffic: the
+    // worker waits for the last slice of a long one.
+    m_StartWorkerWhenBuilt = true;
+    if (!m_CacheBuild)
+        startDeferredWorker();
 
     CreateTimer();
 
@@ -540,7 +543,7 @@ void AppDelegate::forgetAccount()
     const QString cache = g_CacheFilePath.load();
     if (QFileInfo::exists(cache) && !QFile::remove(cache))
         MProblems::Raise(MProblem::SaveFailed);
-    m_CacheBuild.reset();
+    finishCacheBuild();
     m_PinlarkHtml.clear();
     m_PageLoaded = false;
     m_Ui->searchField->clear();

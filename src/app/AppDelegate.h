@@ -146,6 +146,8 @@ private:
     void signOut();
     struct CacheBuild;
     bool startCacheBuild();
+    // Starts the worker once start-up asked for it and the cache is read whole.
+    void startDeferredWorker();
     void continueCacheBuild();
     // Adds one tab view per tab, after those there are.
     void addTabs(Board tabs);
@@ -241,6 +243,7 @@ private:
     // The board shows a page that was read, from the cache or the service.
     bool m_PageLoaded = false;
     std::unique_ptr<CacheBuild> m_CacheBuild;
+    bool m_StartWorkerWhenBuilt = false;
     // Where start-up put the window: only a move or resize by the user is saved.
     QRect m_PlacedGeometry;
     bool m_Terminating = false;

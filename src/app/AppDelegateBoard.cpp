@@ -24,6 +24,7 @@
 #include <QDataStream>
 #include <QDir>
 #include <QFileInfo>
+#include <QScopeGuard>
 #include <QShortcut>
 #include <QSystemTrayIcon>
 #include <QTabBar>
@@ -75,7 +76,10 @@ bool AppDelegate::CreateTabs(const QString &html)
     if (html.isEmpty())
         return startCacheBuild();
     // A page that arrives while the cache is still being read supersedes it.
-    m_CacheBuild.reset();
+    if (m_CacheBuild) {
+        m_CacheBuild.reset();
+        startDeferredWorker();
+    }
     QTabWidget *tabs = m_Ui->tabView;
     const int selected = tabs->currentIndex();
     m_CurrSelTabName =
@@ -160,6 +164,7 @@ void AppDelegate::finishCacheBuild()
     if (!m_CacheBuild)
         return;
     const std::unique_ptr<CacheBuild> build = std::move(m_CacheBuild);
+    const auto startWorker = qScopeGuard([this] { startDeferredWorker(); });
     QTabWidget *tabs = m_Ui->tabView;
     tabs->setUpdatesEnabled(false);
     const bool read =
@@ -185,6 +190,14 @@ void AppDelegate::finishCacheBuild()
     updateEmptyBoard();
     if (read)
         qCInfo(lcBoard, "-- Create tabs. --");
+}
+
+void AppDelegate::startDeferredWorker()
+{
+    if (!std::exchange(m_StartWorkerWhenBuilt, false) || m_Terminating)
+        return;
+    if (m_Services.startWorker)
+        m_Services.startWorker();
 }
 
 void AppDelegate::addTabs(Board board)

@@ -250,10 +250,15 @@ void TestAppDelegate::longCachedPageShowsItsFirstTabFirst()
         html.chop(20);
     QVERIFY(WritePageFile(QDir(MGlobals::DataFolderPath()).filePath(QStringLiteral("pinlark.html")),
                           html));
-    launch();
-    // The first tab is there when the window first shows; the rest follow.
+    int started = 0;
+    AppDelegate::Services services;
+    services.startWorker = [&started] { ++started; };
+    launch(std::move(services));
+    // The first tab is there when the window first shows; the rest follow, and
+    // only then does the worker start: no network traffic before the board.
     QVERIFY(m_app->tabView()->count() >= 1);
     QVERIFY(m_app->tabView()->count() < 3);
+    QCOMPARE(started, 0);
     if (whole) {
         // A search from the first moment finds items of every tab.
         m_app->searchField_textDidChange(QStringLiteral("item 399 "));
@@ -261,6 +266,7 @@ void TestAppDelegate::longCachedPageShowsItsFirstTabFirst()
     }
     QFETCH(QStringList, labels);
     QTRY_COMPARE(tabLabels(m_app->tabView()), labels);
+    QCOMPARE(started, 1);
 }
 
 void TestAppDelegate::newPageRebuildsAndKeepsTab()
