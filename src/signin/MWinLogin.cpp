@@ -84,19 +84,12 @@ QWebEngineView *MWinLogin::WebViewWin() const
 int MWinLogin::showWindow()
 {
     loadWindow();
-    // Modal to its own window only, not to the whole app: the tray menu stays
-    // usable meanwhile, so that Quit works while this window is open.
-    setWindowModality(Qt::WindowModal);
-    return exec();
+    return ExecWindowModal(*this);
 }
 
 void MWinLogin::loadWindow()
 {
-    if (m_Ui)
-        return;
-    m_Ui = std::make_unique<Ui::MWinLogin>();
-    m_Ui->setupUi(this);
-    windowDidLoad();
+    m_Ui.load(this, &MWinLogin::windowDidLoad);
 }
 
 void MWinLogin::windowDidLoad()

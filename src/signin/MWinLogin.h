@@ -1,11 +1,11 @@
 #pragma once
 
+#include "platform/WindowForm.h"
 #include "signin/SignInExport.h"
 #include "signin/SignInState.h"
 
 #include <QDialog>
 #include <QPointer>
-#include <memory>
 
 class QWebEngineProfile;
 class QWebEngineView;
@@ -89,7 +89,7 @@ private:
     void inspectPage();
 
     SignInState m_State;
-    std::unique_ptr<Ui::MWinLogin> m_Ui;
+    WindowForm<Ui::MWinLogin> m_Ui;
     QPointer<QWebEngineProfile> m_Profile;
     quint8 m_LogInOrOut = 0;
     // From the start of a sign-out until the first load that finishes after it.

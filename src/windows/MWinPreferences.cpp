@@ -12,19 +12,13 @@ MWinPreferences::~MWinPreferences() = default;
 
 void MWinPreferences::loadWindow()
 {
-    if (m_Ui)
-        return;
-    m_Ui = std::make_unique<Ui::MWinPreferences>();
-    m_Ui->setupUi(this);
-    windowDidLoad();
+    m_Ui.load(this, &MWinPreferences::windowDidLoad);
 }
 
 int MWinPreferences::showWindow()
 {
     loadWindow();
-    // Modal to its own window only: the tray menu stays usable meanwhile.
-    setWindowModality(Qt::WindowModal);
-    return exec();
+    return ExecWindowModal(*this);
 }
 
 void MWinPreferences::windowDidLoad()

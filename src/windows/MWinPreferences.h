@@ -1,8 +1,9 @@
 #pragma once
 
+#include "platform/WindowForm.h"
+
 #include <QDialog>
 #include <QKeySequence>
-#include <memory>
 
 namespace Ui {
 class MWinPreferences;
@@ -64,7 +65,7 @@ private:
     // Passes on a shortcut that differs from the one shown before.
     void chooseShortcut(const QKeySequence &keys);
 
-    std::unique_ptr<Ui::MWinPreferences> m_Ui;
+    WindowForm<Ui::MWinPreferences> m_Ui;
     QString m_ClientId;
     QKeySequence m_Shortcut;
 };
