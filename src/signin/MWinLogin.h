@@ -63,9 +63,9 @@ public:
     // code and description when it gave any.
     SignInResult result() const { return m_Result; }
 
-    // Value of one query field of an address: the text after the first
-    // "fieldName=" up to the next "&" or the end; "" when the field is absent or
-    // empty. Not percent-decoded, not trimmed.
+    // Value of one query field of an address: the text after "fieldName=" of the
+    // first field so named, up to the next "&", the fragment or the end; "" when
+    // the field is absent or empty. Not percent-decoded, not trimmed.
     static QString GetFieldValueFromURL(const QString &url, const QString &fieldName);
 
     // Ends the modal run with `result`.

@@ -91,11 +91,6 @@ void MWinPreferences::chooseShortcut(const QKeySequence &keys)
     emit globalShortcutChosen(keys);
 }
 
-QKeySequence MWinPreferences::globalShortcut() const
-{
-    return m_Ui ? m_Ui->shortcutEdit->keySequence() : QKeySequence();
-}
-
 void MWinPreferences::setShortcutNote(const QString &note, bool problem)
 {
     loadWindow();

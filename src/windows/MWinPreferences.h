@@ -38,8 +38,6 @@ public:
     void setStartAtLogin(bool on, bool supported);
     void setClientId(const QString &clientId);
 
-    QKeySequence globalShortcut() const;
-
 signals:
     // Each choice as the user makes it.
     void globalShortcutChosen(const QKeySequence &keys);
