@@ -3,19 +3,14 @@
 #include <QtCore/qnamespace.h>
 #include <memory>
 
-// A window's Designer form, built into the window the first time it is needed
-// rather than with the window: a window made and never shown costs no widgets (and
-// the sign-in window no browser engine). The first load() runs the form's setupUi
-// on the window and then the window's own windowDidLoad, once; later calls do
-// nothing. Until then the form's outlets do not exist: accessors that may run
-// before ask the form first (`return m_Ui ? m_Ui->label : nullptr;`).
-//
-//     void MWinAbout::loadWindow() { m_Ui.load(this, &MWinAbout::windowDidLoad); }
-//
-// Header-only and free of widgets, so that the sign-in library, which links nothing
-// of the app, can use it as the app's windows do. The form must be a complete type
-// wherever a window's form is loaded, used or destroyed: in the window's .cpp,
-// which also defines the window's destructor.
+// A window's Designer form, built into the window the first time it is needed, not
+// with the window: a window made and never shown costs no widgets (the sign-in
+// window no browser engine). The first load() runs setupUi on the window, then the
+// window's windowDidLoad; later calls do nothing. Before that the outlets do not
+// exist, so accessors test the form first. Header-only and widget-free, so that the
+// sign-in library, which links nothing of the app, uses it as the other windows do.
+// The form type must be complete where it is loaded, used and destroyed: the
+// window's .cpp, which defines the window's destructor.
 template <typename Form> class WindowForm
 {
 public:
@@ -23,8 +18,7 @@ public:
     {
         if (m_Form)
             return;
-        // Set before windowDidLoad runs, so that whatever it calls may load again
-        // and find the form there.
+        // In place before windowDidLoad, so that a load from inside it is a no-op.
         m_Form = std::make_unique<Form>();
         m_Form->setupUi(window);
         (window->*windowDidLoad)();
