@@ -84,19 +84,12 @@ QWebEngineView *MWinLogin::WebViewWin() const
 int MWinLogin::showWindow()
 {
     loadWindow();
-    // Modal to its own window only, not to the whole app: the tray menu stays
-    // usable meanwhile, so that Quit works while this window is open.
-    setWindowModality(Qt::WindowModal);
-    return exec();
+    return ExecWindowModal(*this);
 }
 
 void MWinLogin::loadWindow()
 {
-    if (m_Ui)
-        return;
-    m_Ui = std::make_unique<Ui::MWinLogin>();
-    m_Ui->setupUi(this);
-    windowDidLoad();
+    m_Ui.load(this, &MWinLogin::windowDidLoad);
 }
 
 void MWinLogin::windowDidLoad()
@@ -244,13 +237,8 @@ void MWinLogin::TakeRedirect(const QUrl &url)
     }
     // The code reaches the token request exactly as the service wrote it: percent
     // escapes stay, and so does an "=" that QUrlQuery would hand back escaped.
-    QString code;
-    for (const QString &pair : url.query(QUrl::FullyEncoded).split(u'&')) {
-        if (pair.startsWith(QLatin1String("code="))) {
-            code = pair.mid(5);
-            break;
-        }
-    }
+    const QString code =
+        GetFieldValueFromURL(url.toString(QUrl::FullyEncoded), QStringLiteral("code"));
     if (code.isEmpty()) {
         finish(SignInOutcome::Closed);
         return;
@@ -287,14 +275,21 @@ void MWinLogin::reject()
 
 QString MWinLogin::GetFieldValueFromURL(const QString &url, const QString &fieldName)
 {
-    const QString pattern = fieldName + u'=';
-    if (!MUtils::StringContains(pattern, url))
+    QStringView query(url);
+    if (const qsizetype fragment = query.indexOf(u'#'); fragment >= 0)
+        query = query.left(fragment);
+    const qsizetype mark = query.indexOf(u'?');
+    if (mark < 0)
         return {};
-    // An empty value stays empty: "code=&lc=1033" carries no code, and the rest
-    // of the query must not pass for one.
-    const QString rest = MUtils::GetStringBetween(url, pattern, QString());
-    const qsizetype end = rest.indexOf(u'&');
-    return end < 0 ? rest : rest.left(end);
+    query = query.mid(mark + 1);
+    // Field by field: "xcode=1" is no code, and an empty value stays empty, so
+    // "code=&lc=1033" carries no code rather than passing the rest off as one.
+    const QString pattern = fieldName + u'=';
+    for (const QStringView field : query.split(u'&')) {
+        if (field.startsWith(pattern))
+            return field.mid(pattern.size()).toString();
+    }
+    return {};
 }
 
 void MWinLogin::closeModalWindow(int result)

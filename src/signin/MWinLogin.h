@@ -1,11 +1,11 @@
 #pragma once
 
+#include "platform/WindowForm.h"
 #include "signin/SignInExport.h"
 #include "signin/SignInState.h"
 
 #include <QDialog>
 #include <QPointer>
-#include <memory>
 
 class QWebEngineProfile;
 class QWebEngineView;
@@ -63,9 +63,9 @@ public:
     // code and description when it gave any.
     SignInResult result() const { return m_Result; }
 
-    // Value of one query field of an address: the text after the first
-    // "fieldName=" up to the next "&" or the end; "" when the field is absent or
-    // empty. Not percent-decoded, not trimmed.
+    // Value of one query field of an address: the text after "fieldName=" of the
+    // first field so named, up to the next "&", the fragment or the end; "" when
+    // the field is absent or empty. Not percent-decoded, not trimmed.
     static QString GetFieldValueFromURL(const QString &url, const QString &fieldName);
 
     // Ends the modal run with `result`.
@@ -89,7 +89,7 @@ private:
     void inspectPage();
 
     SignInState m_State;
-    std::unique_ptr<Ui::MWinLogin> m_Ui;
+    WindowForm<Ui::MWinLogin> m_Ui;
     QPointer<QWebEngineProfile> m_Profile;
     quint8 m_LogInOrOut = 0;
     // From the start of a sign-out until the first load that finishes after it.

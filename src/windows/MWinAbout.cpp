@@ -22,19 +22,12 @@ MWinAbout::~MWinAbout() = default;
 int MWinAbout::showWindow()
 {
     loadWindow();
-    // Modal to its own window only, not to the whole app: the tray menu stays
-    // usable meanwhile, so that Quit works while this window is open.
-    setWindowModality(Qt::WindowModal);
-    return exec();
+    return ExecWindowModal(*this);
 }
 
 void MWinAbout::loadWindow()
 {
-    if (m_Ui)
-        return;
-    m_Ui = std::make_unique<Ui::MWinAbout>();
-    m_Ui->setupUi(this);
-    windowDidLoad();
+    m_Ui.load(this, &MWinAbout::windowDidLoad);
 }
 
 QLabel *MWinAbout::tfVersion() const

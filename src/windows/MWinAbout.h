@@ -1,8 +1,9 @@
 #pragma once
 
+#include "platform/WindowForm.h"
+
 #include <QDialog>
 #include <QUrl>
-#include <memory>
 
 class QLabel;
 
@@ -49,5 +50,5 @@ private:
     void windowDidLoad();
 
     Addresses m_Addresses;
-    std::unique_ptr<Ui::MWinAbout> m_Ui;
+    WindowForm<Ui::MWinAbout> m_Ui;
 };

@@ -12,19 +12,13 @@ MWinPreferences::~MWinPreferences() = default;
 
 void MWinPreferences::loadWindow()
 {
-    if (m_Ui)
-        return;
-    m_Ui = std::make_unique<Ui::MWinPreferences>();
-    m_Ui->setupUi(this);
-    windowDidLoad();
+    m_Ui.load(this, &MWinPreferences::windowDidLoad);
 }
 
 int MWinPreferences::showWindow()
 {
     loadWindow();
-    // Modal to its own window only: the tray menu stays usable meanwhile.
-    setWindowModality(Qt::WindowModal);
-    return exec();
+    return ExecWindowModal(*this);
 }
 
 void MWinPreferences::windowDidLoad()
@@ -95,11 +89,6 @@ void MWinPreferences::chooseShortcut(const QKeySequence &keys)
         return;
     m_Shortcut = keys;
     emit globalShortcutChosen(keys);
-}
-
-QKeySequence MWinPreferences::globalShortcut() const
-{
-    return m_Ui ? m_Ui->shortcutEdit->keySequence() : QKeySequence();
 }
 
 void MWinPreferences::setShortcutNote(const QString &note, bool problem)

@@ -1,8 +1,9 @@
 #pragma once
 
+#include "platform/WindowForm.h"
+
 #include <QDialog>
 #include <QKeySequence>
-#include <memory>
 
 namespace Ui {
 class MWinPreferences;
@@ -37,8 +38,6 @@ public:
     void setStartAtLogin(bool on, bool supported);
     void setClientId(const QString &clientId);
 
-    QKeySequence globalShortcut() const;
-
 signals:
     // Each choice as the user makes it.
     void globalShortcutChosen(const QKeySequence &keys);
@@ -64,7 +63,7 @@ private:
     // Passes on a shortcut that differs from the one shown before.
     void chooseShortcut(const QKeySequence &keys);
 
-    std::unique_ptr<Ui::MWinPreferences> m_Ui;
+    WindowForm<Ui::MWinPreferences> m_Ui;
     QString m_ClientId;
     QKeySequence m_Shortcut;
 };

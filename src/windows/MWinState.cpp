@@ -44,11 +44,7 @@ MWinState::~MWinState() = default;
 
 void MWinState::loadWindow()
 {
-    if (m_Ui)
-        return;
-    m_Ui = std::make_unique<Ui::MWinState>();
-    m_Ui->setupUi(this);
-    windowDidLoad();
+    m_Ui.load(this, &MWinState::windowDidLoad);
 }
 
 void MWinState::windowDidLoad()

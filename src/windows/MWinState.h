@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/WindowForm.h"
+
 #include <QWidget>
 #include <memory>
 
@@ -44,7 +46,7 @@ private:
     // Drops the snippets the page refused: the user has their text from the board.
     void discardRefusedSnippets();
 
-    std::unique_ptr<Ui::MWinState> m_Ui;
+    WindowForm<Ui::MWinState> m_Ui;
     std::unique_ptr<QTimer> m_Timer;
     QLabel *m_LabelSnippets = nullptr;
     QLabel *m_LabelSnippetsValue = nullptr;

@@ -163,10 +163,22 @@ void TestMWinLogin::getFieldValueFromURL_data()
     QTest::newRow("empty value at the end") << redirect + "?code="
                                             << "code"
                                             << "";
-    QTest::newRow("first occurrence wins, also inside a longer name")
+    QTest::newRow("a longer name ending in the field's is another field")
         << redirect + "?xcode=1&code=2"
         << "code"
-        << "1";
+        << "2";
+    QTest::newRow("the first of two fields so named") << redirect + "?code=1&code=2"
+                                                      << "code"
+                                                      << "1";
+    QTest::newRow("the fragment is not the query") << redirect + "?code=abc#code=x"
+                                                   << "code"
+                                                   << "abc";
+    QTest::newRow("a fragment that reads like a query") << redirect + "#?code=x"
+                                                        << "code"
+                                                        << "";
+    QTest::newRow("no query at all") << "https://login.live.com/code=abc"
+                                     << "code"
+                                     << "";
     QTest::newRow("field names are case-sensitive") << redirect + "?CODE=abc"
                                                     << "code"
                                                     << "";
