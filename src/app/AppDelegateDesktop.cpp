@@ -4,7 +4,6 @@
 #include "app/AppDelegate.h"
 #include "app/Autostart.h"
 #include "board/MTabViewColumn.h"
-#include "core/MConfig.h"
 #include "core/MGlobals.h"
 #include "core/MProblems.h"
 #include "platform/DesktopPaste.h"
@@ -162,8 +161,7 @@ void AppDelegate::MenuItemPreferencesClick()
     window.setOrderByUse(m_Preferences.orderByUse);
     window.setStartAtLogin(kStartAtLoginSupported && Autostart::IsEnabled(),
                            kStartAtLoginSupported);
-    window.setClientId(MConfig(g_ConfigFilePath.load())
-                           .ReadValueDefStr(QLatin1String(Preferences::kClientIdKey), QString()));
+    window.setClientId(Preferences::StoredClientId(g_ConfigFilePath.load()));
 
     // A portal answers later: the window follows.
     connect(m_GlobalShortcut.get(), &GlobalShortcut::stateChanged, &window, showState);

@@ -2,6 +2,7 @@
 
 #include "core/MConfig.h"
 #include "core/MProblems.h"
+#include "core/Settings.h"
 #include "platform/HttpTransport.h"
 
 #include <QCoreApplication>
@@ -9,9 +10,8 @@
 #include <QFile>
 #include <QScopeGuard>
 #include <QStandardPaths>
-#include <cmath>
-#include <limits>
 #include <mutex>
+#include <type_traits>
 
 MShared<QString> g_DataFolder;
 MShared<QString> g_ConfigFilePath{QStringLiteral("zanapp.plist")};
@@ -19,8 +19,8 @@ MShared<QString> g_CacheFilePath{QStringLiteral("pinlark.html")};
 
 MShared<double> g_WindowX;
 MShared<double> g_WindowY;
-MShared<double> g_WindowWidth{360};
-MShared<double> g_WindowHeight{600};
+MShared<double> g_WindowWidth{Settings::WindowWidth::defaultValue()};
+MShared<double> g_WindowHeight{Settings::WindowHeight::defaultValue()};
 
 MShared<QString> g_OnlineOneNoteAccessToken;
 MShared<QString> g_OnlineOneNoteRefreshToken;
@@ -30,12 +30,12 @@ MShared<QString> g_OnlineOneNoteCode;
 MShared<QString> g_OnlineOneNoteCodeVerifier;
 std::atomic<bool> g_TokensInKeyring{false};
 std::atomic<bool> g_TokensFellBackToFile{false};
-MShared<QString> g_OnlineOneNoteClientId{QStringLiteral(PINLARK_CLIENT_ID)};
+MShared<QString> g_OnlineOneNoteClientId{Settings::ClientId::defaultValue()};
 MShared<QString> g_OnlineOneNoteLastAccess;
 
-MShared<QString> g_IdentityRoot{QString::fromLatin1(MGlobals::kDefaultIdentityRoot)};
-MShared<QString> g_RedirectAddress{QString::fromLatin1(MGlobals::kDefaultRedirectAddress)};
-MShared<QString> g_GraphRoot{QString::fromLatin1(MGlobals::kDefaultGraphRoot)};
+MShared<QString> g_IdentityRoot{Settings::IdentityRoot::defaultValue()};
+MShared<QString> g_RedirectAddress{Settings::RedirectAddress::defaultValue()};
+MShared<QString> g_GraphRoot{Settings::GraphRoot::defaultValue()};
 MShared<QString> g_RefusedServiceKeys;
 std::atomic<bool> g_TokensDroppedForNewRoots{false};
 
@@ -62,57 +62,24 @@ namespace {
 const QString kConfigFileName = QStringLiteral("zanapp.plist");
 const QString kCacheFileName = QStringLiteral("pinlark.html");
 
-struct StringSetting
-{
-    const char *key;
-    MShared<QString> &variable;
-};
-
-const StringSetting kCredentials[] = {
-    {"OnlineOneNoteAccessToken", g_OnlineOneNoteAccessToken},
-    {"OnlineOneNoteRefreshToken", g_OnlineOneNoteRefreshToken},
-    {"OnlineOneNoteAccountId", g_OnlineOneNoteAccountId},
-    {"OnlineOneNoteUserId", g_OnlineOneNoteUserId},
-};
-
-// Optional keys that point the app at other services, each with its built-in
-// value. Read at start-up and when the service rejected the client id and the
-// file changed; kept in the file by every save because a save re-reads it first.
-struct ServiceSetting
-{
-    const char *key;
-    MShared<QString> &variable;
-    const char *builtIn;
-};
-
-const ServiceSetting kRemoteRoots[] = {
-    {"IdentityRoot", g_IdentityRoot, kDefaultIdentityRoot},
-    {"RedirectAddress", g_RedirectAddress, kDefaultRedirectAddress},
-    {"GraphRoot", g_GraphRoot, kDefaultGraphRoot},
-    {"ClientId", g_OnlineOneNoteClientId, PINLARK_CLIENT_ID},
-};
-// The roots that issued the tokens, recorded beside them by every save (no secret).
-const char *const kIssuerIdentityKey = "TokensIssuedByIdentityRoot";
-const char *const kIssuerGraphKey = "TokensIssuedByGraphRoot";
 // The roots the tokens held now were issued by (or, with none held, the roots the
 // next ones will come from); what every save records.
-MShared<QString> g_IssuerIdentity{QString::fromLatin1(kDefaultIdentityRoot)};
-MShared<QString> g_IssuerGraph{QString::fromLatin1(kDefaultGraphRoot)};
-// Where TokenStore notes that the keyring holds a sign-in.
-const char *const kKeptInKey = "TokensKeptIn";
+MShared<QString> g_IssuerIdentity{Settings::IdentityRoot::defaultValue()};
+MShared<QString> g_IssuerGraph{Settings::GraphRoot::defaultValue()};
 
-struct RealSetting
+// The settings the two threads share, each with its variable: what LoadConfig reads
+// and SaveConfig writes. Calls `f.operator()<Key>(variable)` for each.
+template <typename F> void ForEachSharedSetting(F &&f)
 {
-    const char *key;
-    MShared<double> &variable;
-};
-
-const RealSetting kGeometry[] = {
-    {"WindowX", g_WindowX},
-    {"WindowY", g_WindowY},
-    {"WindowWidth", g_WindowWidth},
-    {"WindowHeight", g_WindowHeight},
-};
+    f.template operator()<Settings::WindowX>(g_WindowX);
+    f.template operator()<Settings::WindowY>(g_WindowY);
+    f.template operator()<Settings::WindowWidth>(g_WindowWidth);
+    f.template operator()<Settings::WindowHeight>(g_WindowHeight);
+    f.template operator()<Settings::OnlineOneNoteAccessToken>(g_OnlineOneNoteAccessToken);
+    f.template operator()<Settings::OnlineOneNoteRefreshToken>(g_OnlineOneNoteRefreshToken);
+    f.template operator()<Settings::OnlineOneNoteAccountId>(g_OnlineOneNoteAccountId);
+    f.template operator()<Settings::OnlineOneNoteUserId>(g_OnlineOneNoteUserId);
+}
 
 std::mutex g_saveMutex;
 // Held by ClearCredentials and by the worker's check-then-store, never while
@@ -173,15 +140,11 @@ void LoadServiceSettings(bool atStart);
 void LoadConfig()
 {
     const MConfig config(g_ConfigFilePath.load());
-    // A hand-edited file may hold anything: a position or size that is not a finite
-    // number keeps its default.
-    for (const auto &[key, variable] : kGeometry) {
-        const double value = config.ReadValueDefFloat(QLatin1String(key), variable.load());
-        if (std::isfinite(value))
-            variable.store(value);
-    }
-    for (const auto &[key, variable] : kCredentials)
-        variable.store(config.ReadValueDefStr(QLatin1String(key), variable.load()));
+    // Each keeps its current value (the position computed from the screen, the
+    // built-in size, empty text) where the file has none it can use.
+    ForEachSharedSetting([&config]<typename K>(MShared<typename K::Value> &variable) {
+        variable.store(Settings::Read<K>(config, variable.load()));
+    });
     LoadServiceSettings(true);
 }
 
@@ -195,24 +158,23 @@ namespace {
 void LoadServiceSettings(bool atStart)
 {
     const MConfig config(g_ConfigFilePath.load());
-    QString values[std::size(kRemoteRoots)];
+    const QString identity = Settings::Read<Settings::IdentityRoot>(config);
+    const QString redirect = Settings::Read<Settings::RedirectAddress>(config);
+    const QString graph = Settings::Read<Settings::GraphRoot>(config);
+    const QString clientId = Settings::Read<Settings::ClientId>(config);
     QStringList refused;
-    for (std::size_t i = 0; i < std::size(kRemoteRoots); ++i) {
-        const ServiceSetting &setting = kRemoteRoots[i];
-        values[i] = config.ReadValueDefStr(QLatin1String(setting.key), QString());
-        if (values[i].isEmpty())
-            values[i] = QString::fromLatin1(setting.builtIn);
-        else if (&setting.variable != &g_OnlineOneNoteClientId &&
-                 !platform::AddressMayCarryTokens(values[i]))
-            refused << QLatin1String(setting.key);
+    for (const auto &[key, address] : {std::pair{Settings::IdentityRoot::name(), identity},
+                                       std::pair{Settings::RedirectAddress::name(), redirect},
+                                       std::pair{Settings::GraphRoot::name(), graph}}) {
+        if (!platform::AddressMayCarryTokens(address))
+            refused << key;
     }
-    const QString &identity = values[0];
-    const QString &graph = values[2];
     // At start-up the tokens just read came from the roots the file records; later,
     // from the roots that issued them as far as this run knows.
     if (atStart) {
-        g_IssuerIdentity.store(config.ReadValueDefStr(QLatin1String(kIssuerIdentityKey), identity));
-        g_IssuerGraph.store(config.ReadValueDefStr(QLatin1String(kIssuerGraphKey), graph));
+        g_IssuerIdentity.store(
+            Settings::Read<Settings::TokensIssuedByIdentityRoot>(config, identity));
+        g_IssuerGraph.store(Settings::Read<Settings::TokensIssuedByGraphRoot>(config, graph));
     }
 
     g_RefusedServiceKeys.store(refused.join(QStringLiteral(", ")));
@@ -225,11 +187,10 @@ void LoadServiceSettings(bool atStart)
     MProblems::Clear(MProblem::ServiceAddressRefused);
 
     const bool dropTokens = g_IssuerIdentity.load() != identity || g_IssuerGraph.load() != graph;
-    const bool hadTokens =
-        !g_OnlineOneNoteAccessToken.load().isEmpty() ||
-        !g_OnlineOneNoteRefreshToken.load().isEmpty() ||
-        (atStart &&
-         config.ReadValueDefStr(QLatin1String(kKeptInKey), QString()) == QLatin1String("keyring"));
+    const bool hadTokens = !g_OnlineOneNoteAccessToken.load().isEmpty() ||
+                           !g_OnlineOneNoteRefreshToken.load().isEmpty() ||
+                           (atStart && Settings::Read<Settings::TokensKeptIn>(config) ==
+                                           Settings::TokensKeptIn::keyring());
     // Emptied before the new roots are in place, so that the worker never pairs an
     // old token with a new address.
     if (dropTokens) {
@@ -239,29 +200,17 @@ void LoadServiceSettings(bool atStart)
     }
     g_IssuerIdentity.store(identity);
     g_IssuerGraph.store(graph);
-    for (std::size_t i = 0; i < std::size(kRemoteRoots); ++i)
-        kRemoteRoots[i].variable.store(values[i]);
+    g_IdentityRoot.store(identity);
+    g_RedirectAddress.store(redirect);
+    g_GraphRoot.store(graph);
+    g_OnlineOneNoteClientId.store(clientId);
     // The file records the new issuer at once.
     if (dropTokens)
         SaveConfig();
 }
 
-} // namespace
-
-namespace {
-
 std::mutex g_hookMutex;
 std::function<void()> g_tokensSavedHook;
-
-// What the file keeps of a credential: nothing of the tokens while the keyring
-// holds them.
-QString SavedValue(const StringSetting &setting)
-{
-    if (g_TokensInKeyring.load() && (&setting.variable == &g_OnlineOneNoteAccessToken ||
-                                     &setting.variable == &g_OnlineOneNoteRefreshToken))
-        return QString();
-    return setting.variable.load();
-}
 
 void TellTokensSaved()
 {
@@ -272,47 +221,27 @@ void TellTokensSaved()
         g_tokensSavedHook();
 }
 
-// Whether the file already holds exactly these values, so that a save would
-// change nothing.
-bool holdsCurrentValues(const MConfig &config)
-{
-    const double missing = std::numeric_limits<double>::quiet_NaN();
-    for (const auto &[key, variable] : kGeometry) {
-        if (config.ReadValueDefFloat(QLatin1String(key), missing) !=
-            static_cast<double>(static_cast<float>(variable.load())))
-            return false;
-    }
-    for (const StringSetting &setting : kCredentials) {
-        const QString stored = config.ReadValueDefStr(QLatin1String(setting.key), QString());
-        if (stored != SavedValue(setting))
-            return false;
-    }
-    return config.ReadValueDefStr(QLatin1String(kIssuerIdentityKey), QString()) ==
-               g_IssuerIdentity.load() &&
-           config.ReadValueDefStr(QLatin1String(kIssuerGraphKey), QString()) ==
-               g_IssuerGraph.load();
-}
-
 } // namespace
 
 void SaveConfig()
 {
     // Also when the file needs no write: the keyring may not hold these tokens yet.
     const auto tellKeyring = qScopeGuard(&TellTokensSaved);
-    std::lock_guard lock(g_saveMutex);
-    MConfig config(g_ConfigFilePath.load());
-    if (config.hasDictionary() && holdsCurrentValues(config))
-        return;
-    for (const auto &[key, variable] : kGeometry)
-        config.WriteValueFloat(QLatin1String(key), variable.load());
-    for (const StringSetting &setting : kCredentials)
-        config.WriteValueStr(QLatin1String(setting.key), SavedValue(setting));
-    config.WriteValueStr(QLatin1String(kIssuerIdentityKey), g_IssuerIdentity.load());
-    config.WriteValueStr(QLatin1String(kIssuerGraphKey), g_IssuerGraph.load());
-    if (config.Save())
-        MProblems::Clear(MProblem::SaveFailed);
-    else
-        MProblems::Raise(MProblem::SaveFailed);
+    // Read once, so that the values written belong together.
+    const bool tokensInKeyring = g_TokensInKeyring.load();
+    Settings::Changes changes;
+    ForEachSharedSetting([&]<typename K>(MShared<typename K::Value> &variable) {
+        // The file keeps nothing of the tokens while the keyring holds them.
+        constexpr bool token = std::is_same_v<K, Settings::OnlineOneNoteAccessToken> ||
+                               std::is_same_v<K, Settings::OnlineOneNoteRefreshToken>;
+        if (token && tokensInKeyring)
+            changes.set<K>(typename K::Value());
+        else
+            changes.set<K>(variable.load());
+    });
+    changes.set<Settings::TokensIssuedByIdentityRoot>(g_IssuerIdentity.load());
+    changes.set<Settings::TokensIssuedByGraphRoot>(g_IssuerGraph.load());
+    SaveSettings(changes);
 }
 
 void SetTokensSavedHook(std::function<void()> hook)
@@ -321,11 +250,14 @@ void SetTokensSavedHook(std::function<void()> hook)
     g_tokensSavedHook = std::move(hook);
 }
 
-bool SaveSettings(const std::function<void(MConfig &)> &write)
+bool SaveSettings(const Settings::Changes &changes)
 {
     std::lock_guard lock(g_saveMutex);
     MConfig config(g_ConfigFilePath.load());
-    write(config);
+    // A file that holds every value already is left alone; one that is no settings
+    // file takes no write and fails the save, so that the user hears.
+    if (!changes.writeTo(config))
+        return true;
     const bool saved = config.Save();
     if (saved)
         MProblems::Clear(MProblem::SaveFailed);
@@ -336,7 +268,7 @@ bool SaveSettings(const std::function<void(MConfig &)> &write)
 
 QString BuiltInClientId()
 {
-    return QStringLiteral(PINLARK_CLIENT_ID);
+    return Settings::ClientId::defaultValue();
 }
 
 bool HasClientId()

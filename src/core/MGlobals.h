@@ -9,7 +9,9 @@
 #include <functional>
 #include <optional>
 
-class MConfig;
+namespace Settings {
+class Changes;
+}
 
 // Process-wide state through which the main thread and the sync worker meet. Each
 // variable is replaced whole (see MShared); neither thread calls into the other.
@@ -100,10 +102,6 @@ extern std::atomic<quint64> g_SignInGeneration;
 
 namespace MGlobals {
 
-inline constexpr auto kDefaultIdentityRoot = "https://login.microsoftonline.com";
-inline constexpr auto kDefaultRedirectAddress = "https://login.live.com/oauth20_desktop.srf";
-inline constexpr auto kDefaultGraphRoot = "https://graph.microsoft.com";
-
 // The client id built in with the PINLARK_CLIENT_ID build setting; empty when none
 // was, and then only the settings file's "ClientId" lets the user sign in.
 QString BuiltInClientId();
@@ -134,15 +132,14 @@ void LoadConfig();
 // the tokens (a file without that record counts as issued by the roots it names),
 // later the roots in use.
 void LoadServiceSettings();
-// Writes the eight settings; other keys in the file are kept. Safe to call from
-// both threads: calls run one at a time. The file is left alone when it already
-// holds these values. A file that cannot be written is kept as it was, and the
-// problem is raised for the user.
+// Saves the eight settings and the roots that issued the tokens, through
+// SaveSettings. Safe to call from both threads.
 void SaveConfig();
-// Writes what `write` sets into the settings file, keeping every other key, one
-// save at a time with SaveConfig (the Preferences window's keys). A file that
-// cannot be written is kept and the problem raised, as for SaveConfig; false then.
-bool SaveSettings(const std::function<void(MConfig &)> &write);
+// The one way into the settings file: re-reads it and writes the values it does not
+// hold already, keeping every other key (known or not); a file that holds them all
+// is left alone. Calls from both threads run one at a time. A file that cannot be
+// written is kept as it was and the problem raised for the user; false then.
+bool SaveSettings(const Settings::Changes &changes);
 
 // Runs after every SaveConfig while the tokens are in the keyring, on the saving
 // thread, so that the keyring gets them too; must not block. Empty: none.

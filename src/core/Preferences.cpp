@@ -11,54 +11,56 @@ Values Read(const QString &path)
 {
     const MConfig config(path);
     Values values;
-    values.globalShortcut =
-        config.ReadValueDefStr(QLatin1String(kGlobalShortcutKey), values.globalShortcut);
-    values.pasteAfterCopy =
-        config.ReadValueDefBool(QLatin1String(kPasteAfterCopyKey), values.pasteAfterCopy);
-    values.copyWithoutName =
-        config.ReadValueDefBool(QLatin1String(kCopyWithoutNameKey), values.copyWithoutName);
-    values.copyFormatting =
-        config.ReadValueDefBool(QLatin1String(kCopyFormattingKey), values.copyFormatting);
-    values.orderByUse = config.ReadValueDefBool(QLatin1String(kOrderByUseKey), values.orderByUse);
+    values.globalShortcut = Settings::Read<Settings::GlobalShortcut>(config);
+    values.pasteAfterCopy = Settings::Read<Settings::PasteAfterCopy>(config);
+    values.copyWithoutName = Settings::Read<Settings::CopyWithoutName>(config);
+    values.copyFormatting = Settings::Read<Settings::CopyFormatting>(config);
+    values.orderByUse = Settings::Read<Settings::OrderByUse>(config);
     return values;
 }
 
+namespace {
+
+template <typename K> bool Save(const typename K::Value &value)
+{
+    return MGlobals::SaveSettings(Settings::Changes().set<K>(value));
+}
+
+} // namespace
+
 bool SaveGlobalShortcut(const QString &portableText)
 {
-    return MGlobals::SaveSettings([&portableText](MConfig &config) {
-        config.WriteValueStr(QLatin1String(kGlobalShortcutKey), portableText);
-    });
+    return Save<Settings::GlobalShortcut>(portableText);
 }
 
 bool SavePasteAfterCopy(bool on)
 {
-    return MGlobals::SaveSettings(
-        [on](MConfig &config) { config.WriteValueBool(QLatin1String(kPasteAfterCopyKey), on); });
+    return Save<Settings::PasteAfterCopy>(on);
 }
 
 bool SaveCopyWithoutName(bool on)
 {
-    return MGlobals::SaveSettings(
-        [on](MConfig &config) { config.WriteValueBool(QLatin1String(kCopyWithoutNameKey), on); });
+    return Save<Settings::CopyWithoutName>(on);
 }
 
 bool SaveCopyFormatting(bool on)
 {
-    return MGlobals::SaveSettings(
-        [on](MConfig &config) { config.WriteValueBool(QLatin1String(kCopyFormattingKey), on); });
+    return Save<Settings::CopyFormatting>(on);
 }
 
 bool SaveOrderByUse(bool on)
 {
-    return MGlobals::SaveSettings(
-        [on](MConfig &config) { config.WriteValueBool(QLatin1String(kOrderByUseKey), on); });
+    return Save<Settings::OrderByUse>(on);
 }
 
 bool SaveClientId(const QString &clientId)
 {
-    return MGlobals::SaveSettings([&clientId](MConfig &config) {
-        config.WriteValueStr(QLatin1String(kClientIdKey), clientId);
-    });
+    return Save<Settings::ClientId>(clientId);
+}
+
+QString StoredClientId(const QString &path)
+{
+    return Settings::Read<Settings::ClientId>(MConfig(path), QString());
 }
 
 std::optional<QString> ClientIdFromText(const QString &text)

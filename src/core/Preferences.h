@@ -1,35 +1,24 @@
 #pragma once
 
+#include "core/Settings.h"
+
 #include <QString>
 #include <optional>
 
-// The settings the Preferences window changes, beside the ones MGlobals keeps for
-// both threads. They are the main thread's alone: read once at start-up and saved
-// one key at a time, when the user changes it, so that a key left alone keeps its
-// default out of the file.
+// The settings the Preferences window changes (their keys are in Settings.h),
+// beside the ones MGlobals keeps for both threads. They are the main thread's
+// alone: read once at start-up and saved one key at a time, when the user changes
+// it, so that a key left alone keeps its default out of the file.
 namespace Preferences {
-
-inline constexpr auto kGlobalShortcutKey = "GlobalShortcut";
-inline constexpr auto kPasteAfterCopyKey = "PasteAfterCopy";
-inline constexpr auto kCopyWithoutNameKey = "CopyWithoutName";
-inline constexpr auto kCopyFormattingKey = "CopyFormatting";
-inline constexpr auto kOrderByUseKey = "OrderByUse";
-inline constexpr auto kClientIdKey = "ClientId";
-// Free on GNOME, KDE Plasma, Xfce and Cinnamon, which keep Super+V and the other
-// Ctrl+Alt letters for themselves; "V" as in paste (docs/architecture.md).
-inline constexpr auto kDefaultGlobalShortcut = "Ctrl+Alt+V";
 
 struct Values
 {
-    // A key sequence in Qt's portable text; empty turns the shortcut off.
-    QString globalShortcut = QString::fromLatin1(kDefaultGlobalShortcut);
-    bool pasteAfterCopy = false;
-    bool copyWithoutName = false;
-    // Formatted items go to the clipboard as HTML beside the plain text.
-    bool copyFormatting = true;
-    // Close matches of equal rank go to the items copied most often, counted in a
-    // file of the data folder.
-    bool orderByUse = false;
+    QString globalShortcut = Settings::GlobalShortcut::defaultValue();
+    bool pasteAfterCopy = Settings::PasteAfterCopy::defaultValue();
+    bool copyWithoutName = Settings::CopyWithoutName::defaultValue();
+    bool copyFormatting = Settings::CopyFormatting::defaultValue();
+    // Counted in a file of the data folder.
+    bool orderByUse = Settings::OrderByUse::defaultValue();
 };
 
 // The values in the settings file at `path`; a key that is missing, or holds the
@@ -44,6 +33,9 @@ bool SaveCopyWithoutName(bool on);
 bool SaveCopyFormatting(bool on);
 bool SaveOrderByUse(bool on);
 bool SaveClientId(const QString &clientId);
+// The client id the settings file at `path` holds, as the Preferences window shows
+// it: empty when the built-in one is used.
+QString StoredClientId(const QString &path);
 
 // The client id the user typed, as the file keeps it: a GUID in lower case without
 // braces, or empty for the built-in one. Nothing when the text is not a GUID.

@@ -3,6 +3,7 @@
 #include "core/MConfig.h"
 #include "core/MGlobals.h"
 #include "core/MProblems.h"
+#include "core/Settings.h"
 
 #include <QEventLoop>
 #include <QJsonDocument>
@@ -14,15 +15,11 @@ using platform::Keyring;
 
 namespace {
 
-const QString kSetting = QStringLiteral("TokenStore");
-const QString kKeptIn = QStringLiteral("TokensKeptIn");
-const QString kKeyring = QStringLiteral("keyring");
-
 enum class Choice { Either, Keyring, File };
 
 Choice ReadChoice(const MConfig &config)
 {
-    const QString value = config.ReadValueDefStr(kSetting, QString()).trimmed().toLower();
+    const QString value = Settings::Read<Settings::TokenStore>(config);
     if (value == QLatin1String("keyring"))
         return Choice::Keyring;
     if (value == QLatin1String("file"))
@@ -33,7 +30,7 @@ Choice ReadChoice(const MConfig &config)
 // As the settings note it: the keyring held the sign-in when last used.
 bool KeyringHoldsSignIn(const MConfig &config)
 {
-    return config.ReadValueDefStr(kKeptIn, QString()) == kKeyring;
+    return Settings::Read<Settings::TokensKeptIn>(config) == Settings::TokensKeptIn::keyring();
 }
 
 // A keyring call that answers with its result only, seen as one with an answer.
@@ -203,10 +200,11 @@ void TokenStore::removeFromKeyring()
 
 void TokenStore::noteKeyringHolds(bool holds)
 {
-    const QString value = holds ? kKeyring : QString();
-    if (MConfig(g_ConfigFilePath.load()).ReadValueDefStr(kKeptIn, QString()) == value)
+    const QString value = holds ? Settings::TokensKeptIn::keyring() : QString();
+    // A file without the note reads as one saying "no": it is not written for that.
+    if (Settings::Read<Settings::TokensKeptIn>(MConfig(g_ConfigFilePath.load())) == value)
         return;
-    MGlobals::SaveSettings([&value](MConfig &config) { config.WriteValueStr(kKeptIn, value); });
+    MGlobals::SaveSettings(Settings::Changes().set<Settings::TokensKeptIn>(value));
 }
 
 void TokenStore::settle(Place place)

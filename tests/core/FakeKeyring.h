@@ -6,7 +6,9 @@
 #include <QTimer>
 
 // A keyring in memory that answers on the next turn of the event loop, as a real
-// one does, or fails, or never answers at all.
+// one does, or fails, or never answers at all. An answer still on its way when the
+// keyring is gone (its store gave up waiting) lands in the shared state, not in
+// freed memory.
 class FakeKeyring final : public platform::Keyring
 {
 public:
@@ -27,9 +29,9 @@ public:
     void read(const QString &key, ReadDone done) override
     {
         answer(
-            [this, key, done] {
-                const auto it = m_shared->secrets.constFind(key);
-                if (it == m_shared->secrets.cend())
+            [shared = m_shared, key, done] {
+                const auto it = shared->secrets.constFind(key);
+                if (it == shared->secrets.cend())
                     done(Result::NotFound, {});
                 else
                     done(Result::Ok, *it);
@@ -40,10 +42,10 @@ public:
     void write(const QString &key, const QByteArray &secret, Done done) override
     {
         answer(
-            [this, key, secret, done] {
-                if (m_shared->refuseWrites)
+            [shared = m_shared, key, secret, done] {
+                if (shared->refuseWrites)
                     return done(Result::Failed);
-                m_shared->secrets.insert(key, secret);
+                shared->secrets.insert(key, secret);
                 done(Result::Ok);
             },
             [done] { done(Result::Failed); });
@@ -52,8 +54,8 @@ public:
     void remove(const QString &key, Done done) override
     {
         answer(
-            [this, key, done] {
-                m_shared->secrets.remove(key);
+            [shared = m_shared, key, done] {
+                shared->secrets.remove(key);
                 done(Result::Ok);
             },
             [done] { done(Result::Failed); });

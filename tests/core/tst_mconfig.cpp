@@ -1,11 +1,14 @@
 #include "core/MConfig.h"
 #include "core/MGlobals.h"
+#include "core/Settings.h"
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <functional>
 #include <thread>
 
 namespace {
@@ -106,7 +109,12 @@ const QFileDevice::Permissions kOthersMask = QFile::ReadGroup | QFile::WriteGrou
                                              QFile::ExeGroup | QFile::ReadOther |
                                              QFile::WriteOther | QFile::ExeOther;
 
+// What a row of a test asks to save.
+using Change = std::function<void(Settings::Changes &)>;
+
 } // namespace
+
+Q_DECLARE_METATYPE(Change)
 
 class TestMConfig : public QObject
 {
@@ -125,6 +133,10 @@ private slots:
     void firstLaunchCreatesPrivateFolder();
     void saveKeepsOtherKeysAndTightensMode();
     void savesFromTwoThreadsStayWhole();
+    void loadTakesWhatTheAppCanUse_data();
+    void loadTakesWhatTheAppCanUse();
+    void saveWritesWhatTheFileDoesNotHold_data();
+    void saveWritesWhatTheFileDoesNotHold();
 
 private:
     QTemporaryDir m_dir;
@@ -333,6 +345,98 @@ void TestMConfig::savesFromTwoThreadsStayWhole()
     QCOMPARE(config.ReadValueDefStr(QStringLiteral("OnlineOneNoteRefreshToken"), QString()),
              u"worker-199");
     QCOMPARE(config.ReadValueDefFloat(QStringLiteral("WindowX"), 0), 199.0);
+}
+
+void TestMConfig::loadTakesWhatTheAppCanUse_data()
+{
+    QTest::addColumn<QByteArray>("stored");
+    QTest::addColumn<double>("width");
+    QTest::addColumn<QString>("graphRoot");
+    const QString builtIn = Settings::GraphRoot::defaultValue();
+    QTest::newRow("values as written") << QByteArray("<key>WindowWidth</key><real>412.5</real>"
+                                                     "<key>GraphRoot</key><string>"
+                                                     "http://127.0.0.1:2</string>")
+                                       << 412.5 << "http://127.0.0.1:2";
+    // Finite as a double, infinite once narrowed to the file's single precision.
+    QTest::newRow("a width beyond single precision keeps the built-in one")
+        << QByteArray("<key>WindowWidth</key><real>1e39</real>") << 360.0 << builtIn;
+    QTest::newRow("a width that is no number keeps the built-in one")
+        << QByteArray("<key>WindowWidth</key><string>wide</string>") << 360.0 << builtIn;
+    QTest::newRow("an empty service root is the built-in one, not a refused address")
+        << QByteArray("<key>GraphRoot</key><string></string>") << 360.0 << builtIn;
+}
+
+void TestMConfig::loadTakesWhatTheAppCanUse()
+{
+    QFETCH(QByteArray, stored);
+    MGlobals::InitDataFolder();
+    writeFile(g_ConfigFilePath.load(), kPlistHead + "<dict>" + stored + "</dict></plist>");
+    const auto restore = qScopeGuard([] {
+        g_WindowWidth.store(Settings::WindowWidth::defaultValue());
+        g_GraphRoot.store(Settings::GraphRoot::defaultValue());
+    });
+    g_WindowWidth.store(Settings::WindowWidth::defaultValue());
+    MGlobals::LoadConfig();
+    QTEST(g_WindowWidth.load(), "width");
+    QTEST(g_GraphRoot.load(), "graphRoot");
+    QCOMPARE(g_RefusedServiceKeys.load(), QString());
+}
+
+void TestMConfig::saveWritesWhatTheFileDoesNotHold_data()
+{
+    QTest::addColumn<QByteArray>("stored");
+    QTest::addColumn<Change>("change");
+    QTest::addColumn<bool>("written");
+    const QByteArray shortcut = "<key>GlobalShortcut</key><string>Ctrl+Alt+V</string>";
+    const auto setShortcut = [](const QString &keys) {
+        return Change([keys](Settings::Changes &c) { c.set<Settings::GlobalShortcut>(keys); });
+    };
+
+    QTest::newRow("the same text leaves the file alone")
+        << shortcut << setShortcut(QStringLiteral("Ctrl+Alt+V")) << false;
+    // Otherwise a shortcut turned off would come back at the next start.
+    QTest::newRow("an empty text is written where the key is missing")
+        << QByteArray() << setShortcut(QString()) << true;
+    QTest::newRow("a text where a number is stored is written")
+        << QByteArray("<key>GlobalShortcut</key><integer>3</integer>") << setShortcut(QString())
+        << true;
+    QTest::newRow("the default is written where the key is missing")
+        << QByteArray()
+        << Change([](Settings::Changes &c) { c.set<Settings::CopyFormatting>(true); }) << true;
+    QTest::newRow("the same boolean leaves the file alone")
+        << QByteArray("<key>PasteAfterCopy</key><true/>")
+        << Change([](Settings::Changes &c) { c.set<Settings::PasteAfterCopy>(true); }) << false;
+    QTest::newRow("a real equal in single precision leaves the file alone")
+        << QByteArray("<key>WindowX</key><real>123.456001281738</real>")
+        << Change([](Settings::Changes &c) { c.set<Settings::WindowX>(123.456); }) << false;
+    QTest::newRow("one change among same values writes the file")
+        << shortcut + "<key>PasteAfterCopy</key><false/>" << Change([](Settings::Changes &c) {
+               c.set<Settings::GlobalShortcut>(QStringLiteral("Ctrl+Alt+V"))
+                   .set<Settings::PasteAfterCopy>(true);
+           })
+        << true;
+}
+
+void TestMConfig::saveWritesWhatTheFileDoesNotHold()
+{
+    QFETCH(QByteArray, stored);
+    QFETCH(Change, change);
+    MGlobals::InitDataFolder();
+    const QString path = g_ConfigFilePath.load();
+    const QByteArray before = kPlistHead +
+                              "<dict><key>Unknown</key><date>2024-01-31T10:15:00Z</date>" + stored +
+                              "</dict></plist>";
+    writeFile(path, before);
+    Settings::Changes changes;
+    change(changes);
+
+    QVERIFY(MGlobals::SaveSettings(changes));
+    const QByteArray after = readFile(path);
+    QTEST(after != before, "written");
+    QVERIFY(after.contains("<date>2024-01-31T10:15:00Z</date>"));
+    // What was written is held now: the same save again leaves the file alone.
+    QVERIFY(MGlobals::SaveSettings(changes));
+    QCOMPARE(readFile(path), after);
 }
 
 QTEST_GUILESS_MAIN(TestMConfig)

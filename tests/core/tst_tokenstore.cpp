@@ -4,6 +4,7 @@
 #include "FakeKeyring.h"
 #include "core/MConfig.h"
 #include "core/MGlobals.h"
+#include "core/Settings.h"
 #include "core/TokenStore.h"
 
 #include <QScopeGuard>
@@ -305,7 +306,7 @@ void TestTokenStore::tokensOfOtherRootsLeaveTheKeyring()
     QFETCH(bool, rootsChanged);
     const auto reset = qScopeGuard([] {
         g_TokensDroppedForNewRoots = false;
-        g_GraphRoot.store(QString::fromLatin1(MGlobals::kDefaultGraphRoot));
+        g_GraphRoot.store(Settings::GraphRoot::defaultValue());
     });
     // A first start with the built-in roots, then a sign-in.
     MGlobals::LoadConfig();
