@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFile>
 #include <QString>
 
 // A board page of 50 tabs of 200 items each, plain in shape (a heading, a name
@@ -22,4 +23,18 @@ inline QString BenchPage(int variant)
     }
     html += u"<h1>Changes</h1>\n<p>Change " + QString::number(variant) + u"</p>\n";
     return html + u"</div></body></html>\n";
+}
+
+// Resident memory in MB from a /proc status file ("/proc/self/status", or of a
+// process by its id); -1 when it cannot be read.
+inline double ResidentMb(const QString &statusFile)
+{
+    QFile status(statusFile);
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
+    }
+    return -1;
 }

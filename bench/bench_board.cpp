@@ -10,6 +10,7 @@
 // of each of its items to DIR/texts, each followed by a NUL, for the side-by-side
 // comparison with a peer (bench/side-by-side).
 
+#include "BenchPage.h"
 #include "app/AppDelegate.h"
 #include "board/BoardBuilder.h"
 #include "board/MSearchField.h"
@@ -106,14 +107,7 @@ template <typename F> double medianMs(F &&run, int runs = kRuns)
 
 double residentMb(qint64 pid)
 {
-    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
-    }
-    return -1;
+    return ResidentMb(QStringLiteral("/proc/%1/status").arg(pid));
 }
 
 // The reference for the board's own cost: libxml2 reading the page into its tree

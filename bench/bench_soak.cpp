@@ -23,14 +23,7 @@ constexpr int kRounds = 1000;
 
 double residentMb()
 {
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
-    }
-    return -1;
+    return ResidentMb(QStringLiteral("/proc/self/status"));
 }
 
 qsizetype openFiles()

@@ -217,7 +217,8 @@ private:
             };
         } else if (label == QLatin1String("content")) {
             const QString html = MUtils::DecodeUtf8Strict(response.body);
-            if (SyncRequests::IsSuccess(response) && !html.isEmpty())
+            // A page that arrives after a sign-out belongs to no one any more.
+            if (SyncRequests::IsSuccess(response) && !html.isEmpty() && !answer.signOut)
                 m_expectedHtml = html;
             if (!response.transportError && response.status == 404)
                 m_pending = [this] { FUZZ_CHECK(m_fx.pageId.load().isEmpty()); };

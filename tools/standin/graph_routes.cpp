@@ -273,20 +273,17 @@ void pageUpdate(Service &service, const httplib::Request &req, httplib::Response
 {
     if (!authorized(service, req, res))
         return;
-    const std::vector<std::string> parts = splitPath(req.path);
-    size_t rest = 0;
-    if (parts.size() >= 2 && parts[1] == "me")
-        rest = 2;
-    else if (parts.size() >= 3 && parts[1] == "users" && parts[2] == service.options.userId)
-        rest = 3;
-    const bool contentPath =
-        rest > 0 && parts.size() == rest + 4 && asciiLower(parts[rest]) == "onenote" &&
-        asciiLower(parts[rest + 1]) == "pages" && asciiLower(parts[rest + 3]) == "content";
+    std::string base;
+    std::vector<std::string> tail;
+    if (!userPath(service, req, res, base, tail))
+        return;
+    const bool contentPath = tail.size() == 4 && asciiLower(tail[0]) == "onenote" &&
+                             asciiLower(tail[1]) == "pages" && asciiLower(tail[3]) == "content";
     if (!contentPath)
         return setJson(res, 404, graphError("ResourceNotFound", "Unknown resource."));
     // A page made meanwhile moves the others in memory.
     std::shared_lock lock(service.notebookMutex);
-    const NotebookPage *page = service.notebook.page(parts[rest + 2]);
+    const NotebookPage *page = service.notebook.page(tail[2]);
     if (!page)
         return setJson(res, 404, graphError("20102", "The specified resource ID does not exist."));
     if (!startsWith(asciiLower(req.get_header_value("Content-Type")), "application/json"))
