@@ -2,7 +2,11 @@
 // refresh timer that feeds them.
 
 #include "app/AppDelegate.h"
+#include "app/BoardKeys.h"
 #include "app/CacheBuild.h"
+#include "app/DesktopIntegration.h"
+#include "app/ProblemNotifier.h"
+#include "app/SetupController.h"
 #include "board/Announcement.h"
 #include "board/BoardBuilder.h"
 #include "board/BoardSearch.h"
@@ -24,19 +28,10 @@
 #include <QDataStream>
 #include <QDir>
 #include <QFileInfo>
-#include <QShortcut>
 #include <QSystemTrayIcon>
 #include <QTabBar>
 
 namespace {
-
-// Alt+1 to Alt+9 pick the first nine tabs.
-constexpr int kNumberedTabs = 9;
-
-QKeySequence tabKey(int index)
-{
-    return QKeySequence(Qt::ALT | Qt::Key(Qt::Key_1 + index));
-}
 
 // The tab bar shows long labels cut short, at a width that still leaves room for a
 // neighbour in a narrow window; the tool tip holds the whole label. Shorter labels
@@ -94,7 +89,8 @@ bool AppDelegate::CreateTabs(const QString &html)
     tabs->setUpdatesEnabled(false);
     ClearTabs();
     Board board = builder.takeBoard();
-    addPendingItems(board);
+    SnippetOutboxKeeper::AddPendingItems(board, g_SnippetOutbox.load(),
+                                         g_OnlineOneNoteUserId.load());
     addTabs(std::move(board));
     if (m_FoundTabName)
         SelectTab(*m_CurrSelTabName);
@@ -194,8 +190,8 @@ void AppDelegate::addTabs(Board board)
         auto *column = new MTabViewColumn;
         column->setLabel(tab.label);
         column->setItems(std::move(tab.items));
-        column->setCopyWithoutName(m_Preferences.copyWithoutName);
-        column->setCopyFormatting(m_Preferences.copyFormatting);
+        column->setCopyWithoutName(preferences().copyWithoutName);
+        column->setCopyFormatting(preferences().copyFormatting);
         connect(column, &MTabViewColumn::itemCopied, this, &AppDelegate::countUse);
         connect(column, &MTabViewColumn::copied, this, &AppDelegate::showCopied2Clipboard);
         column->tableView()->setTypingTarget(m_Ui->searchField);
@@ -204,8 +200,9 @@ void AppDelegate::addTabs(Board board)
             tabs->addTab(column, shortTabLabel(tab.label, tabs->tabBar()->fontMetrics())
                                      .replace(u'&', QStringLiteral("&&")));
         QString tip = tab.label;
-        if (index < kNumberedTabs)
-            tip += QStringLiteral("  (") + tabKey(index).toString(QKeySequence::NativeText) + u')';
+        if (index < BoardKeys::kNumberedTabs)
+            tip += QStringLiteral("  (") +
+                   BoardKeys::TabKey(index).toString(QKeySequence::NativeText) + u')';
         tabs->setTabToolTip(index, tip);
         column->reloadData();
     }
@@ -247,7 +244,8 @@ void AppDelegate::showCopied2Clipboard()
     m_Ui->labelCopied->show();
     // Every copy is told to a screen reader, also one made while the notice shows.
     AnnounceToScreenReader(m_Ui->labelCopied);
-    pasteAfterCopy();
+    if (m_Desktop->pasteAfterCopy(preferences().pasteAfterCopy))
+        hideWindow();
 }
 
 void AppDelegate::searchField_textDidChange(const QString &text)
@@ -271,7 +269,7 @@ void AppDelegate::searchField_textDidChange(const QString &text)
         lists.append({&column->m_ArrayItems(), &column->searchIndex(), column->label()});
     }
     UseCountOf uses;
-    if (m_Preferences.orderByUse && !useCounts().isEmpty())
+    if (preferences().orderByUse && !useCounts().isEmpty())
         uses = [this](const MNameValue &item) { return m_UseCounts->count(item); };
     SearchResults found = SearchItems(lists, text, uses);
     m_TabViewColumnSearch->setItems(std::move(found.items), std::move(found.labels),
@@ -284,7 +282,7 @@ void AppDelegate::searchField_textDidChange(const QString &text)
 void AppDelegate::countUse(const MNameValue &item)
 {
     // A count that cannot be saved only costs the order of close matches: no alarm.
-    if (m_Preferences.orderByUse)
+    if (preferences().orderByUse)
         useCounts().add(item);
 }
 
@@ -296,71 +294,6 @@ UseCounts &AppDelegate::useCounts()
         m_UseCounts->load();
     }
     return *m_UseCounts;
-}
-
-void AppDelegate::setUpBoardKeys()
-{
-    connect(m_TabViewColumnSearch, &MTabViewColumn::itemCopied, this, &AppDelegate::countUse);
-    m_TabViewColumnSearch->tableView()->setTypingTarget(m_Ui->searchField);
-
-    const auto bind = [this](const QList<QKeySequence> &keys, auto command) {
-        auto *shortcut = new QShortcut(m_Window.get());
-        shortcut->setKeys(keys);
-        connect(shortcut, &QShortcut::activated, this, command);
-    };
-    bind({QKeySequence(Qt::CTRL | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_PageDown)},
-         [this] { stepTab(1); });
-    // X11 reports Shift+Tab as Backtab, other systems as Tab.
-    bind({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab),
-          QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab),
-          QKeySequence(Qt::CTRL | Qt::Key_PageUp)},
-         [this] { stepTab(-1); });
-    for (int i = 0; i < kNumberedTabs; ++i)
-        bind({tabKey(i)}, [this, i] { showTab(i); });
-    bind({QKeySequence(Qt::CTRL | Qt::Key_N)}, [this] { MenuItemAddSnippetClick(); });
-}
-
-void AppDelegate::showTab(int index)
-{
-    QTabWidget *tabs = m_Ui->tabView;
-    if (index < 0 || index >= tabs->count())
-        return;
-    // The tabs are hidden while a search is shown: asking for one ends the search.
-    if (!m_Ui->searchField->text().isEmpty())
-        m_Ui->searchField->clear();
-    tabs->setCurrentIndex(index);
-}
-
-void AppDelegate::stepTab(int delta)
-{
-    const int count = m_Ui->tabView->count();
-    if (count > 0)
-        showTab((m_Ui->tabView->currentIndex() + delta + count) % count);
-}
-
-MTabViewColumn *AppDelegate::currentColumn() const
-{
-    if (!m_Ui->searchView->isHidden())
-        return m_TabViewColumnSearch;
-    return static_cast<MTabViewColumn *>(m_Ui->tabView->currentWidget());
-}
-
-void AppDelegate::moveSelection(int delta)
-{
-    if (MTabViewColumn *column = currentColumn())
-        column->tableView()->moveSelection(delta);
-}
-
-void AppDelegate::copySelection(bool plainText)
-{
-    // Enter in the empty search field over an empty board takes the board's next
-    // step, as a dialog's default button would.
-    if (m_Ui->searchField->text().isEmpty() && !m_EmptyBoard->isHidden()) {
-        m_EmptyBoard->pressMainButton();
-        return;
-    }
-    if (MTabViewColumn *column = currentColumn())
-        column->onAction(plainText);
 }
 
 void AppDelegate::CreateTimer()
@@ -442,34 +375,7 @@ void AppDelegate::updateEmptyBoard()
 void AppDelegate::reportProblems()
 {
     const unsigned current = MProblems::Current();
-    const qint64 now = QDateTime::currentMSecsSinceEpoch();
-    constexpr qint64 kRetellAfterMs = 60 * 60 * 1000;
-    for (const MProblem problem : MProblems::kAll) {
-        const auto bit = static_cast<unsigned>(problem);
-        if (!(current & bit)) {
-            m_ToldProblems &= ~bit;
-            continue;
-        }
-        if (m_ToldProblems & bit)
-            continue;
-        m_ToldProblems |= bit;
-        // A problem that comes and goes is told at most once an hour.
-        const auto told = m_ProblemToldAt.constFind(bit);
-        if (told != m_ProblemToldAt.cend() && now - *told < kRetellAfterMs)
-            continue;
-        m_ProblemToldAt.insert(bit, now);
-        // The board in front of the user says so itself (its problem line).
-        if (!m_Window->isActiveWindow())
-            tell(MProblems::Text(problem), true);
-    }
-
-    // A line on the board leads to the status window, which names each problem;
-    // redone only when the set of problems changed, not at every tick.
-    if (current != m_ShownProblems) {
-        m_ShownProblems = current;
-        m_Ui->labelProblem->setToolTip(MProblems::Texts(current).join(u'\n'));
-        m_Ui->labelProblem->setVisible(current != 0);
-    }
+    m_Problems->report(current, m_Window->isActiveWindow(), QDateTime::currentMSecsSinceEpoch());
 
     // The service refused the stored sign-in and the worker has cleared it: ask
     // again, once, after the tick.
@@ -477,35 +383,6 @@ void AppDelegate::reportProblems()
         MProblems::Clear(MProblem::SignInRefused);
         QMetaObject::invokeMethod(this, &AppDelegate::MenuItemLoginClick, Qt::QueuedConnection);
     }
-}
-
-void AppDelegate::retryRejectedClient()
-{
-    // A rejected client id is not tried again until the user has had a chance to
-    // correct it: the worker waits until the settings file changes.
-    // A refused service address likewise waits for the file to be corrected.
-    if (!MProblems::Has(MProblem::ClientRejected) &&
-        !MProblems::Has(MProblem::ServiceAddressRefused)) {
-        m_RejectedSettingsTime = QDateTime();
-        return;
-    }
-    const QDateTime changed = QFileInfo(g_ConfigFilePath.load()).lastModified();
-    if (!m_RejectedSettingsTime.isValid()) {
-        m_RejectedSettingsTime = changed.isValid() ? changed : QDateTime::fromMSecsSinceEpoch(0);
-        return;
-    }
-    if (changed.isValid() && changed != m_RejectedSettingsTime)
-        serviceSettingsChanged();
-}
-
-void AppDelegate::serviceSettingsChanged()
-{
-    MGlobals::LoadServiceSettings();
-    MProblems::Clear(MProblem::ClientRejected);
-    m_RejectedSettingsTime = QDateTime();
-    takeUpClientId();
-    if (tellTokensDropped())
-        QMetaObject::invokeMethod(this, &AppDelegate::MenuItemLoginClick, Qt::QueuedConnection);
 }
 
 void AppDelegate::TimerRun()
@@ -516,12 +393,11 @@ void AppDelegate::TimerRun()
         return;
 
     takePage();
-    takePageCreateFailure();
-    keepOutbox();
-    signOutWhenSent();
+    m_Setup->takePageCreateFailure();
+    m_Outbox->keep();
+    m_Outbox->signOutWhenSent();
     reportProblems();
-    retryRejectedClient();
-    watchSettingsForClientId();
+    m_Setup->watchSettings();
     updateEmptyBoard();
     // Busy only while the worker actually talks to the service.
     if (const bool busy = g_SyncBusy.load(); m_Ui->progressInd->isHidden() == busy)

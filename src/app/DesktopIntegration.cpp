@@ -1,0 +1,84 @@
+#include "app/DesktopIntegration.h"
+
+#include "app/Autostart.h"
+#include "core/MProblems.h"
+#include "platform/GlobalShortcut.h"
+#include "text/Logging.h"
+
+#include <QClipboard>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QKeySequence>
+
+DesktopIntegration::DesktopIntegration(QObject *parent)
+    : QObject(parent), m_Paste(DesktopPaste::Create())
+{
+    connect(m_Paste.get(), &DesktopPaste::finished, this, &DesktopIntegration::pasteFinished);
+}
+
+DesktopIntegration::~DesktopIntegration() = default;
+
+void DesktopIntegration::startGlobalShortcut(const QString &portableText)
+{
+    m_GlobalShortcut = GlobalShortcut::Create();
+    connect(m_GlobalShortcut.get(), &GlobalShortcut::activated, this,
+            &DesktopIntegration::globalShortcutActivated);
+    connect(m_GlobalShortcut.get(), &GlobalShortcut::stateChanged, this,
+            &DesktopIntegration::globalShortcutStateChanged);
+    applyGlobalShortcut(portableText);
+}
+
+void DesktopIntegration::applyGlobalShortcut(const QString &portableText)
+{
+    m_ShortcutText = portableText;
+    m_GlobalShortcut->setKeys(QKeySequence::fromString(portableText, QKeySequence::PortableText));
+    globalShortcutStateChanged();
+}
+
+void DesktopIntegration::globalShortcutStateChanged()
+{
+    // Only a combination someone else holds is the user's problem to hear of; a
+    // desktop without global shortcuts is said in the Preferences window.
+    const GlobalShortcut::State state = m_GlobalShortcut->state();
+    if (state == GlobalShortcut::State::Taken)
+        MProblems::Raise(MProblem::ShortcutTaken);
+    else
+        MProblems::Clear(MProblem::ShortcutTaken);
+    if (state == GlobalShortcut::State::Invalid)
+        qCWarning(lcApp, "The global shortcut \"%s\" cannot be used",
+                  qUtf8Printable(m_ShortcutText));
+}
+
+bool DesktopIntegration::pasteAfterCopy(bool enabled)
+{
+    if (!enabled || !m_Paste->supported())
+        return false;
+    // The clipboard is this app's by now (Qt takes the selection before setText
+    // returns); the target asks for the text once the keystroke arrives, and the
+    // event loop, never blocked while the paste waits for the focus, answers it.
+    // Taken before the board hides, which forgets the window noted at this show.
+    m_Paste->pasteIntoRemembered(QGuiApplication::clipboard()->text());
+    return true;
+}
+
+void DesktopIntegration::pasteFinished(DesktopPaste::Outcome outcome)
+{
+    if (outcome == DesktopPaste::Outcome::SeveralLinesIntoTerminal)
+        emit tellRequested(tr("Several lines: copied, paste it yourself"), false);
+}
+
+void DesktopIntegration::setStartAtLogin(bool on)
+{
+    const bool done =
+        on ? Autostart::Enable(QCoreApplication::applicationFilePath()) : Autostart::Disable();
+    if (!done)
+        emit tellRequested(
+            on ? tr("Pinlark could not add itself to the programs that start at login.")
+               : tr("Pinlark could not remove itself from the programs that start at login."),
+            true);
+}
+
+bool DesktopIntegration::startsAtLogin()
+{
+    return Autostart::IsEnabled();
+}
