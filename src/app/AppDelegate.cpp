@@ -69,7 +69,9 @@ AppDelegate::AppDelegate(Services services, QObject *parent)
     });
     connect(m_Outbox, &SnippetOutboxKeeper::signOutDue, this, &AppDelegate::MenuItemLogoutClick,
             Qt::QueuedConnection);
-    m_Window->installEventFilter(this);
+    m_Desktop->watchWindow(m_Window.get(), [this] { return m_Terminating; });
+    connect(m_Desktop, &DesktopIntegration::quitRequested, this, &AppDelegate::Terminate,
+            Qt::QueuedConnection);
 
     connect(m_Ui->labelProblem, &QLabel::linkActivated, this,
             &AppDelegate::MenuItemStateWindowClick);
@@ -77,10 +79,7 @@ AppDelegate::AppDelegate(Services services, QObject *parent)
     m_EmptyBoard = new EmptyBoard(m_Ui->tabView);
     connect(m_EmptyBoard, &EmptyBoard::signInRequested, this, &AppDelegate::MenuItemLoginClick);
     connect(m_EmptyBoard, &EmptyBoard::refreshRequested, this, &AppDelegate::MenuItemRefreshClick);
-    connect(m_EmptyBoard, &EmptyBoard::openWebRequested, this, [] {
-        QDesktopServices::openUrl(QUrl(QStringLiteral("https://www.onenote.com/notebooks")));
-    });
-    m_Setup->connectEmptyBoard(m_EmptyBoard);
+    m_Setup->setEmptyBoard(m_EmptyBoard);
     connect(m_Setup, &SetupController::emptyBoardChanged, this, &AppDelegate::updateEmptyBoard);
     connect(m_Setup, &SetupController::signInDue, this, &AppDelegate::MenuItemLoginClick,
             Qt::QueuedConnection);
@@ -213,7 +212,8 @@ void AppDelegate::applicationDidFinishLaunching()
             &AppDelegate::showCopied2Clipboard);
     connect(m_Ui->searchField, &MSearchField::textDidChange, this,
             &AppDelegate::searchField_textDidChange);
-    connect(m_Ui->searchField, &MSearchField::dismissRequested, this, &AppDelegate::hideWindow);
+    connect(m_Ui->searchField, &MSearchField::dismissRequested, m_Desktop,
+            &DesktopIntegration::hideWindow);
     connect(m_TabViewColumnSearch, &MTabViewColumn::itemCopied, this, &AppDelegate::countUse);
     auto *keys = new BoardKeys(m_Window.get(), m_Ui->tabView, m_Ui->searchField, m_Ui->searchView,
                                m_TabViewColumnSearch, m_EmptyBoard, this);
@@ -308,17 +308,6 @@ void AppDelegate::MenuItemPinlarkClick()
     // Nothing to search before a client id: the setup's field is where to type.
     if (m_EmptyBoard->kind() == EmptyBoard::Kind::Setup)
         m_EmptyBoard->clientIdEdit()->setFocus();
-}
-
-void AppDelegate::hideWindow()
-{
-    // The window to paste into is the one of this show only.
-    m_Desktop->paste()->forgetRemembered();
-    // Without a tray a hidden window could not be brought back.
-    if (QSystemTrayIcon::isSystemTrayAvailable())
-        m_Window->hide();
-    else
-        m_Window->showMinimized();
 }
 
 bool AppDelegate::raiseModalWindow()
@@ -474,27 +463,6 @@ void AppDelegate::tellTokensInFile()
     m_Problems->tellTokensInFile();
 }
 
-bool AppDelegate::eventFilter(QObject *watched, QEvent *event)
-{
-    // Closing the board only hides it: the app lives on in the tray. Without a
-    // tray, closing the window is how the user quits.
-    // While the app ends, the window closes for real: the end of a desktop session
-    // is cancelled by a window that refuses.
-    // However the board goes (Escape, the shortcut, the window's close button), the
-    // window noted to paste into goes with it.
-    if (watched == m_Window.get() && event->type() == QEvent::Hide)
-        m_Desktop->paste()->forgetRemembered();
-    if (watched == m_Window.get() && event->type() == QEvent::Close && !m_Terminating) {
-        if (QSystemTrayIcon::isSystemTrayAvailable()) {
-            event->ignore();
-            m_Window->hide();
-            return true;
-        }
-        QMetaObject::invokeMethod(this, &AppDelegate::Terminate, Qt::QueuedConnection);
-    }
-    return QObject::eventFilter(watched, event);
-}
-
 void AppDelegate::forgetAccount()
 {
     // The credentials first: a request under way for them stores nothing after this.
@@ -521,7 +489,7 @@ void AppDelegate::globalShortcutActivated()
 {
     // A minimised board may still count as the active window.
     if (m_Window->isVisible() && !m_Window->isMinimized() && m_Window->isActiveWindow()) {
-        hideWindow();
+        m_Desktop->hideWindow();
         return;
     }
     MenuItemPinlarkClick();

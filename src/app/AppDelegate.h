@@ -152,7 +152,6 @@ private:
     void addTabs(Board tabs);
     void buildStatusMenu();
     void setStatusLook(bool connected);
-    void hideWindow();
     bool raiseModalWindow();
     // What follows once the tokens are known: the sign-in if none can be
     // renewed, then the worker and the refresh timer.
@@ -172,7 +171,6 @@ private:
     void countUse(const MNameValue &item);
     // The copy counts, read from the data folder on first use.
     UseCounts &useCounts();
-    bool eventFilter(QObject *watched, QEvent *event) override;
     // Snippets added from the app go to the outbox (SnippetOutboxKeeper).
     bool boardHoldsValue(const QString &text) const;
 

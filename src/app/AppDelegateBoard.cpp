@@ -244,8 +244,7 @@ void AppDelegate::showCopied2Clipboard()
     m_Ui->labelCopied->show();
     // Every copy is told to a screen reader, also one made while the notice shows.
     AnnounceToScreenReader(m_Ui->labelCopied);
-    if (m_Desktop->pasteAfterCopy(preferences().pasteAfterCopy))
-        hideWindow();
+    m_Desktop->pasteAfterCopy(preferences().pasteAfterCopy);
 }
 
 void AppDelegate::searchField_textDidChange(const QString &text)
@@ -351,25 +350,7 @@ void AppDelegate::updateEmptyBoard()
     for (int i = 0; i < m_Ui->tabView->count() && !hasItems; ++i)
         hasItems =
             !static_cast<MTabViewColumn *>(m_Ui->tabView->widget(i))->m_ArrayItems().isEmpty();
-    m_EmptyBoard->setKind(EmptyBoard::KindFor(
-        hasItems, MGlobals::HasClientId(), MGlobals::HasSignIn(), g_PinlarkPageMissing.load(),
-        !g_PinlarkPageCreateHtml.load().isEmpty(), m_PageLoaded));
-    m_EmptyBoard->setRedirectAddress(g_RedirectAddress.load());
-    // What went wrong last, where the next step is offered.
-    QString problem;
-    switch (m_EmptyBoard->kind()) {
-    case EmptyBoard::Kind::NotSignedIn:
-        if (MProblems::Has(MProblem::SignInFailed))
-            problem = MProblems::Text(MProblem::SignInFailed);
-        break;
-    case EmptyBoard::Kind::NoPage:
-        if (MProblems::Has(MProblem::PageNotCreated))
-            problem = MProblems::Text(MProblem::PageNotCreated);
-        break;
-    default:
-        break;
-    }
-    m_EmptyBoard->setProblem(problem);
+    m_Setup->describeEmptyBoard(hasItems, m_PageLoaded);
 }
 
 void AppDelegate::reportProblems()

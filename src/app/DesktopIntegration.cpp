@@ -7,8 +7,11 @@
 
 #include <QClipboard>
 #include <QCoreApplication>
+#include <QEvent>
 #include <QGuiApplication>
 #include <QKeySequence>
+#include <QSystemTrayIcon>
+#include <QWidget>
 
 DesktopIntegration::DesktopIntegration(QObject *parent)
     : QObject(parent), m_Paste(DesktopPaste::Create())
@@ -49,16 +52,55 @@ void DesktopIntegration::globalShortcutStateChanged()
                   qUtf8Printable(m_ShortcutText));
 }
 
-bool DesktopIntegration::pasteAfterCopy(bool enabled)
+void DesktopIntegration::watchWindow(QWidget *window, std::function<bool()> terminating)
+{
+    m_Window = window;
+    m_Terminating = std::move(terminating);
+    window->installEventFilter(this);
+}
+
+bool DesktopIntegration::eventFilter(QObject *watched, QEvent *event)
+{
+    // Closing the board only hides it: the app lives on in the tray. Without a
+    // tray, closing the window is how the user quits.
+    // While the app ends, the window closes for real: the end of a desktop session
+    // is cancelled by a window that refuses.
+    // However the board goes (Escape, the shortcut, the window's close button), the
+    // window noted to paste into goes with it.
+    if (watched == m_Window && event->type() == QEvent::Hide)
+        m_Paste->forgetRemembered();
+    if (watched == m_Window && event->type() == QEvent::Close && !m_Terminating()) {
+        if (QSystemTrayIcon::isSystemTrayAvailable()) {
+            event->ignore();
+            m_Window->hide();
+            return true;
+        }
+        emit quitRequested();
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void DesktopIntegration::hideWindow()
+{
+    // The window to paste into is the one of this show only.
+    m_Paste->forgetRemembered();
+    // Without a tray a hidden window could not be brought back.
+    if (QSystemTrayIcon::isSystemTrayAvailable())
+        m_Window->hide();
+    else
+        m_Window->showMinimized();
+}
+
+void DesktopIntegration::pasteAfterCopy(bool enabled)
 {
     if (!enabled || !m_Paste->supported())
-        return false;
+        return;
     // The clipboard is this app's by now (Qt takes the selection before setText
     // returns); the target asks for the text once the keystroke arrives, and the
     // event loop, never blocked while the paste waits for the focus, answers it.
     // Taken before the board hides, which forgets the window noted at this show.
     m_Paste->pasteIntoRemembered(QGuiApplication::clipboard()->text());
-    return true;
+    hideWindow();
 }
 
 void DesktopIntegration::pasteFinished(DesktopPaste::Outcome outcome)

@@ -4,9 +4,11 @@
 
 #include <QObject>
 #include <QString>
+#include <functional>
 #include <memory>
 
 class GlobalShortcut;
+class QWidget;
 
 // What the app does with the desktop around it: the global shortcut, the paste into
 // the window that was active before the board, and the start at login.
@@ -39,9 +41,14 @@ public:
     {
         return m_Paste.get();
     }
+    // The board's window: closing it hides it to the tray (or, without a tray, quits
+    // unless `terminating` already), and the window to paste into goes as it hides.
+    void watchWindow(QWidget *window, std::function<bool()> terminating);
+    // Hides the board to the tray; minimises it without one.
+    void hideWindow();
     // Pastes what the board put on the clipboard into the window noted when it was
-    // shown; false, with nothing done, when `enabled` is off or the desktop cannot.
-    bool pasteAfterCopy(bool enabled);
+    // shown, and hides the board; nothing when `enabled` is off or the desktop cannot.
+    void pasteAfterCopy(bool enabled);
     // Writes or removes the autostart entry, and says so when that failed.
     void setStartAtLogin(bool on);
     static bool startsAtLogin();
@@ -49,6 +56,11 @@ public:
 signals:
     void globalShortcutActivated();
     void tellRequested(const QString &text, bool warning);
+    // Without a tray, closing the board's window quits.
+    void quitRequested();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void globalShortcutStateChanged();
@@ -57,4 +69,6 @@ private:
     std::unique_ptr<DesktopPaste> m_Paste;
     std::unique_ptr<GlobalShortcut> m_GlobalShortcut;
     QString m_ShortcutText;
+    QWidget *m_Window = nullptr;
+    std::function<bool()> m_Terminating;
 };

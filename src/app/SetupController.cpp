@@ -24,12 +24,39 @@ SetupController::SetupController(ProblemNotifier *problems, QObject *parent)
     : QObject(parent), m_Problems(problems)
 {}
 
-void SetupController::connectEmptyBoard(EmptyBoard *board)
+void SetupController::setEmptyBoard(EmptyBoard *board)
 {
+    m_EmptyBoard = board;
+    connect(board, &EmptyBoard::openWebRequested, this, [] {
+        QDesktopServices::openUrl(QUrl(QStringLiteral("https://www.onenote.com/notebooks")));
+    });
     connect(board, &EmptyBoard::createPageRequested, this, &SetupController::createPage);
     connect(board, &EmptyBoard::clientIdEntered, this, &SetupController::useClientId);
     connect(board, &EmptyBoard::openRegistrationRequested, this,
             [] { QDesktopServices::openUrl(QUrl(QString::fromLatin1(kRegistrationPage))); });
+}
+
+void SetupController::describeEmptyBoard(bool hasItems, bool pageLoaded)
+{
+    m_EmptyBoard->setKind(EmptyBoard::KindFor(
+        hasItems, MGlobals::HasClientId(), MGlobals::HasSignIn(), g_PinlarkPageMissing.load(),
+        !g_PinlarkPageCreateHtml.load().isEmpty(), pageLoaded));
+    m_EmptyBoard->setRedirectAddress(g_RedirectAddress.load());
+    // What went wrong last, where the next step is offered.
+    QString problem;
+    switch (m_EmptyBoard->kind()) {
+    case EmptyBoard::Kind::NotSignedIn:
+        if (MProblems::Has(MProblem::SignInFailed))
+            problem = MProblems::Text(MProblem::SignInFailed);
+        break;
+    case EmptyBoard::Kind::NoPage:
+        if (MProblems::Has(MProblem::PageNotCreated))
+            problem = MProblems::Text(MProblem::PageNotCreated);
+        break;
+    default:
+        break;
+    }
+    m_EmptyBoard->setProblem(problem);
 }
 
 void SetupController::start()

@@ -16,8 +16,12 @@ class SetupController : public QObject
 public:
     explicit SetupController(ProblemNotifier *problems, QObject *parent = nullptr);
 
-    // The empty board's setup buttons and field.
-    void connectEmptyBoard(EmptyBoard *board);
+    // The empty board whose setup buttons and field this takes, and which it keeps
+    // saying what the next step is.
+    void setEmptyBoard(EmptyBoard *board);
+    // What the empty board shows, for a board with or without items, read from a
+    // page (`pageLoaded`) or not.
+    void describeEmptyBoard(bool hasItems, bool pageLoaded);
     // Notes whether a client id is known, once the settings are read.
     void start();
     void useClientId(const QString &clientId);
@@ -47,6 +51,7 @@ private:
     void watchSettingsForClientId();
 
     ProblemNotifier *m_Problems;
+    EmptyBoard *m_EmptyBoard = nullptr;
     // The settings file's time when the service rejected the client id.
     QDateTime m_RejectedSettingsTime;
     // A client id was known at the last look; and the settings file's time when
