@@ -14,7 +14,6 @@
 #include "board/MTabViewColumn.h"
 #include "board/MTableView.h"
 #include "board/PageFile.h"
-#include "board/UseCounts.h"
 #include "core/MGlobals.h"
 #include "core/MProblems.h"
 #include "sync/MOLONUtils.h"
@@ -214,7 +213,8 @@ void AppDelegate::applicationDidFinishLaunching()
             &AppDelegate::searchField_textDidChange);
     connect(m_Ui->searchField, &MSearchField::dismissRequested, m_Desktop,
             &DesktopIntegration::hideWindow);
-    connect(m_TabViewColumnSearch, &MTabViewColumn::itemCopied, this, &AppDelegate::countUse);
+    connect(m_TabViewColumnSearch, &MTabViewColumn::itemCopied, m_PreferencesWiring,
+            &PreferencesController::countUse);
     auto *keys = new BoardKeys(m_Window.get(), m_Ui->tabView, m_Ui->searchField, m_Ui->searchView,
                                m_TabViewColumnSearch, m_EmptyBoard, this);
     connect(keys, &BoardKeys::addSnippetRequested, this, &AppDelegate::MenuItemAddSnippetClick);

@@ -25,7 +25,6 @@ class SetupController;
 class ProblemNotifier;
 class TrayPlacement;
 struct MNameValue;
-class UseCounts;
 class QAction;
 class QLabel;
 class QMenu;
@@ -167,10 +166,6 @@ private:
     void tellSignInFailure(const SignInResult &result);
     // Hands the copy preferences (without the name, with formatting) to every list.
     void applyCopyWithoutName();
-    // Counts a copy for ordering close matches, while that preference is on.
-    void countUse(const MNameValue &item);
-    // The copy counts, read from the data folder on first use.
-    UseCounts &useCounts();
     // Snippets added from the app go to the outbox (SnippetOutboxKeeper).
     bool boardHoldsValue(const QString &text) const;
 
@@ -198,7 +193,6 @@ private:
     bool m_Terminating = false;
     bool m_Terminated = false;
 
-    std::unique_ptr<UseCounts> m_UseCounts;
     QAction *m_StartAtLoginAction = nullptr;
 
     // The text the board last put on the clipboard.

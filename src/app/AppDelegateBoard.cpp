@@ -5,6 +5,7 @@
 #include "app/BoardKeys.h"
 #include "app/CacheBuild.h"
 #include "app/DesktopIntegration.h"
+#include "app/PreferencesController.h"
 #include "app/ProblemNotifier.h"
 #include "app/SetupController.h"
 #include "board/Announcement.h"
@@ -15,7 +16,6 @@
 #include "board/MTabViewColumn.h"
 #include "board/MTableView.h"
 #include "board/PageFile.h"
-#include "board/UseCounts.h"
 #include "core/MConfig.h"
 #include "core/MGlobals.h"
 #include "core/MProblems.h"
@@ -192,7 +192,8 @@ void AppDelegate::addTabs(Board board)
         column->setItems(std::move(tab.items));
         column->setCopyWithoutName(preferences().copyWithoutName);
         column->setCopyFormatting(preferences().copyFormatting);
-        connect(column, &MTabViewColumn::itemCopied, this, &AppDelegate::countUse);
+        connect(column, &MTabViewColumn::itemCopied, m_PreferencesWiring,
+                &PreferencesController::countUse);
         connect(column, &MTabViewColumn::copied, this, &AppDelegate::showCopied2Clipboard);
         column->tableView()->setTypingTarget(m_Ui->searchField);
         // "&" would otherwise mark a keyboard accelerator in the tab bar.
@@ -267,32 +268,12 @@ void AppDelegate::searchField_textDidChange(const QString &text)
         const auto *column = static_cast<MTabViewColumn *>(m_Ui->tabView->widget(i));
         lists.append({&column->m_ArrayItems(), &column->searchIndex(), column->label()});
     }
-    UseCountOf uses;
-    if (preferences().orderByUse && !useCounts().isEmpty())
-        uses = [this](const MNameValue &item) { return m_UseCounts->count(item); };
-    SearchResults found = SearchItems(lists, text, uses);
+    SearchResults found = SearchItems(lists, text, m_PreferencesWiring->useCountOf());
     m_TabViewColumnSearch->setItems(std::move(found.items), std::move(found.labels),
                                     found.closeFrom);
     m_TabViewColumnSearch->reloadData();
     // The best guess is ready at every keystroke: Enter copies the first match.
     m_TabViewColumnSearch->tableView()->selectFirstRow();
-}
-
-void AppDelegate::countUse(const MNameValue &item)
-{
-    // A count that cannot be saved only costs the order of close matches: no alarm.
-    if (preferences().orderByUse)
-        useCounts().add(item);
-}
-
-UseCounts &AppDelegate::useCounts()
-{
-    if (!m_UseCounts) {
-        m_UseCounts = std::make_unique<UseCounts>(
-            QFileInfo(g_CacheFilePath.load()).dir().filePath(QStringLiteral("usecounts.json")));
-        m_UseCounts->load();
-    }
-    return *m_UseCounts;
 }
 
 void AppDelegate::CreateTimer()

@@ -1,12 +1,15 @@
 #include "app/PreferencesController.h"
 
 #include "app/DesktopIntegration.h"
+#include "board/UseCounts.h"
 #include "core/MConfig.h"
 #include "core/MGlobals.h"
 #include "platform/GlobalShortcut.h"
 #include "windows/MWinPreferences.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 
 namespace {
 
@@ -45,6 +48,32 @@ std::pair<QString, bool> shortcutNote(GlobalShortcut::State state)
 PreferencesController::PreferencesController(DesktopIntegration *desktop, QObject *parent)
     : QObject(parent), m_Desktop(desktop)
 {}
+
+PreferencesController::~PreferencesController() = default;
+
+void PreferencesController::countUse(const MNameValue &item)
+{
+    // A count that cannot be saved only costs the order of close matches: no alarm.
+    if (m_Values.orderByUse)
+        useCounts().add(item);
+}
+
+UseCountOf PreferencesController::useCountOf()
+{
+    if (!m_Values.orderByUse || useCounts().isEmpty())
+        return {};
+    return [this](const MNameValue &item) { return m_UseCounts->count(item); };
+}
+
+UseCounts &PreferencesController::useCounts()
+{
+    if (!m_UseCounts) {
+        m_UseCounts = std::make_unique<UseCounts>(
+            QFileInfo(g_CacheFilePath.load()).dir().filePath(QStringLiteral("usecounts.json")));
+        m_UseCounts->load();
+    }
+    return *m_UseCounts;
+}
 
 void PreferencesController::load()
 {
