@@ -2,14 +2,17 @@
 // the tray icon, and the outbox's snippets on the board.
 
 #include "app/ProblemNotifier.h"
+#include "app/SetupController.h"
 #include "app/SnippetOutboxKeeper.h"
 #include "app/TrayPlacement.h"
+#include "board/EmptyBoard.h"
 #include "core/MGlobals.h"
 #include "core/MProblems.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
@@ -70,6 +73,8 @@ private slots:
     void boardOpensByTheTrayIcon();
     void pendingSnippetsOnTheBoard_data();
     void pendingSnippetsOnTheBoard();
+    void emptyBoardSaysWhatWentWrongByItsStep_data();
+    void emptyBoardSaysWhatWentWrongByItsStep();
 };
 
 void TestShellParts::problemsToldOnce_data()
@@ -225,6 +230,56 @@ void TestShellParts::pendingSnippetsOnTheBoard()
                {QStringLiteral("Code"), {{QStringLiteral("x"), QStringLiteral("x"), {}}}}};
     SnippetOutboxKeeper::AddPendingItems(tabs, outbox, userId);
     QCOMPARE(describe(tabs), board);
+}
+
+void TestShellParts::emptyBoardSaysWhatWentWrongByItsStep_data()
+{
+    QTest::addColumn<bool>("signedIn");
+    QTest::addColumn<MProblem>("problem");
+    QTest::addColumn<EmptyBoard::Kind>("kind");
+    QTest::addColumn<bool>("said");
+
+    QTest::newRow("a refused sign-in, by Sign In")
+        << false << MProblem::SignInFailed << EmptyBoard::Kind::NotSignedIn << true;
+    QTest::newRow("a page not made, by Create")
+        << true << MProblem::PageNotCreated << EmptyBoard::Kind::NoPage << true;
+    QTest::newRow("a page not made is not the sign-in's")
+        << false << MProblem::PageNotCreated << EmptyBoard::Kind::NotSignedIn << false;
+    QTest::newRow("a refused sign-in is not the page's")
+        << true << MProblem::SignInFailed << EmptyBoard::Kind::NoPage << false;
+    QTest::newRow("other problems are the problem line's")
+        << true << MProblem::SaveFailed << EmptyBoard::Kind::NoPage << false;
+}
+
+void TestShellParts::emptyBoardSaysWhatWentWrongByItsStep()
+{
+    QFETCH(bool, signedIn);
+    QFETCH(MProblem, problem);
+    QFETCH(EmptyBoard::Kind, kind);
+    QFETCH(bool, said);
+
+    const QString reason = QStringLiteral("The service said no.");
+    g_OnlineOneNoteClientId.store(QStringLiteral("client"));
+    g_OnlineOneNoteRefreshToken.store(signedIn ? QStringLiteral("r") : QString());
+    g_PinlarkPageMissing = true;
+    for (const MProblem each : MProblems::kAll)
+        MProblems::Clear(each);
+    MProblems::RaiseSaying(problem, reason);
+    const auto restore = qScopeGuard([] {
+        for (const MProblem each : MProblems::kAll)
+            MProblems::Clear(each);
+        g_PinlarkPageMissing = false;
+        g_OnlineOneNoteRefreshToken.store({});
+    });
+
+    ProblemNotifier notifier({}, nullptr);
+    SetupController setup(&notifier);
+    QWidget tabs;
+    auto *board = new EmptyBoard(&tabs);
+    setup.setEmptyBoard(board);
+    setup.describeEmptyBoard(false, false);
+    QCOMPARE(board->kind(), kind);
+    QCOMPARE(board->accessibleDescription().contains(MProblems::Text(problem)), said);
 }
 
 QTEST_MAIN(TestShellParts)
