@@ -2,7 +2,7 @@
 
 #include "app/AnswerTexts.h"
 #include "app/BoardKeys.h"
-#include "app/CacheBuild.h"
+#include "app/CachedBoardReader.h"
 #include "app/DesktopIntegration.h"
 #include "app/PreferencesController.h"
 #include "app/ProblemNotifier.h"

@@ -15,6 +15,7 @@
 #include <memory>
 #include <optional>
 
+class CachedBoardReader;
 class DesktopIntegration;
 class EmptyBoard;
 class GlobalShortcut;
@@ -144,7 +145,6 @@ public:
 private:
     // Forgets the account, then shows the service's sign-out page as a courtesy.
     void signOut();
-    struct CacheBuild;
     bool startCacheBuild();
     void continueCacheBuild();
     // Adds one tab view per tab, after those there are.
@@ -189,7 +189,7 @@ private:
     EmptyBoard *m_EmptyBoard = nullptr;
     // The board shows a page that was read, from the cache or the service.
     bool m_PageLoaded = false;
-    std::unique_ptr<CacheBuild> m_CacheBuild;
+    std::unique_ptr<CachedBoardReader> m_CacheBuild;
     bool m_Terminating = false;
     bool m_Terminated = false;
 

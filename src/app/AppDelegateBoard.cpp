@@ -3,7 +3,7 @@
 
 #include "app/AppDelegate.h"
 #include "app/BoardKeys.h"
-#include "app/CacheBuild.h"
+#include "app/CachedBoardReader.h"
 #include "app/DesktopIntegration.h"
 #include "app/PreferencesController.h"
 #include "app/ProblemNotifier.h"
@@ -57,14 +57,6 @@ QByteArray PageDigest(const QString &html)
 
 } // namespace
 
-namespace {
-
-// One slice of the page: about a millisecond of reading, so that the window's first
-// paint and the user's input come between slices.
-constexpr qsizetype kCacheSlice = 32 * 1024;
-
-} // namespace
-
 bool AppDelegate::CreateTabs(const QString &html)
 {
     if (html.isEmpty())
@@ -110,25 +102,21 @@ bool AppDelegate::startCacheBuild()
         MProblems::Raise(MProblem::FileTooLarge);
     if (page.isEmpty())
         return false;
-    m_CacheBuild = std::make_unique<CacheBuild>();
-    m_CacheBuild->page = std::move(page);
-    m_CacheBuild->builder.begin();
+    m_CacheBuild = std::make_unique<CachedBoardReader>(std::move(page));
     m_CurrSelTabName.reset();
     m_FoundTabName = false;
     // Shown as loaded while it is read, so the board never flashes an empty state.
     m_PageLoaded = true;
     ClearTabs();
     // The first tab whole before the window shows; a short page all at once.
-    CacheBuild &build = *m_CacheBuild;
-    while (m_Ui->tabView->count() == 0 && build.read < build.page.size()) {
-        if (!build.builder.feed(QStringView(build.page).mid(build.read, kCacheSlice))) {
+    while (m_Ui->tabView->count() == 0 && !m_CacheBuild->atEnd()) {
+        if (!m_CacheBuild->readSlice()) {
             finishCacheBuild();
             return false;
         }
-        build.read += kCacheSlice;
-        addTabs(build.builder.takeCompleteTabs());
+        addTabs(m_CacheBuild->takeCompleteTabs());
     }
-    if (build.read >= build.page.size()) {
+    if (m_CacheBuild->atEnd()) {
         finishCacheBuild();
         return m_PageLoaded;
     }
@@ -140,14 +128,11 @@ void AppDelegate::continueCacheBuild()
 {
     if (!m_CacheBuild)
         return;
-    CacheBuild &build = *m_CacheBuild;
-    if (build.read >= build.page.size() ||
-        !build.builder.feed(QStringView(build.page).mid(build.read, kCacheSlice))) {
+    if (!m_CacheBuild->readSlice()) {
         finishCacheBuild();
         return;
     }
-    build.read += kCacheSlice;
-    addTabs(build.builder.takeCompleteTabs());
+    addTabs(m_CacheBuild->takeCompleteTabs());
     QTimer::singleShot(0, this, &AppDelegate::continueCacheBuild);
 }
 
@@ -155,24 +140,21 @@ void AppDelegate::finishCacheBuild()
 {
     if (!m_CacheBuild)
         return;
-    const std::unique_ptr<CacheBuild> build = std::move(m_CacheBuild);
+    const std::unique_ptr<CachedBoardReader> build = std::move(m_CacheBuild);
     QTabWidget *tabs = m_Ui->tabView;
     tabs->setUpdatesEnabled(false);
-    const bool read =
-        build->builder.feed(
-            QStringView(build->page).sliced(std::min(build->read, build->page.size()))) &&
-        build->builder.finish();
+    const bool read = build->finish();
     if (read && !g_SnippetOutbox.load().isEmpty()) {
         // Snippets still on their way show in their tabs: the board is made again
         // whole, with them, now that all of it is known.
         tabs->setUpdatesEnabled(true);
-        CreateTabs(build->page);
+        CreateTabs(build->page());
         updateEmptyBoard();
         return;
     }
     if (read) {
-        addTabs(build->builder.takeCompleteTabs());
-        m_PinlarkHtml = PageDigest(build->page);
+        addTabs(build->takeCompleteTabs());
+        m_PinlarkHtml = PageDigest(build->page());
     } else {
         ClearTabs();
         m_PageLoaded = false;
