@@ -21,7 +21,7 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QCloseEvent>
+#include <QDateTime>
 #include <QDesktopServices>
 #include <QFile>
 #include <QFileInfo>

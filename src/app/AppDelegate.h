@@ -5,10 +5,8 @@
 #include "core/Preferences.h"
 #include "signin/SignInState.h"
 
-#include <QDateTime>
 #include <QIcon>
 #include <QObject>
-#include <QPointer>
 #include <QString>
 #include <QTimer>
 #include <functional>
@@ -25,7 +23,6 @@ class PreferencesController;
 class SetupController;
 class ProblemNotifier;
 class TrayPlacement;
-struct MNameValue;
 class QAction;
 class QLabel;
 class QMenu;
@@ -39,8 +36,10 @@ class MainWindow;
 }
 
 // The application shell: the tray item and its menu, the main window with the
-// board, start-up and shut-down, and the one-second timer that carries the sync
-// worker's results into the interface.
+// board, start-up and shut-down, the one-second timer that carries the sync
+// worker's results into the interface, and the sign-in hand-offs. The side jobs go
+// to parts it creates and connects (problems told, the window's placement, the
+// desktop, Preferences, the setup, the snippet outbox, the board's keys).
 class AppDelegate : public QObject
 {
     Q_OBJECT
@@ -166,7 +165,7 @@ private:
     void tellSignInFailure(const SignInResult &result);
     // Hands the copy preferences (without the name, with formatting) to every list.
     void applyCopyWithoutName();
-    // Snippets added from the app go to the outbox (SnippetOutboxKeeper).
+    // Whether an item of the board has `text` as its value.
     bool boardHoldsValue(const QString &text) const;
 
     Services m_Services;

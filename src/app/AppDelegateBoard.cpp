@@ -23,11 +23,10 @@
 #include "ui_MainWindow.h"
 #include "windows/TickPause.h"
 
-#include <QApplication>
 #include <QClipboard>
 #include <QDataStream>
-#include <QDir>
-#include <QFileInfo>
+#include <QDateTime>
+#include <QGuiApplication>
 #include <QSystemTrayIcon>
 #include <QTabBar>
 
