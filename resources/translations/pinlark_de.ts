@@ -150,64 +150,12 @@
         <translation>Beim Anmelden starten</translation>
     </message>
     <message>
-        <source>Pinlark could not add itself to the programs that start at login.</source>
-        <translation>Pinlark konnte sich nicht zu den Programmen hinzufügen, die beim Anmelden starten.</translation>
-    </message>
-    <message>
-        <source>Pinlark could not remove itself from the programs that start at login.</source>
-        <translation>Pinlark konnte sich nicht aus den Programmen entfernen, die beim Anmelden starten.</translation>
-    </message>
-    <message>
-        <source>The system keyring did not answer, so Pinlark keeps your sign-in in its own settings file, readable only by you.</source>
-        <translation>Der Schlüsselbund des Systems hat nicht geantwortet, daher bewahrt Pinlark Ihre Anmeldung in seiner eigenen Einstellungsdatei auf, die nur Sie lesen können.</translation>
-    </message>
-    <message>
         <source>Add Snippet…</source>
         <translation>Textbaustein hinzufügen…</translation>
     </message>
     <message>
-        <source>The snippet is kept and goes to your page once you sign in.</source>
-        <translation>Der Textbaustein ist gespeichert und kommt auf Ihre Seite, sobald Sie sich anmelden.</translation>
-    </message>
-    <message>
-        <source>%1 (not added)</source>
-        <translation>%1 (nicht hinzugefügt)</translation>
-    </message>
-    <message>
-        <source>%1 (adding…)</source>
-        <translation>%1 (wird hinzugefügt…)</translation>
-    </message>
-    <message>
-        <source>Sign Out</source>
-        <translation>Abmelden</translation>
-    </message>
-    <message>
-        <source>Send them first, and Pinlark signs out once they are on the page; or discard them. They never go to another account.</source>
-        <translation>Senden Sie sie zuerst, dann meldet sich Pinlark ab, sobald sie auf der Seite sind; oder verwerfen Sie sie. Sie gehen nie an ein anderes Konto.</translation>
-    </message>
-    <message>
-        <source>Send First</source>
-        <translation>Zuerst senden</translation>
-    </message>
-    <message>
-        <source>Discard</source>
-        <translation>Verwerfen</translation>
-    </message>
-    <message>
-        <source>The service addresses in the settings file have changed, so the sign-in made with the old ones was removed. Please sign in again.</source>
-        <translation>Die Dienstadressen in der Einstellungsdatei haben sich geändert, daher wurde die mit den alten Adressen gemachte Anmeldung entfernt. Bitte melden Sie sich erneut an.</translation>
-    </message>
-    <message>
         <source>You are signed out. The service&apos;s sign-out page could not be shown, so that part was skipped.</source>
         <translation>Sie sind abgemeldet. Die Abmeldeseite des Dienstes konnte nicht angezeigt werden, dieser Teil wurde daher übersprungen.</translation>
-    </message>
-    <message>
-        <source>Several lines: copied, paste it yourself</source>
-        <translation>Mehrere Zeilen: kopiert, bitte selbst einfügen</translation>
-    </message>
-    <message>
-        <source>Snippets still waiting to be added to your page: %1.</source>
-        <translation>Textbausteine, die noch auf Ihre Seite warten: %1.</translation>
     </message>
 </context>
 <context>
@@ -229,6 +177,21 @@ Einstellungen, Anmeldung und die zwischengespeicherte Seite liegen in %1.</trans
     <message>
         <source>Show the running Pinlark&apos;s board, or hide it when shown; start Pinlark when none runs. Bind it to a key in the desktop&apos;s keyboard settings.</source>
         <translation>Zeigt die Übersicht des laufenden Pinlark oder blendet sie aus, wenn sie zu sehen ist; startet Pinlark, wenn keines läuft. In den Tastatureinstellungen der Arbeitsumgebung an eine Taste binden.</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopIntegration</name>
+    <message>
+        <source>Several lines: copied, paste it yourself</source>
+        <translation>Mehrere Zeilen: kopiert, bitte selbst einfügen</translation>
+    </message>
+    <message>
+        <source>Pinlark could not add itself to the programs that start at login.</source>
+        <translation>Pinlark konnte sich nicht zu den Programmen hinzufügen, die beim Anmelden starten.</translation>
+    </message>
+    <message>
+        <source>Pinlark could not remove itself from the programs that start at login.</source>
+        <translation>Pinlark konnte sich nicht aus den Programmen entfernen, die beim Anmelden starten.</translation>
     </message>
 </context>
 <context>
@@ -701,6 +664,52 @@ Einstellungen, Anmeldung und die zwischengespeicherte Seite liegen in %1.</trans
     <message>
         <source>Show the Pinlark board</source>
         <translation>Die Pinlark-Übersicht anzeigen</translation>
+    </message>
+</context>
+<context>
+    <name>ProblemNotifier</name>
+    <message>
+        <source>The system keyring did not answer, so Pinlark keeps your sign-in in its own settings file, readable only by you.</source>
+        <translation>Der Schlüsselbund des Systems hat nicht geantwortet, daher bewahrt Pinlark Ihre Anmeldung in seiner eigenen Einstellungsdatei auf, die nur Sie lesen können.</translation>
+    </message>
+    <message>
+        <source>The service addresses in the settings file have changed, so the sign-in made with the old ones was removed. Please sign in again.</source>
+        <translation>Die Dienstadressen in der Einstellungsdatei haben sich geändert, daher wurde die mit den alten Adressen gemachte Anmeldung entfernt. Bitte melden Sie sich erneut an.</translation>
+    </message>
+</context>
+<context>
+    <name>SnippetOutboxKeeper</name>
+    <message>
+        <source>The snippet is kept and goes to your page once you sign in.</source>
+        <translation>Der Textbaustein ist gespeichert und kommt auf Ihre Seite, sobald Sie sich anmelden.</translation>
+    </message>
+    <message>
+        <source>%1 (not added)</source>
+        <translation>%1 (nicht hinzugefügt)</translation>
+    </message>
+    <message>
+        <source>%1 (adding…)</source>
+        <translation>%1 (wird hinzugefügt…)</translation>
+    </message>
+    <message>
+        <source>Sign Out</source>
+        <translation>Abmelden</translation>
+    </message>
+    <message>
+        <source>Snippets still waiting to be added to your page: %1.</source>
+        <translation>Textbausteine, die noch auf Ihre Seite warten: %1.</translation>
+    </message>
+    <message>
+        <source>Send them first, and Pinlark signs out once they are on the page; or discard them. They never go to another account.</source>
+        <translation>Senden Sie sie zuerst, dann meldet sich Pinlark ab, sobald sie auf der Seite sind; oder verwerfen Sie sie. Sie gehen nie an ein anderes Konto.</translation>
+    </message>
+    <message>
+        <source>Send First</source>
+        <translation>Zuerst senden</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Verwerfen</translation>
     </message>
 </context>
 <context>

@@ -150,64 +150,12 @@
         <translation>Iniciar al abrir la sesión</translation>
     </message>
     <message>
-        <source>Pinlark could not add itself to the programs that start at login.</source>
-        <translation>Pinlark no pudo añadirse a los programas que se inician al abrir la sesión.</translation>
-    </message>
-    <message>
-        <source>Pinlark could not remove itself from the programs that start at login.</source>
-        <translation>Pinlark no pudo quitarse de los programas que se inician al abrir la sesión.</translation>
-    </message>
-    <message>
-        <source>The system keyring did not answer, so Pinlark keeps your sign-in in its own settings file, readable only by you.</source>
-        <translation>El llavero del sistema no respondió, así que Pinlark guarda su sesión en su propio archivo de configuración, que solo usted puede leer.</translation>
-    </message>
-    <message>
         <source>Add Snippet…</source>
         <translation>Añadir fragmento…</translation>
     </message>
     <message>
-        <source>The snippet is kept and goes to your page once you sign in.</source>
-        <translation>El fragmento se guarda y se añadirá a su página en cuanto inicie sesión.</translation>
-    </message>
-    <message>
-        <source>%1 (not added)</source>
-        <translation>%1 (no añadido)</translation>
-    </message>
-    <message>
-        <source>%1 (adding…)</source>
-        <translation>%1 (añadiendo…)</translation>
-    </message>
-    <message>
-        <source>Sign Out</source>
-        <translation>Cerrar sesión</translation>
-    </message>
-    <message>
-        <source>Send them first, and Pinlark signs out once they are on the page; or discard them. They never go to another account.</source>
-        <translation>Envíelos primero y Pinlark cerrará la sesión cuando estén en la página; o descártelos. Nunca van a otra cuenta.</translation>
-    </message>
-    <message>
-        <source>Send First</source>
-        <translation>Enviar primero</translation>
-    </message>
-    <message>
-        <source>Discard</source>
-        <translation>Descartar</translation>
-    </message>
-    <message>
-        <source>The service addresses in the settings file have changed, so the sign-in made with the old ones was removed. Please sign in again.</source>
-        <translation>Las direcciones de los servicios han cambiado en el archivo de ajustes, así que se ha eliminado el inicio de sesión hecho con las anteriores. Vuelva a iniciar sesión.</translation>
-    </message>
-    <message>
         <source>You are signed out. The service&apos;s sign-out page could not be shown, so that part was skipped.</source>
         <translation>Ha cerrado la sesión. No se pudo mostrar la página de cierre de sesión del servicio, así que se omitió esa parte.</translation>
-    </message>
-    <message>
-        <source>Several lines: copied, paste it yourself</source>
-        <translation>Varias líneas: copiadas, péguelas usted mismo</translation>
-    </message>
-    <message>
-        <source>Snippets still waiting to be added to your page: %1.</source>
-        <translation>Fragmentos que aún esperan a añadirse a su página: %1.</translation>
     </message>
 </context>
 <context>
@@ -229,6 +177,21 @@ La configuración, la sesión y la página en caché se guardan en %1.</translat
     <message>
         <source>Show the running Pinlark&apos;s board, or hide it when shown; start Pinlark when none runs. Bind it to a key in the desktop&apos;s keyboard settings.</source>
         <translation>Muestra el tablero del Pinlark en marcha, o lo oculta si está a la vista; inicia Pinlark si no hay ninguno. Asígnelo a una tecla en la configuración del teclado del escritorio.</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopIntegration</name>
+    <message>
+        <source>Several lines: copied, paste it yourself</source>
+        <translation>Varias líneas: copiadas, péguelas usted mismo</translation>
+    </message>
+    <message>
+        <source>Pinlark could not add itself to the programs that start at login.</source>
+        <translation>Pinlark no pudo añadirse a los programas que se inician al abrir la sesión.</translation>
+    </message>
+    <message>
+        <source>Pinlark could not remove itself from the programs that start at login.</source>
+        <translation>Pinlark no pudo quitarse de los programas que se inician al abrir la sesión.</translation>
     </message>
 </context>
 <context>
@@ -701,6 +664,52 @@ La configuración, la sesión y la página en caché se guardan en %1.</translat
     <message>
         <source>Show the Pinlark board</source>
         <translation>Mostrar el tablero de Pinlark</translation>
+    </message>
+</context>
+<context>
+    <name>ProblemNotifier</name>
+    <message>
+        <source>The system keyring did not answer, so Pinlark keeps your sign-in in its own settings file, readable only by you.</source>
+        <translation>El llavero del sistema no respondió, así que Pinlark guarda su sesión en su propio archivo de configuración, que solo usted puede leer.</translation>
+    </message>
+    <message>
+        <source>The service addresses in the settings file have changed, so the sign-in made with the old ones was removed. Please sign in again.</source>
+        <translation>Las direcciones de los servicios han cambiado en el archivo de ajustes, así que se ha eliminado el inicio de sesión hecho con las anteriores. Vuelva a iniciar sesión.</translation>
+    </message>
+</context>
+<context>
+    <name>SnippetOutboxKeeper</name>
+    <message>
+        <source>The snippet is kept and goes to your page once you sign in.</source>
+        <translation>El fragmento se guarda y se añadirá a su página en cuanto inicie sesión.</translation>
+    </message>
+    <message>
+        <source>%1 (not added)</source>
+        <translation>%1 (no añadido)</translation>
+    </message>
+    <message>
+        <source>%1 (adding…)</source>
+        <translation>%1 (añadiendo…)</translation>
+    </message>
+    <message>
+        <source>Sign Out</source>
+        <translation>Cerrar sesión</translation>
+    </message>
+    <message>
+        <source>Snippets still waiting to be added to your page: %1.</source>
+        <translation>Fragmentos que aún esperan a añadirse a su página: %1.</translation>
+    </message>
+    <message>
+        <source>Send them first, and Pinlark signs out once they are on the page; or discard them. They never go to another account.</source>
+        <translation>Envíelos primero y Pinlark cerrará la sesión cuando estén en la página; o descártelos. Nunca van a otra cuenta.</translation>
+    </message>
+    <message>
+        <source>Send First</source>
+        <translation>Enviar primero</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Descartar</translation>
     </message>
 </context>
 <context>

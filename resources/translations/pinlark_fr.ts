@@ -150,64 +150,12 @@
         <translation>Démarrer à l’ouverture de session</translation>
     </message>
     <message>
-        <source>Pinlark could not add itself to the programs that start at login.</source>
-        <translation>Pinlark n’a pas pu s’ajouter aux programmes lancés à l’ouverture de session.</translation>
-    </message>
-    <message>
-        <source>Pinlark could not remove itself from the programs that start at login.</source>
-        <translation>Pinlark n’a pas pu se retirer des programmes lancés à l’ouverture de session.</translation>
-    </message>
-    <message>
-        <source>The system keyring did not answer, so Pinlark keeps your sign-in in its own settings file, readable only by you.</source>
-        <translation>Le trousseau de clés du système n’a pas répondu&#xa0;; Pinlark conserve donc votre connexion dans son propre fichier de réglages, lisible par vous seul.</translation>
-    </message>
-    <message>
         <source>Add Snippet…</source>
         <translation>Ajouter un extrait…</translation>
     </message>
     <message>
-        <source>The snippet is kept and goes to your page once you sign in.</source>
-        <translation>L’extrait est conservé et ira sur votre page dès que vous vous connecterez.</translation>
-    </message>
-    <message>
-        <source>%1 (not added)</source>
-        <translation>%1 (non ajouté)</translation>
-    </message>
-    <message>
-        <source>%1 (adding…)</source>
-        <translation>%1 (ajout en cours…)</translation>
-    </message>
-    <message>
-        <source>Sign Out</source>
-        <translation>Se déconnecter</translation>
-    </message>
-    <message>
-        <source>Send them first, and Pinlark signs out once they are on the page; or discard them. They never go to another account.</source>
-        <translation>Envoyez-les d’abord, et Pinlark se déconnecte dès qu’ils sont sur la page ; ou abandonnez-les. Ils ne vont jamais vers un autre compte.</translation>
-    </message>
-    <message>
-        <source>Send First</source>
-        <translation>Envoyer d’abord</translation>
-    </message>
-    <message>
-        <source>Discard</source>
-        <translation>Abandonner</translation>
-    </message>
-    <message>
-        <source>The service addresses in the settings file have changed, so the sign-in made with the old ones was removed. Please sign in again.</source>
-        <translation>Les adresses des services ont changé dans le fichier de réglages&#xa0;: la connexion faite avec les anciennes a donc été supprimée. Veuillez vous reconnecter.</translation>
-    </message>
-    <message>
         <source>You are signed out. The service&apos;s sign-out page could not be shown, so that part was skipped.</source>
         <translation>Vous êtes déconnecté. La page de déconnexion du service n’a pas pu s’afficher&#xa0;; cette étape a donc été sautée.</translation>
-    </message>
-    <message>
-        <source>Several lines: copied, paste it yourself</source>
-        <translation>Plusieurs lignes&#xa0;: copiées, collez-les vous-même</translation>
-    </message>
-    <message>
-        <source>Snippets still waiting to be added to your page: %1.</source>
-        <translation>Extraits en attente d’ajout à votre page : %1.</translation>
     </message>
 </context>
 <context>
@@ -229,6 +177,21 @@ Les réglages, la connexion et la page en cache sont conservés dans %1.</transl
     <message>
         <source>Show the running Pinlark&apos;s board, or hide it when shown; start Pinlark when none runs. Bind it to a key in the desktop&apos;s keyboard settings.</source>
         <translation>Affiche le tableau du Pinlark en cours, ou le masque s&apos;il est affiché&#xa0;; démarre Pinlark si aucun ne tourne. À associer à une touche dans les réglages du clavier du bureau.</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopIntegration</name>
+    <message>
+        <source>Several lines: copied, paste it yourself</source>
+        <translation>Plusieurs lignes&#xa0;: copiées, collez-les vous-même</translation>
+    </message>
+    <message>
+        <source>Pinlark could not add itself to the programs that start at login.</source>
+        <translation>Pinlark n’a pas pu s’ajouter aux programmes lancés à l’ouverture de session.</translation>
+    </message>
+    <message>
+        <source>Pinlark could not remove itself from the programs that start at login.</source>
+        <translation>Pinlark n’a pas pu se retirer des programmes lancés à l’ouverture de session.</translation>
     </message>
 </context>
 <context>
@@ -701,6 +664,52 @@ Les réglages, la connexion et la page en cache sont conservés dans %1.</transl
     <message>
         <source>Show the Pinlark board</source>
         <translation>Afficher le tableau Pinlark</translation>
+    </message>
+</context>
+<context>
+    <name>ProblemNotifier</name>
+    <message>
+        <source>The system keyring did not answer, so Pinlark keeps your sign-in in its own settings file, readable only by you.</source>
+        <translation>Le trousseau de clés du système n’a pas répondu&#xa0;; Pinlark conserve donc votre connexion dans son propre fichier de réglages, lisible par vous seul.</translation>
+    </message>
+    <message>
+        <source>The service addresses in the settings file have changed, so the sign-in made with the old ones was removed. Please sign in again.</source>
+        <translation>Les adresses des services ont changé dans le fichier de réglages&#xa0;: la connexion faite avec les anciennes a donc été supprimée. Veuillez vous reconnecter.</translation>
+    </message>
+</context>
+<context>
+    <name>SnippetOutboxKeeper</name>
+    <message>
+        <source>The snippet is kept and goes to your page once you sign in.</source>
+        <translation>L’extrait est conservé et ira sur votre page dès que vous vous connecterez.</translation>
+    </message>
+    <message>
+        <source>%1 (not added)</source>
+        <translation>%1 (non ajouté)</translation>
+    </message>
+    <message>
+        <source>%1 (adding…)</source>
+        <translation>%1 (ajout en cours…)</translation>
+    </message>
+    <message>
+        <source>Sign Out</source>
+        <translation>Se déconnecter</translation>
+    </message>
+    <message>
+        <source>Snippets still waiting to be added to your page: %1.</source>
+        <translation>Extraits en attente d’ajout à votre page : %1.</translation>
+    </message>
+    <message>
+        <source>Send them first, and Pinlark signs out once they are on the page; or discard them. They never go to another account.</source>
+        <translation>Envoyez-les d’abord, et Pinlark se déconnecte dès qu’ils sont sur la page ; ou abandonnez-les. Ils ne vont jamais vers un autre compte.</translation>
+    </message>
+    <message>
+        <source>Send First</source>
+        <translation>Envoyer d’abord</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Abandonner</translation>
     </message>
 </context>
 <context>

@@ -1,29 +1,33 @@
 #include "app/AppDelegate.h"
 
-#include "app/Autostart.h"
-#include "app/CacheBuild.h"
-#include "app/WindowPlacement.h"
+#include "app/AnswerTexts.h"
+#include "app/BoardKeys.h"
+#include "app/CachedBoardReader.h"
+#include "app/DesktopIntegration.h"
+#include "app/PreferencesController.h"
+#include "app/ProblemNotifier.h"
+#include "app/SetupController.h"
+#include "app/SnippetOutboxKeeper.h"
+#include "app/TrayPlacement.h"
 #include "board/EmptyBoard.h"
 #include "board/MSearchField.h"
 #include "board/MTabViewColumn.h"
 #include "board/MTableView.h"
-#include "board/UseCounts.h"
+#include "board/PageFile.h"
 #include "core/MGlobals.h"
 #include "core/MProblems.h"
-#include "platform/DesktopPaste.h"
-#include "platform/GlobalShortcut.h"
 #include "sync/MOLONUtils.h"
 #include "ui_MainWindow.h"
 
 #include <QApplication>
-#include <QCloseEvent>
+#include <QClipboard>
+#include <QDateTime>
 #include <QDesktopServices>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QScopeGuard>
-#include <QScreen>
 #include <QSystemTrayIcon>
 #include <QUrl>
 
@@ -40,9 +44,33 @@ AppDelegate::AppDelegate(Services services, QObject *parent)
 {
     initResources();
     m_Ui->setupUi(m_Window.get());
-    m_Window->installEventFilter(this);
-    m_Paste = DesktopPaste::Create();
-    connect(m_Paste.get(), &DesktopPaste::finished, this, &AppDelegate::pasteFinished);
+    m_Placement = std::make_unique<TrayPlacement>(m_Window.get());
+    m_Problems = new ProblemNotifier(m_Services.notify, m_Ui->labelProblem, this);
+    m_Setup = new SetupController(m_Problems, this);
+    m_Desktop = new DesktopIntegration(this);
+    connect(m_Desktop, &DesktopIntegration::tellRequested, m_Problems, &ProblemNotifier::tell);
+    connect(m_Desktop, &DesktopIntegration::globalShortcutActivated, this,
+            &AppDelegate::globalShortcutActivated);
+    m_PreferencesWiring = new PreferencesController(m_Desktop, this);
+    connect(m_PreferencesWiring, &PreferencesController::copyOptionsChanged, this,
+            &AppDelegate::applyCopyWithoutName);
+    connect(m_PreferencesWiring, &PreferencesController::startAtLoginChosen, this,
+            &AppDelegate::MenuItemStartAtLoginClick);
+    connect(m_PreferencesWiring, &PreferencesController::clientIdSaved, m_Setup,
+            &SetupController::serviceSettingsChanged);
+    m_Outbox = new SnippetOutboxKeeper(m_Services.askAboutWaitingSnippets, this);
+    connect(m_Outbox, &SnippetOutboxKeeper::tellRequested, m_Problems, &ProblemNotifier::tell);
+    connect(m_Outbox, &SnippetOutboxKeeper::boardChanged, this, [this] {
+        if (m_Terminated)
+            return;
+        CreateTabs(ReadPageFile(g_CacheFilePath.load()).value_or(QString()));
+        updateEmptyBoard();
+    });
+    connect(m_Outbox, &SnippetOutboxKeeper::signOutDue, this, &AppDelegate::MenuItemLogoutClick,
+            Qt::QueuedConnection);
+    m_Desktop->watchWindow(m_Window.get(), [this] { return m_Terminating; });
+    connect(m_Desktop, &DesktopIntegration::quitRequested, this, &AppDelegate::Terminate,
+            Qt::QueuedConnection);
 
     connect(m_Ui->labelProblem, &QLabel::linkActivated, this,
             &AppDelegate::MenuItemStateWindowClick);
@@ -50,13 +78,22 @@ AppDelegate::AppDelegate(Services services, QObject *parent)
     m_EmptyBoard = new EmptyBoard(m_Ui->tabView);
     connect(m_EmptyBoard, &EmptyBoard::signInRequested, this, &AppDelegate::MenuItemLoginClick);
     connect(m_EmptyBoard, &EmptyBoard::refreshRequested, this, &AppDelegate::MenuItemRefreshClick);
-    connect(m_EmptyBoard, &EmptyBoard::openWebRequested, this, [] {
-        QDesktopServices::openUrl(QUrl(QStringLiteral("https://www.onenote.com/notebooks")));
-    });
-    setUpEmptyBoard();
+    m_Setup->setEmptyBoard(m_EmptyBoard);
+    connect(m_Setup, &SetupController::emptyBoardChanged, this, &AppDelegate::updateEmptyBoard);
+    connect(m_Setup, &SetupController::signInDue, this, &AppDelegate::MenuItemLoginClick,
+            Qt::QueuedConnection);
 }
 
 AppDelegate::~AppDelegate() = default;
+
+GlobalShortcut *AppDelegate::globalShortcut() const
+{
+    return m_Desktop->globalShortcut();
+}
+const Preferences::Values &AppDelegate::preferences() const
+{
+    return m_PreferencesWiring->values();
+}
 
 QTabWidget *AppDelegate::tabView() const
 {
@@ -96,10 +133,11 @@ void AppDelegate::awakeFromNib()
             [this](QSystemTrayIcon::ActivationReason reason) {
                 if (reason != QSystemTrayIcon::Trigger)
                     return;
-                placeNearTrayIcon();
+                m_Placement->placeNearIcon(m_StatusItem->geometry());
                 MenuItemPinlarkClick();
             });
     m_StatusItem->show();
+    m_Problems->setTrayIcon(m_StatusItem);
     m_Window->setWindowIcon(QIcon(QStringLiteral(":/pinlark-256.png")));
 }
 
@@ -143,7 +181,7 @@ void AppDelegate::buildStatusMenu()
     connect(m_StartAtLoginAction, &QAction::triggered, this,
             &AppDelegate::MenuItemStartAtLoginClick);
     connect(menu, &QMenu::aboutToShow, this,
-            [this] { m_StartAtLoginAction->setChecked(Autostart::IsEnabled()); });
+            [this] { m_StartAtLoginAction->setChecked(DesktopIntegration::startsAtLogin()); });
 #endif
     if (m_Services.openHelp || m_Services.showAboutWindow) {
         menu->addSeparator();
@@ -173,41 +211,22 @@ void AppDelegate::applicationDidFinishLaunching()
             &AppDelegate::showCopied2Clipboard);
     connect(m_Ui->searchField, &MSearchField::textDidChange, this,
             &AppDelegate::searchField_textDidChange);
-    connect(m_Ui->searchField, &MSearchField::moveSelectionRequested, this,
-            &AppDelegate::moveSelection);
-    connect(m_Ui->searchField, &MSearchField::copySelectionRequested, this,
-            &AppDelegate::copySelection);
-    connect(m_Ui->searchField, &MSearchField::dismissRequested, this, &AppDelegate::hideWindow);
-    setUpBoardKeys();
+    connect(m_Ui->searchField, &MSearchField::dismissRequested, m_Desktop,
+            &DesktopIntegration::hideWindow);
+    connect(m_TabViewColumnSearch, &MTabViewColumn::itemCopied, m_PreferencesWiring,
+            &PreferencesController::countUse);
+    auto *keys = new BoardKeys(m_Window.get(), m_Ui->tabView, m_Ui->searchField, m_Ui->searchView,
+                               m_TabViewColumnSearch, m_EmptyBoard, this);
+    connect(keys, &BoardKeys::addSnippetRequested, this, &AppDelegate::MenuItemAddSnippetClick);
 
-    const QScreen *screen = QGuiApplication::primaryScreen();
-    const QRect primary = screen ? screen->geometry() : QRect();
-    const QRect available = screen ? screen->availableGeometry() : QRect();
-    const QPointF origin = WindowPlacement::DefaultPosition(primary, available, m_Window->size());
-    g_WindowX.store(origin.x());
-    g_WindowY.store(origin.y());
+    m_Placement->storeDefaultPosition();
 
     MGlobals::InitDataFolder();
-    loadOutbox();
-    setUpDesktop();
+    m_Outbox->load();
+    m_PreferencesWiring->load();
+    applyCopyWithoutName();
 
-    if (screen) {
-        QList<QRect> areas;
-        for (const QScreen *each : QGuiApplication::screens())
-            areas.append(each->availableGeometry());
-        const QRect placed =
-            WindowPlacement::Place(g_WindowX.load(), g_WindowY.load(), g_WindowWidth.load(),
-                                   g_WindowHeight.load(), primary, areas);
-        m_Window->resize(placed.size());
-        m_Window->move(placed.topLeft());
-    } else {
-        // No screen to fit: only keep a hand-edited size within reason.
-        const QRect anyScreen(0, 0, 8192, 8192);
-        m_Window->resize(WindowPlacement::Place(0, 0, g_WindowWidth.load(), g_WindowHeight.load(),
-                                                anyScreen, {anyScreen})
-                             .size());
-    }
-    m_PlacedGeometry = QRect(m_Window->pos(), m_Window->size());
+    m_Placement->placeAtStart();
 
     CreateTabs();
     updateEmptyBoard();
@@ -224,9 +243,9 @@ void AppDelegate::startSync()
 {
     if (m_Terminating)
         return;
-    m_HasClientId = MGlobals::HasClientId();
+    m_Setup->start();
     updateEmptyBoard();
-    tellTokensDropped();
+    m_Problems->tellTokensDropped();
     // An empty access token beside a refresh token is a refresh that did not get
     // through before the last exit: the worker renews it at once. Only a sign-in
     // that cannot be renewed asks the user again.
@@ -257,7 +276,7 @@ void AppDelegate::applicationWillTerminate()
     if (m_Services.stopWorker)
         m_Services.stopWorker();
     // What the worker learnt of the snippets last, for the next start.
-    keepOutbox();
+    m_Outbox->keep();
     // Whatever was saved last, by the worker or below, reaches the keyring before
     // the app is gone.
     const auto flushTokens = qScopeGuard([this] {
@@ -265,17 +284,7 @@ void AppDelegate::applicationWillTerminate()
             m_Services.flushTokens();
     });
 
-    // Compared in whole pixels with where start-up put the window, not with the
-    // stored values: those may lie off every screen today, or between pixels.
-    if (QRect(m_Window->pos(), m_Window->size()) == m_PlacedGeometry)
-        return;
-    const QScreen *screen = QGuiApplication::primaryScreen();
-    const QRect primary = screen ? screen->geometry() : QRect();
-    g_WindowX.store(m_Window->x());
-    g_WindowY.store(WindowPlacement::TopUp(m_Window->y(), primary));
-    g_WindowWidth.store(m_Window->width());
-    g_WindowHeight.store(m_Window->height());
-    MGlobals::SaveConfig();
+    m_Placement->saveIfMoved();
 }
 
 void AppDelegate::Terminate()
@@ -291,7 +300,7 @@ void AppDelegate::Terminate()
 void AppDelegate::MenuItemPinlarkClick()
 {
     // Before the board takes the focus: the window to paste into afterwards.
-    m_Paste->rememberActiveWindow();
+    m_Desktop->paste()->rememberActiveWindow();
     // Without a tray a hidden board is a minimised one: show() alone leaves it so.
     m_Window->setWindowState(m_Window->windowState() & ~Qt::WindowMinimized);
     m_Window->show();
@@ -302,33 +311,6 @@ void AppDelegate::MenuItemPinlarkClick()
     // Nothing to search before a client id: the setup's field is where to type.
     if (m_EmptyBoard->kind() == EmptyBoard::Kind::Setup)
         m_EmptyBoard->clientIdEdit()->setFocus();
-}
-
-void AppDelegate::placeNearTrayIcon()
-{
-    // Opened from the tray, the board comes up by the icon, where the eye already
-    // is, when the platform says where that is. The place the user chose is kept
-    // for the file: only the user's own moves are saved.
-    const QRect icon = m_StatusItem ? m_StatusItem->geometry() : QRect();
-    const QScreen *screen = icon.isValid() ? QGuiApplication::screenAt(icon.center()) : nullptr;
-    if (!screen || m_Window->isVisible())
-        return;
-    const bool wasPlaced = QRect(m_Window->pos(), m_Window->size()) == m_PlacedGeometry;
-    m_Window->move(WindowPlacement::NearTrayIcon(icon, m_Window->frameGeometry().size(),
-                                                 screen->availableGeometry()));
-    if (wasPlaced)
-        m_PlacedGeometry.moveTopLeft(m_Window->pos());
-}
-
-void AppDelegate::hideWindow()
-{
-    // The window to paste into is the one of this show only.
-    m_Paste->forgetRemembered();
-    // Without a tray a hidden window could not be brought back.
-    if (QSystemTrayIcon::isSystemTrayAvailable())
-        m_Window->hide();
-    else
-        m_Window->showMinimized();
 }
 
 bool AppDelegate::raiseModalWindow()
@@ -357,7 +339,7 @@ void AppDelegate::runSignIn(int logInOrOut)
     }
     // The sign-in page would go to the refused address: say why nothing opens.
     if (MProblems::Has(MProblem::ServiceAddressRefused)) {
-        tell(MProblems::Text(MProblem::ServiceAddressRefused), true);
+        m_Problems->tell(MProblems::Text(MProblem::ServiceAddressRefused), true);
         return;
     }
     MProblems::Clear(MProblem::SignInFailed);
@@ -395,7 +377,7 @@ void AppDelegate::MenuItemLogoutClick()
     if (raiseModalWindow())
         return;
     // Snippets still waiting are the signed-in account's: sent first or discarded.
-    if (!settleWaitingSnippets())
+    if (!m_Outbox->settleWaitingSnippets(m_Window.get()))
         return;
     signOut();
 }
@@ -413,9 +395,10 @@ void AppDelegate::signOut()
                                     ? m_Services.runSignIn(1)
                                     : SignInResult{SignInOutcome::Unavailable};
     if (result.outcome == SignInOutcome::Unavailable) {
-        tell(tr("You are signed out. The service's sign-out page could not be shown, so that "
-                "part was skipped."),
-             false);
+        m_Problems->tell(
+            tr("You are signed out. The service's sign-out page could not be shown, so that "
+               "part was skipped."),
+            false);
         return;
     }
     MProblems::Clear(MProblem::SignInUnavailable);
@@ -428,7 +411,7 @@ void AppDelegate::signOut()
 void AppDelegate::MenuItemRefreshClick()
 {
     g_Ticks.store(0);
-    retryRefusedSnippets();
+    m_Outbox->retryRefusedSnippets();
 }
 
 void AppDelegate::MenuItemStateWindowClick()
@@ -473,61 +456,14 @@ void AppDelegate::MenuItemDecompositionClipboardLinkClick()
         return;
     // The command runs from the tray with nothing else on screen: say what it did.
     if (m_Services.convertClipboardLink())
-        tell(tr("The link on the clipboard is now plain text."), false);
+        m_Problems->tell(tr("The link on the clipboard is now plain text."), false);
     else
-        tell(tr("The clipboard holds no link to convert."), false);
+        m_Problems->tell(tr("The clipboard holds no link to convert."), false);
 }
 
 void AppDelegate::tellTokensInFile()
 {
-    // Once a run: the status window keeps saying it.
-    if (std::exchange(m_ToldTokensInFile, true))
-        return;
-    tell(tr("The system keyring did not answer, so Pinlark keeps your sign-in in its own "
-            "settings file, readable only by you."),
-         true);
-}
-
-void AppDelegate::tell(const QString &text, bool warning)
-{
-    const QString title = QStringLiteral("Pinlark");
-    if (m_Services.notify)
-        m_Services.notify(title, text);
-    else if (m_StatusItem && m_StatusItem->isVisible())
-        m_StatusItem->showMessage(title, text,
-                                  warning ? QSystemTrayIcon::Warning : QSystemTrayIcon::Information,
-                                  warning ? 10000 : 3000);
-}
-
-bool AppDelegate::eventFilter(QObject *watched, QEvent *event)
-{
-    // Closing the board only hides it: the app lives on in the tray. Without a
-    // tray, closing the window is how the user quits.
-    // While the app ends, the window closes for real: the end of a desktop session
-    // is cancelled by a window that refuses.
-    // However the board goes (Escape, the shortcut, the window's close button), the
-    // window noted to paste into goes with it.
-    if (watched == m_Window.get() && event->type() == QEvent::Hide)
-        m_Paste->forgetRemembered();
-    if (watched == m_Window.get() && event->type() == QEvent::Close && !m_Terminating) {
-        if (QSystemTrayIcon::isSystemTrayAvailable()) {
-            event->ignore();
-            m_Window->hide();
-            return true;
-        }
-        QMetaObject::invokeMethod(this, &AppDelegate::Terminate, Qt::QueuedConnection);
-    }
-    return QObject::eventFilter(watched, event);
-}
-
-bool AppDelegate::tellTokensDropped()
-{
-    if (!g_TokensDroppedForNewRoots.exchange(false))
-        return false;
-    tell(tr("The service addresses in the settings file have changed, so the sign-in made with "
-            "the old ones was removed. Please sign in again."),
-         true);
-    return true;
+    m_Problems->tellTokensInFile();
 }
 
 void AppDelegate::forgetAccount()
@@ -550,4 +486,79 @@ void AppDelegate::forgetAccount()
     ClearTabs();
     updateEmptyBoard();
     // The keyring's copy goes on the event loop; the exit waits for it.
+}
+
+void AppDelegate::globalShortcutActivated()
+{
+    // A minimised board may still count as the active window.
+    if (m_Window->isVisible() && !m_Window->isMinimized() && m_Window->isActiveWindow()) {
+        m_Desktop->hideWindow();
+        return;
+    }
+    MenuItemPinlarkClick();
+}
+
+void AppDelegate::applyCopyWithoutName()
+{
+    const bool on = preferences().copyWithoutName;
+    const bool formatting = preferences().copyFormatting;
+    m_TabViewColumnSearch->setCopyWithoutName(on);
+    m_TabViewColumnSearch->setCopyFormatting(formatting);
+    for (int i = 0; i < m_Ui->tabView->count(); ++i) {
+        auto *column = static_cast<MTabViewColumn *>(m_Ui->tabView->widget(i));
+        column->setCopyWithoutName(on);
+        column->setCopyFormatting(formatting);
+    }
+}
+
+void AppDelegate::MenuItemStartAtLoginClick(bool on)
+{
+    m_Desktop->setStartAtLogin(on);
+    if (m_StartAtLoginAction)
+        m_StartAtLoginAction->setChecked(DesktopIntegration::startsAtLogin());
+}
+
+void AppDelegate::MenuItemPreferencesClick()
+{
+    if (!raiseModalWindow())
+        m_PreferencesWiring->showWindow();
+}
+
+void AppDelegate::MenuItemAddSnippetClick()
+{
+    QStringList labels;
+    for (int i = 0; i < m_Ui->tabView->count(); ++i)
+        labels.append(static_cast<MTabViewColumn *>(m_Ui->tabView->widget(i))->label());
+    // Text copied in another program is the likely snippet; what the board itself
+    // put on the clipboard is on the page already.
+    QString text = QGuiApplication::clipboard()->text();
+    if (text == m_BoardCopiedText || boardHoldsValue(text))
+        text.clear();
+    m_Outbox->showAddWindow(labels, m_Ui->tabView->currentIndex(), text, m_Window->windowIcon());
+}
+
+bool AppDelegate::boardHoldsValue(const QString &text) const
+{
+    if (text.isEmpty())
+        return false;
+    for (int i = 0; i < m_Ui->tabView->count(); ++i) {
+        for (const MNameValue &item :
+             static_cast<MTabViewColumn *>(m_Ui->tabView->widget(i))->m_ArrayItems()) {
+            if (item.value == text)
+                return true;
+        }
+    }
+    return false;
+}
+
+void AppDelegate::tellSignInFailure(const SignInResult &result)
+{
+    const QString text = AnswerTexts::SignInFailure(result, g_RedirectAddress.load());
+    MProblems::RaiseSaying(MProblem::SignInFailed, text);
+    // Told here, at once, rather than at the next tick, and not again by it.
+    m_Problems->tellNow(MProblem::SignInFailed, text, QDateTime::currentMSecsSinceEpoch());
+    updateEmptyBoard();
+    // The board says it too, with the button to try again.
+    if (!m_Terminating)
+        MenuItemPinlarkClick();
 }

@@ -1,29 +1,28 @@
 #pragma once
 
+#include "app/SnippetOutboxKeeper.h"
 #include "board/MNameValue.h"
-#include "core/PendingSnippet.h"
 #include "core/Preferences.h"
-#include "platform/DesktopPaste.h"
 #include "signin/SignInState.h"
 
-#include <QDateTime>
-#include <QHash>
 #include <QIcon>
 #include <QObject>
-#include <QPointer>
-#include <QRect>
 #include <QString>
 #include <QTimer>
 #include <functional>
 #include <memory>
 #include <optional>
 
+class CachedBoardReader;
+class DesktopIntegration;
 class EmptyBoard;
 class GlobalShortcut;
 class MWinAddSnippet;
 class MTabViewColumn;
-struct MNameValue;
-class UseCounts;
+class PreferencesController;
+class SetupController;
+class ProblemNotifier;
+class TrayPlacement;
 class QAction;
 class QLabel;
 class QMenu;
@@ -37,15 +36,16 @@ class MainWindow;
 }
 
 // The application shell: the tray item and its menu, the main window with the
-// board, start-up and shut-down, and the one-second timer that carries the sync
-// worker's results into the interface.
+// board, start-up and shut-down, the one-second timer that carries the sync
+// worker's results into the interface, and the sign-in hand-offs. The side jobs go
+// to parts it creates and connects (problems told, the window's placement, the
+// desktop, Preferences, the setup, the snippet outbox, the board's keys).
 class AppDelegate : public QObject
 {
     Q_OBJECT
 
 public:
-    // What a sign-out does with snippets still waiting for the page.
-    enum class WaitingSnippetsChoice { SendFirst, Discard, Cancel };
+    using WaitingSnippetsChoice = SnippetOutboxKeeper::WaitingSnippetsChoice;
 
     // What the shell starts but does not own the workings of; tests leave them out.
     struct Services
@@ -98,15 +98,15 @@ public:
     void MenuItemPreferencesClick();
     // Opens the Add Snippet window, or brings the open one to the front.
     void MenuItemAddSnippetClick();
-    MWinAddSnippet *addSnippetWindow() const;
+    MWinAddSnippet *addSnippetWindow() const { return m_Outbox->addWindow(); }
     // Writes or removes the autostart entry; the menu's check mark then shows what
     // is on disk.
     void MenuItemStartAtLoginClick(bool on);
 
     // The global shortcut: shows the board, or hides it when it is the active window.
     void globalShortcutActivated();
-    GlobalShortcut *globalShortcut() const { return m_GlobalShortcut.get(); }
-    const Preferences::Values &preferences() const { return m_Preferences; }
+    GlobalShortcut *globalShortcut() const;
+    const Preferences::Values &preferences() const;
     QAction *startAtLoginAction() const { return m_StartAtLoginAction; }
 
     // Refresh timer.
@@ -144,7 +144,6 @@ public:
 private:
     // Forgets the account, then shows the service's sign-out page as a courtesy.
     void signOut();
-    struct CacheBuild;
     bool startCacheBuild();
     // Starts the worker once start-up asked for it and the cache is read whole.
     void startDeferredWorker();
@@ -153,22 +152,10 @@ private:
     void addTabs(Board tabs);
     void buildStatusMenu();
     void setStatusLook(bool connected);
-    MTabViewColumn *currentColumn() const;
-    void moveSelection(int delta);
-    void copySelection(bool plainText);
-    // Tab switching from the keyboard and typing from the lists; once, at start-up.
-    void setUpBoardKeys();
-    // Shows tab `index` (ending a search); nothing for a tab that does not exist.
-    void showTab(int index);
-    // The next (1) or previous (-1) tab, round the end.
-    void stepTab(int delta);
-    void hideWindow();
     bool raiseModalWindow();
-    void tell(const QString &text, bool warning);
     // What follows once the tokens are known: the sign-in if none can be
     // renewed, then the worker and the refresh timer.
     void startSync();
-    void placeNearTrayIcon();
     void runSignIn(int logInOrOut);
     // Signs out at once: credentials (file and keyring), the board page's state, the
     // cached page and the board, saved.
@@ -176,51 +163,12 @@ private:
     void takePage();
     void updateEmptyBoard();
     void reportProblems();
-    void retryRejectedClient();
-    // The service settings were changed (the file edited, or the Preferences window):
-    // read them again and let the worker try a rejected client id once more.
-    void serviceSettingsChanged();
-    // The board's own first steps: a client id typed into the setup, and the page
-    // created on the user's word (AppDelegateSetup.cpp).
-    void setUpEmptyBoard();
-    void useClientId(const QString &clientId);
-    // A client id has become known (the setup, Preferences, an edited settings
-    // file): the sign-in opens by itself, once.
-    void takeUpClientId();
-    // While no client id is known, an edited settings file may bring one.
-    void watchSettingsForClientId();
-    void createPage();
-    void takePageCreateFailure();
     // Tells a sign-in that ended on the service's refusal, at once and everywhere.
     void tellSignInFailure(const SignInResult &result);
-    // Tells that the tokens were dropped for new service roots, once; true if so.
-    bool tellTokensDropped();
-    // The desktop side: preferences, global shortcut, paste (AppDelegateDesktop.cpp).
-    void setUpDesktop();
-    void applyGlobalShortcut(const QString &portableText);
-    void globalShortcutStateChanged();
     // Hands the copy preferences (without the name, with formatting) to every list.
     void applyCopyWithoutName();
-    void pasteAfterCopy();
-    // Counts a copy for ordering close matches, while that preference is on.
-    void countUse(const MNameValue &item);
-    // The copy counts, read from the data folder on first use.
-    UseCounts &useCounts();
-    void pasteFinished(DesktopPaste::Outcome outcome);
-    bool eventFilter(QObject *watched, QEvent *event) override;
-    // Snippets added from the app (AppDelegateSnippets.cpp).
+    // Whether an item of the board has `text` as its value.
     bool boardHoldsValue(const QString &text) const;
-    void addSnippet(const QString &typed, const QString &tabLabel, int tabIndex);
-    void loadOutbox();
-    // Writes the outbox file when the outbox changed, and shows new marks.
-    void keepOutbox();
-    // The outbox's snippets on the board, marked, until the page holds them.
-    void addPendingItems(Board &board) const;
-    // Before a sign-out: false when the sign-out is not to go ahead now.
-    bool settleWaitingSnippets();
-    void signOutWhenSent();
-    // Refresh gives refused snippets another try, the page may have changed since.
-    void retryRefusedSnippets();
 
     Services m_Services;
     std::unique_ptr<QMenu> m_StatusMenu;
@@ -242,39 +190,22 @@ private:
     EmptyBoard *m_EmptyBoard = nullptr;
     // The board shows a page that was read, from the cache or the service.
     bool m_PageLoaded = false;
-    std::unique_ptr<CacheBuild> m_CacheBuild;
+    std::unique_ptr<CachedBoardReader> m_CacheBuild;
     bool m_StartWorkerWhenBuilt = false;
-    // Where start-up put the window: only a move or resize by the user is saved.
-    QRect m_PlacedGeometry;
     bool m_Terminating = false;
     bool m_Terminated = false;
-    // Problems already told, and when each kind was last told (ms since 1970).
-    unsigned m_ToldProblems = 0;
-    // Problems the board's problem line shows.
-    unsigned m_ShownProblems = 0;
-    QHash<unsigned, qint64> m_ProblemToldAt;
-    // The settings file's time when the service rejected the client id.
-    QDateTime m_RejectedSettingsTime;
-    // A client id was known at the last look; and the settings file's time when
-    // none was.
-    bool m_HasClientId = false;
-    QDateTime m_SettingsTimeWithoutId;
-    bool m_ToldTokensInFile = false;
 
-    Preferences::Values m_Preferences;
-    std::unique_ptr<GlobalShortcut> m_GlobalShortcut;
-    std::unique_ptr<DesktopPaste> m_Paste;
-    std::unique_ptr<UseCounts> m_UseCounts;
     QAction *m_StartAtLoginAction = nullptr;
 
     // The text the board last put on the clipboard.
     QString m_BoardCopiedText;
-    // The outbox as last written to its file.
-    SnippetOutbox m_KeptOutbox;
-    QPointer<MWinAddSnippet> m_AddSnippetWindow;
-    // The user chose to send waiting snippets first: sign out once they are sent.
-    bool m_SignOutWhenSent = false;
 
     std::unique_ptr<QWidget> m_Window;
     std::unique_ptr<Ui::MainWindow> m_Ui;
+    std::unique_ptr<TrayPlacement> m_Placement;
+    ProblemNotifier *m_Problems = nullptr;
+    DesktopIntegration *m_Desktop = nullptr;
+    PreferencesController *m_PreferencesWiring = nullptr;
+    SnippetOutboxKeeper *m_Outbox = nullptr;
+    SetupController *m_Setup = nullptr;
 };

@@ -2,7 +2,12 @@
 // refresh timer that feeds them.
 
 #include "app/AppDelegate.h"
-#include "app/CacheBuild.h"
+#include "app/BoardKeys.h"
+#include "app/CachedBoardReader.h"
+#include "app/DesktopIntegration.h"
+#include "app/PreferencesController.h"
+#include "app/ProblemNotifier.h"
+#include "app/SetupController.h"
 #include "board/Announcement.h"
 #include "board/BoardBuilder.h"
 #include "board/BoardSearch.h"
@@ -11,7 +16,6 @@
 #include "board/MTabViewColumn.h"
 #include "board/MTableView.h"
 #include "board/PageFile.h"
-#include "board/UseCounts.h"
 #include "core/MConfig.h"
 #include "core/MGlobals.h"
 #include "core/MProblems.h"
@@ -19,25 +23,15 @@
 #include "ui_MainWindow.h"
 #include "windows/TickPause.h"
 
-#include <QApplication>
 #include <QClipboard>
 #include <QDataStream>
-#include <QDir>
-#include <QFileInfo>
+#include <QDateTime>
+#include <QGuiApplication>
 #include <QScopeGuard>
-#include <QShortcut>
 #include <QSystemTrayIcon>
 #include <QTabBar>
 
 namespace {
-
-// Alt+1 to Alt+9 pick the first nine tabs.
-constexpr int kNumberedTabs = 9;
-
-QKeySequence tabKey(int index)
-{
-    return QKeySequence(Qt::ALT | Qt::Key(Qt::Key_1 + index));
-}
 
 // The tab bar shows long labels cut short, at a width that still leaves room for a
 // neighbour in a narrow window; the tool tip holds the whole label. Shorter labels
@@ -60,14 +54,6 @@ QByteArray PageDigest(const QString &html)
         << quint64(qHash(html, 0x5eed'0002U));
     return digest;
 }
-
-} // namespace
-
-namespace {
-
-// One slice of the page: about a millisecond of reading, so that the window's first
-// paint and the user's input come between slices.
-constexpr qsizetype kCacheSlice = 32 * 1024;
 
 } // namespace
 
@@ -98,7 +84,8 @@ bool AppDelegate::CreateTabs(const QString &html)
     tabs->setUpdatesEnabled(false);
     ClearTabs();
     Board board = builder.takeBoard();
-    addPendingItems(board);
+    SnippetOutboxKeeper::AddPendingItems(board, g_SnippetOutbox.load(),
+                                         g_OnlineOneNoteUserId.load());
     addTabs(std::move(board));
     if (m_FoundTabName)
         SelectTab(*m_CurrSelTabName);
@@ -118,25 +105,21 @@ bool AppDelegate::startCacheBuild()
         MProblems::Raise(MProblem::FileTooLarge);
     if (page.isEmpty())
         return false;
-    m_CacheBuild = std::make_unique<CacheBuild>();
-    m_CacheBuild->page = std::move(page);
-    m_CacheBuild->builder.begin();
+    m_CacheBuild = std::make_unique<CachedBoardReader>(std::move(page));
     m_CurrSelTabName.reset();
     m_FoundTabName = false;
     // Shown as loaded while it is read, so the board never flashes an empty state.
     m_PageLoaded = true;
     ClearTabs();
     // The first tab whole before the window shows; a short page all at once.
-    CacheBuild &build = *m_CacheBuild;
-    while (m_Ui->tabView->count() == 0 && build.read < build.page.size()) {
-        if (!build.builder.feed(QStringView(build.page).mid(build.read, kCacheSlice))) {
+    while (m_Ui->tabView->count() == 0 && !m_CacheBuild->atEnd()) {
+        if (!m_CacheBuild->readSlice()) {
             finishCacheBuild();
             return false;
         }
-        build.read += kCacheSlice;
-        addTabs(build.builder.takeCompleteTabs());
+        addTabs(m_CacheBuild->takeCompleteTabs());
     }
-    if (build.read >= build.page.size()) {
+    if (m_CacheBuild->atEnd()) {
         finishCacheBuild();
         return m_PageLoaded;
     }
@@ -148,14 +131,11 @@ void AppDelegate::continueCacheBuild()
 {
     if (!m_CacheBuild)
         return;
-    CacheBuild &build = *m_CacheBuild;
-    if (build.read >= build.page.size() ||
-        !build.builder.feed(QStringView(build.page).mid(build.read, kCacheSlice))) {
+    if (!m_CacheBuild->readSlice()) {
         finishCacheBuild();
         return;
     }
-    build.read += kCacheSlice;
-    addTabs(build.builder.takeCompleteTabs());
+    addTabs(m_CacheBuild->takeCompleteTabs());
     QTimer::singleShot(0, this, &AppDelegate::continueCacheBuild);
 }
 
@@ -163,25 +143,22 @@ void AppDelegate::finishCacheBuild()
 {
     if (!m_CacheBuild)
         return;
-    const std::unique_ptr<CacheBuild> build = std::move(m_CacheBuild);
+    const std::unique_ptr<CachedBoardReader> build = std::move(m_CacheBuild);
     const auto startWorker = qScopeGuard([this] { startDeferredWorker(); });
     QTabWidget *tabs = m_Ui->tabView;
     tabs->setUpdatesEnabled(false);
-    const bool read =
-        build->builder.feed(
-            QStringView(build->page).sliced(std::min(build->read, build->page.size()))) &&
-        build->builder.finish();
+    const bool read = build->finish();
     if (read && !g_SnippetOutbox.load().isEmpty()) {
         // Snippets still on their way show in their tabs: the board is made again
         // whole, with them, now that all of it is known.
         tabs->setUpdatesEnabled(true);
-        CreateTabs(build->page);
+        CreateTabs(build->page());
         updateEmptyBoard();
         return;
     }
     if (read) {
-        addTabs(build->builder.takeCompleteTabs());
-        m_PinlarkHtml = PageDigest(build->page);
+        addTabs(build->takeCompleteTabs());
+        m_PinlarkHtml = PageDigest(build->page());
     } else {
         ClearTabs();
         m_PageLoaded = false;
@@ -207,9 +184,10 @@ void AppDelegate::addTabs(Board board)
         auto *column = new MTabViewColumn;
         column->setLabel(tab.label);
         column->setItems(std::move(tab.items));
-        column->setCopyWithoutName(m_Preferences.copyWithoutName);
-        column->setCopyFormatting(m_Preferences.copyFormatting);
-        connect(column, &MTabViewColumn::itemCopied, this, &AppDelegate::countUse);
+        column->setCopyWithoutName(preferences().copyWithoutName);
+        column->setCopyFormatting(preferences().copyFormatting);
+        connect(column, &MTabViewColumn::itemCopied, m_PreferencesWiring,
+                &PreferencesController::countUse);
         connect(column, &MTabViewColumn::copied, this, &AppDelegate::showCopied2Clipboard);
         column->setTypingTarget(m_Ui->searchField);
         // "&" would otherwise mark a keyboard accelerator in the tab bar.
@@ -217,8 +195,9 @@ void AppDelegate::addTabs(Board board)
             tabs->addTab(column, shortTabLabel(tab.label, tabs->tabBar()->fontMetrics())
                                      .replace(u'&', QStringLiteral("&&")));
         QString tip = tab.label;
-        if (index < kNumberedTabs)
-            tip += QStringLiteral("  (") + tabKey(index).toString(QKeySequence::NativeText) + u')';
+        if (index < BoardKeys::kNumberedTabs)
+            tip += QStringLiteral("  (") +
+                   BoardKeys::TabKey(index).toString(QKeySequence::NativeText) + u')';
         tabs->setTabToolTip(index, tip);
         column->reloadData();
     }
@@ -260,7 +239,7 @@ void AppDelegate::showCopied2Clipboard()
     m_Ui->labelCopied->show();
     // Every copy is told to a screen reader, also one made while the notice shows.
     AnnounceToScreenReader(m_Ui->labelCopied);
-    pasteAfterCopy();
+    m_Desktop->pasteAfterCopy(preferences().pasteAfterCopy);
 }
 
 void AppDelegate::searchField_textDidChange(const QString &text)
@@ -283,97 +262,12 @@ void AppDelegate::searchField_textDidChange(const QString &text)
         const auto *column = static_cast<MTabViewColumn *>(m_Ui->tabView->widget(i));
         lists.append({&column->m_ArrayItems(), &column->searchIndex(), column->label()});
     }
-    UseCountOf uses;
-    if (m_Preferences.orderByUse && !useCounts().isEmpty())
-        uses = [this](const MNameValue &item) { return m_UseCounts->count(item); };
-    SearchResults found = SearchItems(lists, text, uses);
+    SearchResults found = SearchItems(lists, text, m_PreferencesWiring->useCountOf());
     m_TabViewColumnSearch->setItems(std::move(found.items), std::move(found.labels),
                                     found.closeFrom);
     m_TabViewColumnSearch->reloadData();
     // The best guess is ready at every keystroke: Enter copies the first match.
     m_TabViewColumnSearch->tableView()->selectFirstRow();
-}
-
-void AppDelegate::countUse(const MNameValue &item)
-{
-    // A count that cannot be saved only costs the order of close matches: no alarm.
-    if (m_Preferences.orderByUse)
-        useCounts().add(item);
-}
-
-UseCounts &AppDelegate::useCounts()
-{
-    if (!m_UseCounts) {
-        m_UseCounts = std::make_unique<UseCounts>(
-            QFileInfo(g_CacheFilePath.load()).dir().filePath(QStringLiteral("usecounts.json")));
-        m_UseCounts->load();
-    }
-    return *m_UseCounts;
-}
-
-void AppDelegate::setUpBoardKeys()
-{
-    connect(m_TabViewColumnSearch, &MTabViewColumn::itemCopied, this, &AppDelegate::countUse);
-    m_TabViewColumnSearch->tableView()->setTypingTarget(m_Ui->searchField);
-
-    const auto bind = [this](const QList<QKeySequence> &keys, auto command) {
-        auto *shortcut = new QShortcut(m_Window.get());
-        shortcut->setKeys(keys);
-        connect(shortcut, &QShortcut::activated, this, command);
-    };
-    bind({QKeySequence(Qt::CTRL | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_PageDown)},
-         [this] { stepTab(1); });
-    // X11 reports Shift+Tab as Backtab, other systems as Tab.
-    bind({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab),
-          QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab),
-          QKeySequence(Qt::CTRL | Qt::Key_PageUp)},
-         [this] { stepTab(-1); });
-    for (int i = 0; i < kNumberedTabs; ++i)
-        bind({tabKey(i)}, [this, i] { showTab(i); });
-    bind({QKeySequence(Qt::CTRL | Qt::Key_N)}, [this] { MenuItemAddSnippetClick(); });
-}
-
-void AppDelegate::showTab(int index)
-{
-    QTabWidget *tabs = m_Ui->tabView;
-    if (index < 0 || index >= tabs->count())
-        return;
-    // The tabs are hidden while a search is shown: asking for one ends the search.
-    if (!m_Ui->searchField->text().isEmpty())
-        m_Ui->searchField->clear();
-    tabs->setCurrentIndex(index);
-}
-
-void AppDelegate::stepTab(int delta)
-{
-    const int count = m_Ui->tabView->count();
-    if (count > 0)
-        showTab((m_Ui->tabView->currentIndex() + delta + count) % count);
-}
-
-MTabViewColumn *AppDelegate::currentColumn() const
-{
-    if (!m_Ui->searchView->isHidden())
-        return m_TabViewColumnSearch;
-    return static_cast<MTabViewColumn *>(m_Ui->tabView->currentWidget());
-}
-
-void AppDelegate::moveSelection(int delta)
-{
-    if (MTabViewColumn *column = currentColumn())
-        column->tableView()->moveSelection(delta);
-}
-
-void AppDelegate::copySelection(bool plainText)
-{
-    // Enter in the empty search field over an empty board takes the board's next
-    // step, as a dialog's default button would.
-    if (m_Ui->searchField->text().isEmpty() && !m_EmptyBoard->isHidden()) {
-        m_EmptyBoard->pressMainButton();
-        return;
-    }
-    if (MTabViewColumn *column = currentColumn())
-        column->onAction(plainText);
 }
 
 void AppDelegate::CreateTimer()
@@ -431,58 +325,13 @@ void AppDelegate::updateEmptyBoard()
     for (int i = 0; i < m_Ui->tabView->count() && !hasItems; ++i)
         hasItems =
             !static_cast<MTabViewColumn *>(m_Ui->tabView->widget(i))->m_ArrayItems().isEmpty();
-    m_EmptyBoard->setKind(EmptyBoard::KindFor(
-        hasItems, MGlobals::HasClientId(), MGlobals::HasSignIn(), g_PinlarkPageMissing.load(),
-        !g_PinlarkPageCreateHtml.load().isEmpty(), m_PageLoaded));
-    m_EmptyBoard->setRedirectAddress(g_RedirectAddress.load());
-    // What went wrong last, where the next step is offered.
-    QString problem;
-    switch (m_EmptyBoard->kind()) {
-    case EmptyBoard::Kind::NotSignedIn:
-        if (MProblems::Has(MProblem::SignInFailed))
-            problem = MProblems::Text(MProblem::SignInFailed);
-        break;
-    case EmptyBoard::Kind::NoPage:
-        if (MProblems::Has(MProblem::PageNotCreated))
-            problem = MProblems::Text(MProblem::PageNotCreated);
-        break;
-    default:
-        break;
-    }
-    m_EmptyBoard->setProblem(problem);
+    m_Setup->describeEmptyBoard(hasItems, m_PageLoaded);
 }
 
 void AppDelegate::reportProblems()
 {
     const unsigned current = MProblems::Current();
-    const qint64 now = QDateTime::currentMSecsSinceEpoch();
-    constexpr qint64 kRetellAfterMs = 60 * 60 * 1000;
-    for (const MProblem problem : MProblems::kAll) {
-        const auto bit = static_cast<unsigned>(problem);
-        if (!(current & bit)) {
-            m_ToldProblems &= ~bit;
-            continue;
-        }
-        if (m_ToldProblems & bit)
-            continue;
-        m_ToldProblems |= bit;
-        // A problem that comes and goes is told at most once an hour.
-        const auto told = m_ProblemToldAt.constFind(bit);
-        if (told != m_ProblemToldAt.cend() && now - *told < kRetellAfterMs)
-            continue;
-        m_ProblemToldAt.insert(bit, now);
-        // The board in front of the user says so itself (its problem line).
-        if (!m_Window->isActiveWindow())
-            tell(MProblems::Text(problem), true);
-    }
-
-    // A line on the board leads to the status window, which names each problem;
-    // redone only when the set of problems changed, not at every tick.
-    if (current != m_ShownProblems) {
-        m_ShownProblems = current;
-        m_Ui->labelProblem->setToolTip(MProblems::Texts(current).join(u'\n'));
-        m_Ui->labelProblem->setVisible(current != 0);
-    }
+    m_Problems->report(current, m_Window->isActiveWindow(), QDateTime::currentMSecsSinceEpoch());
 
     // The service refused the stored sign-in and the worker has cleared it: ask
     // again, once, after the tick.
@@ -490,35 +339,6 @@ void AppDelegate::reportProblems()
         MProblems::Clear(MProblem::SignInRefused);
         QMetaObject::invokeMethod(this, &AppDelegate::MenuItemLoginClick, Qt::QueuedConnection);
     }
-}
-
-void AppDelegate::retryRejectedClient()
-{
-    // A rejected client id is not tried again until the user has had a chance to
-    // correct it: the worker waits until the settings file changes.
-    // A refused service address likewise waits for the file to be corrected.
-    if (!MProblems::Has(MProblem::ClientRejected) &&
-        !MProblems::Has(MProblem::ServiceAddressRefused)) {
-        m_RejectedSettingsTime = QDateTime();
-        return;
-    }
-    const QDateTime changed = QFileInfo(g_ConfigFilePath.load()).lastModified();
-    if (!m_RejectedSettingsTime.isValid()) {
-        m_RejectedSettingsTime = changed.isValid() ? changed : QDateTime::fromMSecsSinceEpoch(0);
-        return;
-    }
-    if (changed.isValid() && changed != m_RejectedSettingsTime)
-        serviceSettingsChanged();
-}
-
-void AppDelegate::serviceSettingsChanged()
-{
-    MGlobals::LoadServiceSettings();
-    MProblems::Clear(MProblem::ClientRejected);
-    m_RejectedSettingsTime = QDateTime();
-    takeUpClientId();
-    if (tellTokensDropped())
-        QMetaObject::invokeMethod(this, &AppDelegate::MenuItemLoginClick, Qt::QueuedConnection);
 }
 
 void AppDelegate::TimerRun()
@@ -529,12 +349,11 @@ void AppDelegate::TimerRun()
         return;
 
     takePage();
-    takePageCreateFailure();
-    keepOutbox();
-    signOutWhenSent();
+    m_Setup->takePageCreateFailure();
+    m_Outbox->keep();
+    m_Outbox->signOutWhenSent();
     reportProblems();
-    retryRejectedClient();
-    watchSettingsForClientId();
+    m_Setup->watchSettings();
     updateEmptyBoard();
     // Busy only while the worker actually talks to the service.
     if (const bool busy = g_SyncBusy.load(); m_Ui->progressInd->isHidden() == busy)

@@ -1,19 +1,11 @@
-// Snippets added from the app: the Add Snippet window, the outbox the worker sends
-// from (kept in a file so that nothing typed is lost to a quit), the "adding…"
-// marks on the board and the question a sign-out asks about snippets still waiting.
+#include "app/SnippetOutboxKeeper.h"
 
-#include "app/AppDelegate.h"
-#include "board/MTabViewColumn.h"
-#include "board/PageFile.h"
 #include "core/MGlobals.h"
 #include "core/MProblems.h"
 #include "platform/SafeWrite.h"
 #include "sync/SnippetPatch.h"
-#include "ui_MainWindow.h"
 #include "windows/MWinAddSnippet.h"
 
-#include <QApplication>
-#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QMessageBox>
@@ -33,32 +25,27 @@ QString outboxPath()
 
 } // namespace
 
-MWinAddSnippet *AppDelegate::addSnippetWindow() const
+SnippetOutboxKeeper::SnippetOutboxKeeper(Ask ask, QObject *parent)
+    : QObject(parent), m_Ask(std::move(ask))
+{}
+
+MWinAddSnippet *SnippetOutboxKeeper::addWindow() const
 {
-    return m_AddSnippetWindow;
+    return m_AddWindow;
 }
 
-void AppDelegate::MenuItemAddSnippetClick()
+void SnippetOutboxKeeper::showAddWindow(const QStringList &labels, int currentTab,
+                                        const QString &text, const QIcon &icon)
 {
-    if (m_AddSnippetWindow) {
-        m_AddSnippetWindow->raise();
-        m_AddSnippetWindow->activateWindow();
+    if (m_AddWindow) {
+        m_AddWindow->raise();
+        m_AddWindow->activateWindow();
         return;
     }
-    QStringList labels;
-    for (int i = 0; i < m_Ui->tabView->count(); ++i)
-        labels.append(static_cast<MTabViewColumn *>(m_Ui->tabView->widget(i))->label());
-
-    // Text copied in another program is the likely snippet; what the board itself
-    // put on the clipboard is on the page already.
-    QString text = QGuiApplication::clipboard()->text();
-    if (text == m_BoardCopiedText || boardHoldsValue(text))
-        text.clear();
-
-    auto *window = new MWinAddSnippet(labels, m_Ui->tabView->currentIndex(), text);
+    auto *window = new MWinAddSnippet(labels, currentTab, text);
     window->setAttribute(Qt::WA_DeleteOnClose);
-    window->setWindowIcon(m_Window->windowIcon());
-    m_AddSnippetWindow = window;
+    window->setWindowIcon(icon);
+    m_AddWindow = window;
     connect(window, &QDialog::accepted, this,
             [this, window] { addSnippet(window->text(), window->tabLabel(), window->tabIndex()); });
     window->show();
@@ -66,21 +53,7 @@ void AppDelegate::MenuItemAddSnippetClick()
     window->activateWindow();
 }
 
-bool AppDelegate::boardHoldsValue(const QString &text) const
-{
-    if (text.isEmpty())
-        return false;
-    for (int i = 0; i < m_Ui->tabView->count(); ++i) {
-        for (const MNameValue &item :
-             static_cast<MTabViewColumn *>(m_Ui->tabView->widget(i))->m_ArrayItems()) {
-            if (item.value == text)
-                return true;
-        }
-    }
-    return false;
-}
-
-void AppDelegate::addSnippet(const QString &typed, const QString &tabLabel, int tabIndex)
+void SnippetOutboxKeeper::addSnippet(const QString &typed, const QString &tabLabel, int tabIndex)
 {
     const QString text = SnippetPatch::NormalizeText(typed);
     // A tab of the board is named exactly as it is; a new one without the blanks
@@ -96,12 +69,13 @@ void AppDelegate::addSnippet(const QString &typed, const QString &tabLabel, int 
     snippet.userId = g_OnlineOneNoteUserId.load();
     g_SnippetOutbox.update([&snippet](SnippetOutbox &outbox) { outbox.append(snippet); });
     // On disk before anything else happens to it.
-    keepOutbox();
+    keep();
     if (!MGlobals::HasSignIn())
-        tell(tr("The snippet is kept and goes to your page once you sign in."), false);
+        emit tellRequested(tr("The snippet is kept and goes to your page once you sign in."),
+                           false);
 }
 
-void AppDelegate::loadOutbox()
+void SnippetOutboxKeeper::load()
 {
     QFile file(outboxPath());
     if (!file.exists())
@@ -113,7 +87,7 @@ void AppDelegate::loadOutbox()
     m_KeptOutbox = outbox;
 }
 
-void AppDelegate::keepOutbox()
+void SnippetOutboxKeeper::keep()
 {
     const SnippetOutbox outbox = g_SnippetOutbox.load();
     if (outbox == m_KeptOutbox)
@@ -136,16 +110,14 @@ void AppDelegate::keepOutbox()
         boardChanged = boardChanged || (snippet.state == PendingSnippet::State::Refused &&
                                         !outbox.contains(snippet));
     m_KeptOutbox = outbox;
-    if (boardChanged && !m_Terminated) {
-        CreateTabs(ReadPageFile(g_CacheFilePath.load()).value_or(QString()));
-        updateEmptyBoard();
-    }
+    if (boardChanged)
+        emit this->boardChanged();
 }
 
-void AppDelegate::addPendingItems(Board &board) const
+void SnippetOutboxKeeper::AddPendingItems(Board &board, const SnippetOutbox &outbox,
+                                          const QString &userId)
 {
-    const QString userId = g_OnlineOneNoteUserId.load();
-    for (const PendingSnippet &snippet : g_SnippetOutbox.load()) {
+    for (const PendingSnippet &snippet : outbox) {
         // Another account's snippets are not this board's (signed out, all show).
         if (!userId.isEmpty() && !PendingSnippets::BelongsTo(snippet, userId))
             continue;
@@ -174,7 +146,7 @@ void AppDelegate::addPendingItems(Board &board) const
     }
 }
 
-bool AppDelegate::settleWaitingSnippets()
+bool SnippetOutboxKeeper::settleWaitingSnippets(QWidget *window)
 {
     const QString userId = g_OnlineOneNoteUserId.load();
     // Refused ones count too: left behind, they would belong to no one.
@@ -185,12 +157,12 @@ bool AppDelegate::settleWaitingSnippets()
     if (waiting == 0 || userId.isEmpty())
         return true;
     WaitingSnippetsChoice choice = WaitingSnippetsChoice::Cancel;
-    if (m_Services.askAboutWaitingSnippets) {
-        choice = m_Services.askAboutWaitingSnippets(waiting);
+    if (m_Ask) {
+        choice = m_Ask(waiting);
     } else {
         QMessageBox box(QMessageBox::Question, tr("Sign Out"),
                         tr("Snippets still waiting to be added to your page: %1.").arg(waiting),
-                        QMessageBox::Cancel, m_Window->isVisible() ? m_Window.get() : nullptr);
+                        QMessageBox::Cancel, window->isVisible() ? window : nullptr);
         box.setInformativeText(tr("Send them first, and Pinlark signs out once they are on the "
                                   "page; or discard them. They never go to another account."));
         QPushButton *send = box.addButton(tr("Send First"), QMessageBox::AcceptRole);
@@ -214,8 +186,8 @@ bool AppDelegate::settleWaitingSnippets()
                 return PendingSnippets::BelongsTo(s, userId);
             });
         });
-        keepOutbox();
-        CreateTabs(ReadPageFile(g_CacheFilePath.load()).value_or(QString()));
+        keep();
+        emit boardChanged();
         return true;
     case WaitingSnippetsChoice::Cancel:
         break;
@@ -223,7 +195,7 @@ bool AppDelegate::settleWaitingSnippets()
     return false;
 }
 
-void AppDelegate::signOutWhenSent()
+void SnippetOutboxKeeper::signOutWhenSent()
 {
     if (!m_SignOutWhenSent)
         return;
@@ -234,10 +206,10 @@ void AppDelegate::signOutWhenSent()
     if (PendingSnippets::WaitingFor(g_SnippetOutbox.load(), g_OnlineOneNoteUserId.load()) > 0)
         return;
     m_SignOutWhenSent = false;
-    QMetaObject::invokeMethod(this, &AppDelegate::MenuItemLogoutClick, Qt::QueuedConnection);
+    emit signOutDue();
 }
 
-void AppDelegate::retryRefusedSnippets()
+void SnippetOutboxKeeper::retryRefusedSnippets()
 {
     bool any = false;
     g_SnippetOutbox.update([&any](SnippetOutbox &outbox) {
@@ -253,5 +225,5 @@ void AppDelegate::retryRefusedSnippets()
         return;
     MProblems::Clear(MProblem::SnippetRefused);
     // Written, and the board's marks redone.
-    keepOutbox();
+    keep();
 }
