@@ -78,7 +78,9 @@ void MThreadOnlineOneNote::GetPinlarkPageHtml()
     // ask whether the page changed, which costs a few hundred bytes, not the page.
     if (lastStep != 0 && PageUnchanged(pageAddress, m_state.accessToken.load(), now))
         return;
-    if (!GraphDue())
+    // The question may have met a throttle or a sign-out: then the content waits.
+    if (!GraphDue() || m_state.signInGeneration.load() != generation ||
+        m_state.accessToken.load().isEmpty())
         return;
     // The change time named before the content is asked for: whatever changes
     // meanwhile shows as a newer time at the next step.
