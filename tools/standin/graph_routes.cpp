@@ -200,11 +200,9 @@ bool userPath(Service &service, const httplib::Request &req, httplib::Response &
 
 void graph(Service &service, const httplib::Request &req, httplib::Response &res)
 {
-    if (!authorized(service, req, res))
-        return;
     std::string base;
     std::vector<std::string> tail;
-    if (!userPath(service, req, res, base, tail))
+    if (!authorized(service, req, res) || !userPath(service, req, res, base, tail))
         return;
     std::shared_lock lock(service.notebookMutex);
     const FormFields fields = parseForm(queryOf(req.target));
@@ -241,11 +239,9 @@ void graph(Service &service, const httplib::Request &req, httplib::Response &res
 // this notebook does not have.
 void createPage(Service &service, const httplib::Request &req, httplib::Response &res)
 {
-    if (!authorized(service, req, res))
-        return;
     std::string base;
     std::vector<std::string> tail;
-    if (!userPath(service, req, res, base, tail))
+    if (!authorized(service, req, res) || !userPath(service, req, res, base, tail))
         return;
     if (tail.size() != 2 || asciiLower(tail[0]) != "onenote" || asciiLower(tail[1]) != "pages")
         return setJson(res, 404, graphError("ResourceNotFound", "Unknown resource."));
@@ -271,11 +267,9 @@ void createPage(Service &service, const httplib::Request &req, httplib::Response
 // every command applied, 400 (nothing changed) otherwise.
 void pageUpdate(Service &service, const httplib::Request &req, httplib::Response &res)
 {
-    if (!authorized(service, req, res))
-        return;
     std::string base;
     std::vector<std::string> tail;
-    if (!userPath(service, req, res, base, tail))
+    if (!authorized(service, req, res) || !userPath(service, req, res, base, tail))
         return;
     const bool contentPath = tail.size() == 4 && asciiLower(tail[0]) == "onenote" &&
                              asciiLower(tail[1]) == "pages" && asciiLower(tail[3]) == "content";

@@ -206,23 +206,6 @@ struct ElementSpan
     size_t end = 0;
 };
 
-size_t tagEnd(std::string_view text, size_t from)
-{
-    char quote = 0;
-    for (size_t i = from; i < text.size(); ++i) {
-        const char c = text[i];
-        if (quote != 0) {
-            if (c == quote)
-                quote = 0;
-        } else if (c == '"' || c == '\'') {
-            quote = c;
-        } else if (c == '>') {
-            return i + 1;
-        }
-    }
-    return std::string_view::npos;
-}
-
 std::string tagName(std::string_view tag)
 {
     size_t at = tag.size() > 1 && tag[1] == '/' ? 2 : 1;

@@ -38,25 +38,6 @@ bool isVoidElement(std::string_view lowerName)
     return false;
 }
 
-// Index just past the '>' that ends the tag starting at `from`, honouring
-// quoted attribute values; npos when the tag never ends.
-size_t tagEnd(std::string_view text, size_t from)
-{
-    char quote = 0;
-    for (size_t i = from; i < text.size(); ++i) {
-        const char c = text[i];
-        if (quote != 0) {
-            if (c == quote)
-                quote = 0;
-        } else if (c == '"' || c == '\'') {
-            quote = c;
-        } else if (c == '>') {
-            return i + 1;
-        }
-    }
-    return std::string_view::npos;
-}
-
 // Whether the attribute list (the tag's text after its name) names an "id".
 bool hasIdAttribute(std::string_view attributes)
 {
@@ -181,6 +162,25 @@ std::string_view trimBlanks(std::string_view text)
 }
 
 } // namespace
+
+// Index just past the '>' that ends the tag starting at `from`, honouring
+// quoted attribute values; npos when the tag never ends.
+size_t tagEnd(std::string_view text, size_t from)
+{
+    char quote = 0;
+    for (size_t i = from; i < text.size(); ++i) {
+        const char c = text[i];
+        if (quote != 0) {
+            if (c == quote)
+                quote = 0;
+        } else if (c == '"' || c == '\'') {
+            quote = c;
+        } else if (c == '>') {
+            return i + 1;
+        }
+    }
+    return std::string_view::npos;
+}
 
 bool isWholeDocument(std::string_view text)
 {

@@ -31,4 +31,8 @@ std::string addElementIds(std::string_view fragment, std::string_view guid, int 
 // writes them; white space inside elements is kept as it is.
 std::string wrapFragment(std::string_view fragment, const PageFrame &frame, bool includeIds);
 
+// Index just past the '>' that ends the tag starting at `from`, honouring quoted
+// attribute values; npos when the tag never ends.
+size_t tagEnd(std::string_view text, size_t from);
+
 } // namespace standin
