@@ -24,28 +24,9 @@
 #include "windows/TickPause.h"
 
 #include <QClipboard>
-#include <QDataStream>
 #include <QDateTime>
 #include <QGuiApplication>
 #include <QScopeGuard>
-
-namespace {
-
-// Pages are told apart by a digest of their text, so the board keeps no second
-// copy of the page it shows.
-QByteArray PageDigest(const QString &html)
-{
-    // Two seeded hashes and the length: 136 bits, for telling the user's own pages
-    // apart within one run, at memory speed (a cryptographic digest of a page of
-    // megabytes would cost the start-up milliseconds).
-    QByteArray digest;
-    QDataStream out(&digest, QIODevice::WriteOnly);
-    out << quint64(html.size()) << quint64(qHash(html, 0x5eed'0001U))
-        << quint64(qHash(html, 0x5eed'0002U));
-    return digest;
-}
-
-} // namespace
 
 bool AppDelegate::CreateTabs(const QString &html)
 {
