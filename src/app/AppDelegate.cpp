@@ -111,21 +111,9 @@ QTabWidget *AppDelegate::tabView() const
 {
     return m_Ui->tabView;
 }
-QWidget *AppDelegate::searchView() const
-{
-    return m_Ui->searchView;
-}
 MSearchField *AppDelegate::searchField() const
 {
     return m_Ui->searchField;
-}
-QLabel *AppDelegate::labelCopied() const
-{
-    return m_Ui->labelCopied;
-}
-QProgressBar *AppDelegate::progressInd() const
-{
-    return m_Ui->progressInd;
 }
 
 void AppDelegate::awakeFromNib()

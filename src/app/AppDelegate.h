@@ -22,9 +22,7 @@ class StatusMenu;
 class ProblemNotifier;
 class TrayPlacement;
 class QAction;
-class QLabel;
 class QMenu;
-class QProgressBar;
 class QTabWidget;
 class QWidget;
 class MSearchField;
@@ -103,10 +101,7 @@ public:
     QWidget *window() const { return m_Window.get(); }
     QMenu *statusMenu() const;
     QTabWidget *tabView() const;
-    QWidget *searchView() const;
     MSearchField *searchField() const;
-    QLabel *labelCopied() const;
-    QProgressBar *progressInd() const;
     MTabViewColumn *searchColumn() const { return m_TabViewColumnSearch; }
     EmptyBoard *emptyBoard() const { return m_EmptyBoard; }
     // The status item's tooltip, which names its look: "Connected" or "Disconnected".

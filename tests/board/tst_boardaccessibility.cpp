@@ -188,7 +188,7 @@ void TestBoardAccessibility::copyIsAnnounced()
     }
     SetAnnouncementListener({});
 
-    QLabel *notice = m_App->labelCopied();
+    QLabel *notice = m_App->window()->findChild<QLabel *>(u"labelCopied"_qs);
     QCOMPARE(announced, QList<QObject *>({notice, notice}));
     QVERIFY(!notice->isHidden());
     QCOMPARE(accessibleText(QAccessible::queryAccessibleInterface(notice), QAccessible::Name),
