@@ -107,14 +107,6 @@ QMenu *AppDelegate::statusMenu() const
 {
     return m_StatusMenu.get();
 }
-QTabWidget *AppDelegate::tabView() const
-{
-    return m_Ui->tabView;
-}
-MSearchField *AppDelegate::searchField() const
-{
-    return m_Ui->searchField;
-}
 
 void AppDelegate::awakeFromNib()
 {

@@ -23,9 +23,7 @@ class ProblemNotifier;
 class TrayPlacement;
 class QAction;
 class QMenu;
-class QTabWidget;
 class QWidget;
-class MSearchField;
 namespace Ui {
 class MainWindow;
 }
@@ -42,7 +40,6 @@ class AppDelegate : public QObject
 
 public:
     using WaitingSnippetsChoice = SnippetOutboxKeeper::WaitingSnippetsChoice;
-
     using Services = ShellServices;
 
     explicit AppDelegate(Services services = {}, QObject *parent = nullptr);
@@ -100,8 +97,6 @@ public:
 
     QWidget *window() const { return m_Window.get(); }
     QMenu *statusMenu() const;
-    QTabWidget *tabView() const;
-    MSearchField *searchField() const;
     MTabViewColumn *searchColumn() const { return m_TabViewColumnSearch; }
     EmptyBoard *emptyBoard() const { return m_EmptyBoard; }
     // The status item's tooltip, which names its look: "Connected" or "Disconnected".
