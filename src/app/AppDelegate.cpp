@@ -361,12 +361,7 @@ void AppDelegate::forgetAccount()
 {
     // The credentials first: a request under way for them stores nothing after this.
     MGlobals::ClearCredentials();
-    for (MShared<QString> *variable :
-         {&g_PinlarkPageId, &g_PinlarkPageLastModified, &g_PinlarkPageClientUrl,
-          &g_PinlarkPageWebUrl, &g_PinlarkPageHtml, &g_LastPageDownload,
-          &g_OnlineOneNoteLastAccess})
-        variable->store(QString());
-    g_PinlarkPageMissing = false;
+    MGlobals::ForgetPage();
     const QString cache = g_CacheFilePath.load();
     if (QFileInfo::exists(cache) && !QFile::remove(cache))
         MProblems::Raise(MProblem::SaveFailed);
