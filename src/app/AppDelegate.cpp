@@ -13,8 +13,6 @@
 #include "app/TrayPlacement.h"
 #include "board/EmptyBoard.h"
 #include "board/MSearchField.h"
-#include "board/MTabViewColumn.h"
-#include "board/MTableView.h"
 #include "board/PageFile.h"
 #include "core/MGlobals.h"
 #include "core/MProblems.h"

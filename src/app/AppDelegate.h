@@ -1,7 +1,6 @@
 #pragma once
 
 #include "app/ShellServices.h"
-#include "board/MNameValue.h"
 #include "core/Preferences.h"
 
 #include <QObject>

@@ -11,8 +11,6 @@
 #include "board/Announcement.h"
 #include "board/BoardBuilder.h"
 #include "board/BoardSearch.h"
-#include "board/EmptyBoard.h"
-#include "board/MSearchField.h"
 #include "board/MTabViewColumn.h"
 #include "board/MTableView.h"
 #include "board/PageFile.h"
