@@ -82,50 +82,6 @@
 <context>
     <name>AppDelegate</name>
     <message>
-        <source>Show Pinlark</source>
-        <translation>Pinlark anzeigen</translation>
-    </message>
-    <message>
-        <source>Open Page in OneNote</source>
-        <translation>Seite in OneNote öffnen</translation>
-    </message>
-    <message>
-        <source>Refresh</source>
-        <translation>Aktualisieren</translation>
-    </message>
-    <message>
-        <source>Convert Link on Clipboard to Text</source>
-        <translation>Link in der Zwischenablage in Text umwandeln</translation>
-    </message>
-    <message>
-        <source>Status…</source>
-        <translation>Status…</translation>
-    </message>
-    <message>
-        <source>Sign In…</source>
-        <translation>Anmelden…</translation>
-    </message>
-    <message>
-        <source>Sign Out…</source>
-        <translation>Abmelden…</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>Hilfe</translation>
-    </message>
-    <message>
-        <source>About Pinlark</source>
-        <translation>Über Pinlark</translation>
-    </message>
-    <message>
-        <source>Quit Pinlark</source>
-        <translation>Pinlark beenden</translation>
-    </message>
-    <message>
-        <source>Search results</source>
-        <translation>Suchergebnisse</translation>
-    </message>
-    <message>
         <source>The link on the clipboard is now plain text.</source>
         <translation>Der Link in der Zwischenablage ist jetzt einfacher Text.</translation>
     </message>
@@ -134,28 +90,15 @@
         <translation>Die Zwischenablage enthält keinen Link zum Umwandeln.</translation>
     </message>
     <message>
-        <source>Connected</source>
-        <translation>Verbunden</translation>
-    </message>
-    <message>
-        <source>Disconnected</source>
-        <translation>Nicht verbunden</translation>
-    </message>
-    <message>
-        <source>Preferences…</source>
-        <translation>Einstellungen…</translation>
-    </message>
-    <message>
-        <source>Start at Login</source>
-        <translation>Beim Anmelden starten</translation>
-    </message>
-    <message>
-        <source>Add Snippet…</source>
-        <translation>Textbaustein hinzufügen…</translation>
-    </message>
-    <message>
         <source>You are signed out. The service&apos;s sign-out page could not be shown, so that part was skipped.</source>
         <translation>Sie sind abgemeldet. Die Abmeldeseite des Dienstes konnte nicht angezeigt werden, dieser Teil wurde daher übersprungen.</translation>
+    </message>
+</context>
+<context>
+    <name>BoardTabs</name>
+    <message>
+        <source>Search results</source>
+        <translation>Suchergebnisse</translation>
     </message>
 </context>
 <context>
@@ -773,6 +716,72 @@ Einstellungen, Anmeldung und die zwischengespeicherte Seite liegen in %1.</trans
     <message>
         <source>12345 Sample Town</source>
         <translation>12345 Musterstadt</translation>
+    </message>
+</context>
+<context>
+    <name>StatusItem</name>
+    <message>
+        <source>Connected</source>
+        <translation>Verbunden</translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation>Nicht verbunden</translation>
+    </message>
+</context>
+<context>
+    <name>StatusMenu</name>
+    <message>
+        <source>Show Pinlark</source>
+        <translation>Pinlark anzeigen</translation>
+    </message>
+    <message>
+        <source>Add Snippet…</source>
+        <translation>Textbaustein hinzufügen…</translation>
+    </message>
+    <message>
+        <source>Open Page in OneNote</source>
+        <translation>Seite in OneNote öffnen</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Aktualisieren</translation>
+    </message>
+    <message>
+        <source>Convert Link on Clipboard to Text</source>
+        <translation>Link in der Zwischenablage in Text umwandeln</translation>
+    </message>
+    <message>
+        <source>Status…</source>
+        <translation>Status…</translation>
+    </message>
+    <message>
+        <source>Sign In…</source>
+        <translation>Anmelden…</translation>
+    </message>
+    <message>
+        <source>Sign Out…</source>
+        <translation>Abmelden…</translation>
+    </message>
+    <message>
+        <source>Preferences…</source>
+        <translation>Einstellungen…</translation>
+    </message>
+    <message>
+        <source>Start at Login</source>
+        <translation>Beim Anmelden starten</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>About Pinlark</source>
+        <translation>Über Pinlark</translation>
+    </message>
+    <message>
+        <source>Quit Pinlark</source>
+        <translation>Pinlark beenden</translation>
     </message>
 </context>
 </TS>

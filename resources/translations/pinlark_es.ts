@@ -82,50 +82,6 @@
 <context>
     <name>AppDelegate</name>
     <message>
-        <source>Show Pinlark</source>
-        <translation>Mostrar Pinlark</translation>
-    </message>
-    <message>
-        <source>Open Page in OneNote</source>
-        <translation>Abrir la página en OneNote</translation>
-    </message>
-    <message>
-        <source>Refresh</source>
-        <translation>Actualizar</translation>
-    </message>
-    <message>
-        <source>Convert Link on Clipboard to Text</source>
-        <translation>Convertir el enlace del portapapeles en texto</translation>
-    </message>
-    <message>
-        <source>Status…</source>
-        <translation>Estado…</translation>
-    </message>
-    <message>
-        <source>Sign In…</source>
-        <translation>Iniciar sesión…</translation>
-    </message>
-    <message>
-        <source>Sign Out…</source>
-        <translation>Cerrar sesión…</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>Ayuda</translation>
-    </message>
-    <message>
-        <source>About Pinlark</source>
-        <translation>Acerca de Pinlark</translation>
-    </message>
-    <message>
-        <source>Quit Pinlark</source>
-        <translation>Salir de Pinlark</translation>
-    </message>
-    <message>
-        <source>Search results</source>
-        <translation>Resultados de la búsqueda</translation>
-    </message>
-    <message>
         <source>The link on the clipboard is now plain text.</source>
         <translation>El enlace del portapapeles ahora es texto sin formato.</translation>
     </message>
@@ -134,28 +90,15 @@
         <translation>El portapapeles no contiene ningún enlace que convertir.</translation>
     </message>
     <message>
-        <source>Connected</source>
-        <translation>Conectado</translation>
-    </message>
-    <message>
-        <source>Disconnected</source>
-        <translation>Desconectado</translation>
-    </message>
-    <message>
-        <source>Preferences…</source>
-        <translation>Preferencias…</translation>
-    </message>
-    <message>
-        <source>Start at Login</source>
-        <translation>Iniciar al abrir la sesión</translation>
-    </message>
-    <message>
-        <source>Add Snippet…</source>
-        <translation>Añadir fragmento…</translation>
-    </message>
-    <message>
         <source>You are signed out. The service&apos;s sign-out page could not be shown, so that part was skipped.</source>
         <translation>Ha cerrado la sesión. No se pudo mostrar la página de cierre de sesión del servicio, así que se omitió esa parte.</translation>
+    </message>
+</context>
+<context>
+    <name>BoardTabs</name>
+    <message>
+        <source>Search results</source>
+        <translation>Resultados de la búsqueda</translation>
     </message>
 </context>
 <context>
@@ -773,6 +716,72 @@ La configuración, la sesión y la página en caché se guardan en %1.</translat
     <message>
         <source>12345 Sample Town</source>
         <translation>12345 Villaejemplo</translation>
+    </message>
+</context>
+<context>
+    <name>StatusItem</name>
+    <message>
+        <source>Connected</source>
+        <translation>Conectado</translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation>Desconectado</translation>
+    </message>
+</context>
+<context>
+    <name>StatusMenu</name>
+    <message>
+        <source>Show Pinlark</source>
+        <translation>Mostrar Pinlark</translation>
+    </message>
+    <message>
+        <source>Add Snippet…</source>
+        <translation>Añadir fragmento…</translation>
+    </message>
+    <message>
+        <source>Open Page in OneNote</source>
+        <translation>Abrir la página en OneNote</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Actualizar</translation>
+    </message>
+    <message>
+        <source>Convert Link on Clipboard to Text</source>
+        <translation>Convertir el enlace del portapapeles en texto</translation>
+    </message>
+    <message>
+        <source>Status…</source>
+        <translation>Estado…</translation>
+    </message>
+    <message>
+        <source>Sign In…</source>
+        <translation>Iniciar sesión…</translation>
+    </message>
+    <message>
+        <source>Sign Out…</source>
+        <translation>Cerrar sesión…</translation>
+    </message>
+    <message>
+        <source>Preferences…</source>
+        <translation>Preferencias…</translation>
+    </message>
+    <message>
+        <source>Start at Login</source>
+        <translation>Iniciar al abrir la sesión</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>About Pinlark</source>
+        <translation>Acerca de Pinlark</translation>
+    </message>
+    <message>
+        <source>Quit Pinlark</source>
+        <translation>Salir de Pinlark</translation>
     </message>
 </context>
 </TS>

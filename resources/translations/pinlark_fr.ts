@@ -82,50 +82,6 @@
 <context>
     <name>AppDelegate</name>
     <message>
-        <source>Show Pinlark</source>
-        <translation>Afficher Pinlark</translation>
-    </message>
-    <message>
-        <source>Open Page in OneNote</source>
-        <translation>Ouvrir la page dans OneNote</translation>
-    </message>
-    <message>
-        <source>Refresh</source>
-        <translation>Actualiser</translation>
-    </message>
-    <message>
-        <source>Convert Link on Clipboard to Text</source>
-        <translation>Convertir le lien du presse-papiers en texte</translation>
-    </message>
-    <message>
-        <source>Status…</source>
-        <translation>État…</translation>
-    </message>
-    <message>
-        <source>Sign In…</source>
-        <translation>Se connecter…</translation>
-    </message>
-    <message>
-        <source>Sign Out…</source>
-        <translation>Se déconnecter…</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>Aide</translation>
-    </message>
-    <message>
-        <source>About Pinlark</source>
-        <translation>À propos de Pinlark</translation>
-    </message>
-    <message>
-        <source>Quit Pinlark</source>
-        <translation>Quitter Pinlark</translation>
-    </message>
-    <message>
-        <source>Search results</source>
-        <translation>Résultats de la recherche</translation>
-    </message>
-    <message>
         <source>The link on the clipboard is now plain text.</source>
         <translation>Le lien du presse-papiers est maintenant du texte brut.</translation>
     </message>
@@ -134,28 +90,15 @@
         <translation>Le presse-papiers ne contient aucun lien à convertir.</translation>
     </message>
     <message>
-        <source>Connected</source>
-        <translation>Connecté</translation>
-    </message>
-    <message>
-        <source>Disconnected</source>
-        <translation>Déconnecté</translation>
-    </message>
-    <message>
-        <source>Preferences…</source>
-        <translation>Préférences…</translation>
-    </message>
-    <message>
-        <source>Start at Login</source>
-        <translation>Démarrer à l’ouverture de session</translation>
-    </message>
-    <message>
-        <source>Add Snippet…</source>
-        <translation>Ajouter un extrait…</translation>
-    </message>
-    <message>
         <source>You are signed out. The service&apos;s sign-out page could not be shown, so that part was skipped.</source>
         <translation>Vous êtes déconnecté. La page de déconnexion du service n’a pas pu s’afficher&#xa0;; cette étape a donc été sautée.</translation>
+    </message>
+</context>
+<context>
+    <name>BoardTabs</name>
+    <message>
+        <source>Search results</source>
+        <translation>Résultats de la recherche</translation>
     </message>
 </context>
 <context>
@@ -773,6 +716,72 @@ Les réglages, la connexion et la page en cache sont conservés dans %1.</transl
     <message>
         <source>12345 Sample Town</source>
         <translation>12345 Villemodèle</translation>
+    </message>
+</context>
+<context>
+    <name>StatusItem</name>
+    <message>
+        <source>Connected</source>
+        <translation>Connecté</translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation>Déconnecté</translation>
+    </message>
+</context>
+<context>
+    <name>StatusMenu</name>
+    <message>
+        <source>Show Pinlark</source>
+        <translation>Afficher Pinlark</translation>
+    </message>
+    <message>
+        <source>Add Snippet…</source>
+        <translation>Ajouter un extrait…</translation>
+    </message>
+    <message>
+        <source>Open Page in OneNote</source>
+        <translation>Ouvrir la page dans OneNote</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Actualiser</translation>
+    </message>
+    <message>
+        <source>Convert Link on Clipboard to Text</source>
+        <translation>Convertir le lien du presse-papiers en texte</translation>
+    </message>
+    <message>
+        <source>Status…</source>
+        <translation>État…</translation>
+    </message>
+    <message>
+        <source>Sign In…</source>
+        <translation>Se connecter…</translation>
+    </message>
+    <message>
+        <source>Sign Out…</source>
+        <translation>Se déconnecter…</translation>
+    </message>
+    <message>
+        <source>Preferences…</source>
+        <translation>Préférences…</translation>
+    </message>
+    <message>
+        <source>Start at Login</source>
+        <translation>Démarrer à l’ouverture de session</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>About Pinlark</source>
+        <translation>À propos de Pinlark</translation>
+    </message>
+    <message>
+        <source>Quit Pinlark</source>
+        <translation>Quitter Pinlark</translation>
     </message>
 </context>
 </TS>

@@ -2,34 +2,32 @@
 
 #include "app/AnswerTexts.h"
 #include "app/BoardKeys.h"
-#include "app/CachedBoardReader.h"
+#include "app/BoardTabs.h"
 #include "app/DesktopIntegration.h"
 #include "app/PreferencesController.h"
 #include "app/ProblemNotifier.h"
 #include "app/SetupController.h"
 #include "app/SnippetOutboxKeeper.h"
+#include "app/StatusItem.h"
+#include "app/StatusMenu.h"
 #include "app/TrayPlacement.h"
 #include "board/EmptyBoard.h"
 #include "board/MSearchField.h"
-#include "board/MTabViewColumn.h"
-#include "board/MTableView.h"
 #include "board/PageFile.h"
 #include "core/MGlobals.h"
 #include "core/MProblems.h"
-#include "sync/MOLONUtils.h"
 #include "ui_MainWindow.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QDateTime>
-#include <QDesktopServices>
 #include <QFile>
 #include <QFileInfo>
+#include <QIcon>
 #include <QLabel>
 #include <QMenu>
 #include <QScopeGuard>
 #include <QSystemTrayIcon>
-#include <QUrl>
 
 // The icons live in this static library's resources, which the linker would
 // otherwise leave out of the executable.
@@ -46,14 +44,22 @@ AppDelegate::AppDelegate(Services services, QObject *parent)
     m_Ui->setupUi(m_Window.get());
     m_Placement = std::make_unique<TrayPlacement>(m_Window.get());
     m_Problems = new ProblemNotifier(m_Services.notify, m_Ui->labelProblem, this);
+    m_StatusItem = new StatusItem(m_Ui->imageView, this);
+    connect(m_StatusItem, &StatusItem::activated, this, [this] {
+        m_Placement->placeNearIcon(m_StatusItem->trayIcon()->geometry());
+        MenuItemPinlarkClick();
+    });
     m_Setup = new SetupController(m_Problems, this);
     m_Desktop = new DesktopIntegration(this);
     connect(m_Desktop, &DesktopIntegration::tellRequested, m_Problems, &ProblemNotifier::tell);
     connect(m_Desktop, &DesktopIntegration::globalShortcutActivated, this,
             &AppDelegate::globalShortcutActivated);
     m_PreferencesWiring = new PreferencesController(m_Desktop, this);
-    connect(m_PreferencesWiring, &PreferencesController::copyOptionsChanged, this,
-            &AppDelegate::applyCopyWithoutName);
+    m_Board = new BoardTabs(m_Ui->tabView, m_Ui->searchField, m_PreferencesWiring, this);
+    connect(m_Board, &BoardTabs::copied, this, &AppDelegate::showCopied2Clipboard);
+    connect(m_Board, &BoardTabs::cacheRead, this, &AppDelegate::cacheRead);
+    connect(m_PreferencesWiring, &PreferencesController::copyOptionsChanged, m_Board,
+            &BoardTabs::applyCopyOptions);
     connect(m_PreferencesWiring, &PreferencesController::startAtLoginChosen, this,
             &AppDelegate::MenuItemStartAtLoginClick);
     connect(m_PreferencesWiring, &PreferencesController::clientIdSaved, m_Setup,
@@ -86,135 +92,41 @@ AppDelegate::AppDelegate(Services services, QObject *parent)
 
 AppDelegate::~AppDelegate() = default;
 
-GlobalShortcut *AppDelegate::globalShortcut() const
-{
-    return m_Desktop->globalShortcut();
-}
 const Preferences::Values &AppDelegate::preferences() const
 {
     return m_PreferencesWiring->values();
 }
 
-QTabWidget *AppDelegate::tabView() const
+QString AppDelegate::statusToolTip() const
 {
-    return m_Ui->tabView;
+    return m_StatusItem->toolTip();
 }
-QWidget *AppDelegate::searchView() const
+QMenu *AppDelegate::statusMenu() const
 {
-    return m_Ui->searchView;
-}
-MSearchField *AppDelegate::searchField() const
-{
-    return m_Ui->searchField;
-}
-QLabel *AppDelegate::labelCopied() const
-{
-    return m_Ui->labelCopied;
-}
-QProgressBar *AppDelegate::progressInd() const
-{
-    return m_Ui->progressInd;
+    return m_StatusMenu.get();
 }
 
 void AppDelegate::awakeFromNib()
 {
-    buildStatusMenu();
-    statusImage = QIcon(QStringLiteral(":/Pinlark24.png"));
-    statusHighlightImage = QIcon(QStringLiteral(":/Pinlark24.png"));
-    statusImageError = QIcon(QStringLiteral(":/Pinlark24err.png"));
-
-    // Connected at first, whatever is stored: the first tick corrects it.
-    m_StatusConnected = true;
-    m_StatusItem = new QSystemTrayIcon(statusImage, this);
-    m_StatusItem->setContextMenu(m_StatusMenu.get());
-    m_StatusItem->setToolTip(statusToolTip());
-    // Linux desktops keep the menu on the right button; the left one opens the board.
-    connect(m_StatusItem, &QSystemTrayIcon::activated, this,
-            [this](QSystemTrayIcon::ActivationReason reason) {
-                if (reason != QSystemTrayIcon::Trigger)
-                    return;
-                m_Placement->placeNearIcon(m_StatusItem->geometry());
-                MenuItemPinlarkClick();
-            });
-    m_StatusItem->show();
-    m_Problems->setTrayIcon(m_StatusItem);
-    m_Window->setWindowIcon(QIcon(QStringLiteral(":/pinlark-256.png")));
-}
-
-void AppDelegate::buildStatusMenu()
-{
-    m_StatusMenu = std::make_unique<QMenu>();
-    QMenu *menu = m_StatusMenu.get();
-    menu->setObjectName(QStringLiteral("statusMenu"));
-    const auto add = [menu, this](const QString &title, void (AppDelegate::*command)()) {
-        QAction *action = menu->addAction(title);
-        connect(action, &QAction::triggered, this, command);
-        return action;
-    };
-    add(tr("Show Pinlark"), &AppDelegate::MenuItemPinlarkClick);
-    // The key works on the board; the menu only names it (a shortcut of the
-    // menu's own would clash with the board's).
-    add(tr("Add Snippet…") + u'\t' +
-            QKeySequence(Qt::CTRL | Qt::Key_N).toString(QKeySequence::NativeText),
-        &AppDelegate::MenuItemAddSnippetClick);
-    add(tr("Open Page in OneNote"), &AppDelegate::MenuItemOpenOneNotePinlarkPageClick);
-    add(tr("Refresh"), &AppDelegate::MenuItemRefreshClick);
-    if (m_Services.convertClipboardLink) {
-        menu->addSeparator();
-        add(tr("Convert Link on Clipboard to Text"),
-            &AppDelegate::MenuItemDecompositionClipboardLinkClick);
-    }
-    menu->addSeparator();
-    if (m_Services.showStateWindow)
-        add(tr("Status…"), &AppDelegate::MenuItemStateWindowClick);
-    if (m_Services.runSignIn) {
-        add(tr("Sign In…"), &AppDelegate::MenuItemLoginClick);
-        add(tr("Sign Out…"), &AppDelegate::MenuItemLogoutClick);
-    }
-    menu->addSeparator();
-    add(tr("Preferences…"), &AppDelegate::MenuItemPreferencesClick);
-#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
-    // Desktops that follow the XDG autostart rules; the mark shows what is on disk,
-    // looked at each time the menu opens.
-    m_StartAtLoginAction = menu->addAction(tr("Start at Login"));
-    m_StartAtLoginAction->setCheckable(true);
-    connect(m_StartAtLoginAction, &QAction::triggered, this,
-            &AppDelegate::MenuItemStartAtLoginClick);
-    connect(menu, &QMenu::aboutToShow, this,
-            [this] { m_StartAtLoginAction->setChecked(DesktopIntegration::startsAtLogin()); });
-#endif
-    if (m_Services.openHelp || m_Services.showAboutWindow) {
-        menu->addSeparator();
-        if (m_Services.openHelp)
-            add(tr("Help"), &AppDelegate::MenuItemHelpClick);
-        if (m_Services.showAboutWindow)
-            add(tr("About Pinlark"), &AppDelegate::MenuItemAboutClick);
-    }
-    menu->addSeparator();
-    QAction *quit = menu->addAction(tr("Quit Pinlark"));
-    connect(quit, &QAction::triggered, this, &AppDelegate::Terminate, Qt::QueuedConnection);
-
+    m_StatusMenu = std::make_unique<StatusMenu>(this, m_Services);
+    m_StartAtLoginAction = m_StatusMenu->startAtLoginAction();
     // Without a tray (GNOME without its extension) the same menu stays reachable
     // from the window, which then shows at start.
-    m_Ui->menuButton->setMenu(menu);
+    m_Ui->menuButton->setMenu(m_StatusMenu.get());
+    m_StatusItem->show(m_StatusMenu.get());
+    m_Problems->setTrayIcon(m_StatusItem->trayIcon());
+    m_Window->setWindowIcon(QIcon(QStringLiteral(":/pinlark-256.png")));
 }
 
 void AppDelegate::applicationDidFinishLaunching()
 {
     m_PinlarkHtml.clear();
 
-    m_TabViewColumnSearch = new MTabViewColumn(m_Ui->searchView);
-    m_TabViewColumnSearch->setObjectName(QStringLiteral("searchColumn"));
-    m_TabViewColumnSearch->tableView()->setAccessibleName(tr("Search results"));
-    m_Ui->searchView->layout()->addWidget(m_TabViewColumnSearch);
-    connect(m_TabViewColumnSearch, &MTabViewColumn::copied, this,
-            &AppDelegate::showCopied2Clipboard);
+    m_TabViewColumnSearch = m_Board->createSearchColumn(m_Ui->searchView);
     connect(m_Ui->searchField, &MSearchField::textDidChange, this,
             &AppDelegate::searchField_textDidChange);
     connect(m_Ui->searchField, &MSearchField::dismissRequested, m_Desktop,
             &DesktopIntegration::hideWindow);
-    connect(m_TabViewColumnSearch, &MTabViewColumn::itemCopied, m_PreferencesWiring,
-            &PreferencesController::countUse);
     auto *keys = new BoardKeys(m_Window.get(), m_Ui->tabView, m_Ui->searchField, m_Ui->searchView,
                                m_TabViewColumnSearch, m_EmptyBoard, this);
     connect(keys, &BoardKeys::addSnippetRequested, this, &AppDelegate::MenuItemAddSnippetClick);
@@ -224,7 +136,7 @@ void AppDelegate::applicationDidFinishLaunching()
     MGlobals::InitDataFolder();
     m_Outbox->load();
     m_PreferencesWiring->load();
-    applyCopyWithoutName();
+    m_Board->applyCopyOptions();
 
     m_Placement->placeAtStart();
 
@@ -259,7 +171,7 @@ void AppDelegate::startSync()
     // The board from the cache comes whole before any network traffic: the
     // worker waits for the last slice of a long one.
     m_StartWorkerWhenBuilt = true;
-    if (!m_CacheBuild)
+    if (!m_Board->readingCache())
         startDeferredWorker();
 
     CreateTimer();
@@ -313,18 +225,6 @@ void AppDelegate::MenuItemPinlarkClick()
         m_EmptyBoard->clientIdEdit()->setFocus();
 }
 
-bool AppDelegate::raiseModalWindow()
-{
-    // The tray menu works while a modal window is open; a second one on top of it
-    // would only stack loops, so the open one comes to the front instead.
-    QWidget *modal = QApplication::activeModalWidget();
-    if (!modal)
-        return false;
-    modal->raise();
-    modal->activateWindow();
-    return true;
-}
-
 void AppDelegate::runSignIn(int logInOrOut)
 {
     if (!m_Services.runSignIn)
@@ -368,13 +268,13 @@ void AppDelegate::runSignIn(int logInOrOut)
 
 void AppDelegate::MenuItemLoginClick()
 {
-    if (!raiseModalWindow())
+    if (!DesktopIntegration::raiseModalWindow())
         runSignIn(0);
 }
 
 void AppDelegate::MenuItemLogoutClick()
 {
-    if (raiseModalWindow())
+    if (DesktopIntegration::raiseModalWindow())
         return;
     // Snippets still waiting are the signed-in account's: sent first or discarded.
     if (!m_Outbox->settleWaitingSnippets(m_Window.get()))
@@ -422,7 +322,7 @@ void AppDelegate::MenuItemStateWindowClick()
 
 void AppDelegate::MenuItemAboutClick()
 {
-    if (raiseModalWindow())
+    if (DesktopIntegration::raiseModalWindow())
         return;
     if (m_Services.showAboutWindow)
         m_Services.showAboutWindow();
@@ -430,18 +330,7 @@ void AppDelegate::MenuItemAboutClick()
 
 void AppDelegate::MenuItemOpenOneNotePinlarkPageClick()
 {
-#ifdef Q_OS_LINUX
-    // No notebook client exists here to take the client address.
-    constexpr bool webFirst = true;
-#else
-    constexpr bool webFirst = false;
-#endif
-    const QList<QUrl> addresses = MOLONUtils::PageOpenAddresses(
-        g_PinlarkPageClientUrl.load(), g_PinlarkPageWebUrl.load(), webFirst);
-    for (const QUrl &address : addresses) {
-        if (QDesktopServices::openUrl(address))
-            return;
-    }
+    DesktopIntegration::openPage(g_PinlarkPageClientUrl.load(), g_PinlarkPageWebUrl.load());
 }
 
 void AppDelegate::MenuItemHelpClick()
@@ -470,16 +359,11 @@ void AppDelegate::forgetAccount()
 {
     // The credentials first: a request under way for them stores nothing after this.
     MGlobals::ClearCredentials();
-    for (MShared<QString> *variable :
-         {&g_PinlarkPageId, &g_PinlarkPageLastModified, &g_PinlarkPageClientUrl,
-          &g_PinlarkPageWebUrl, &g_PinlarkPageHtml, &g_LastPageDownload,
-          &g_OnlineOneNoteLastAccess})
-        variable->store(QString());
-    g_PinlarkPageMissing = false;
+    MGlobals::ForgetPage();
     const QString cache = g_CacheFilePath.load();
     if (QFileInfo::exists(cache) && !QFile::remove(cache))
         MProblems::Raise(MProblem::SaveFailed);
-    finishCacheBuild();
+    m_Board->finishCache();
     m_PinlarkHtml.clear();
     m_PageLoaded = false;
     m_Ui->searchField->clear();
@@ -498,19 +382,6 @@ void AppDelegate::globalShortcutActivated()
     MenuItemPinlarkClick();
 }
 
-void AppDelegate::applyCopyWithoutName()
-{
-    const bool on = preferences().copyWithoutName;
-    const bool formatting = preferences().copyFormatting;
-    m_TabViewColumnSearch->setCopyWithoutName(on);
-    m_TabViewColumnSearch->setCopyFormatting(formatting);
-    for (int i = 0; i < m_Ui->tabView->count(); ++i) {
-        auto *column = static_cast<MTabViewColumn *>(m_Ui->tabView->widget(i));
-        column->setCopyWithoutName(on);
-        column->setCopyFormatting(formatting);
-    }
-}
-
 void AppDelegate::MenuItemStartAtLoginClick(bool on)
 {
     m_Desktop->setStartAtLogin(on);
@@ -520,35 +391,19 @@ void AppDelegate::MenuItemStartAtLoginClick(bool on)
 
 void AppDelegate::MenuItemPreferencesClick()
 {
-    if (!raiseModalWindow())
+    if (!DesktopIntegration::raiseModalWindow())
         m_PreferencesWiring->showWindow();
 }
 
 void AppDelegate::MenuItemAddSnippetClick()
 {
-    QStringList labels;
-    for (int i = 0; i < m_Ui->tabView->count(); ++i)
-        labels.append(static_cast<MTabViewColumn *>(m_Ui->tabView->widget(i))->label());
     // Text copied in another program is the likely snippet; what the board itself
     // put on the clipboard is on the page already.
     QString text = QGuiApplication::clipboard()->text();
-    if (text == m_BoardCopiedText || boardHoldsValue(text))
+    if (text == m_BoardCopiedText || m_Board->holdsValue(text))
         text.clear();
-    m_Outbox->showAddWindow(labels, m_Ui->tabView->currentIndex(), text, m_Window->windowIcon());
-}
-
-bool AppDelegate::boardHoldsValue(const QString &text) const
-{
-    if (text.isEmpty())
-        return false;
-    for (int i = 0; i < m_Ui->tabView->count(); ++i) {
-        for (const MNameValue &item :
-             static_cast<MTabViewColumn *>(m_Ui->tabView->widget(i))->m_ArrayItems()) {
-            if (item.value == text)
-                return true;
-        }
-    }
-    return false;
+    m_Outbox->showAddWindow(m_Board->labels(), m_Ui->tabView->currentIndex(), text,
+                            m_Window->windowIcon());
 }
 
 void AppDelegate::tellSignInFailure(const SignInResult &result)

@@ -1,36 +1,28 @@
 #pragma once
 
-#include "app/SnippetOutboxKeeper.h"
-#include "board/MNameValue.h"
+#include "app/ShellServices.h"
 #include "core/Preferences.h"
-#include "signin/SignInState.h"
 
-#include <QIcon>
 #include <QObject>
 #include <QString>
 #include <QTimer>
-#include <functional>
 #include <memory>
 #include <optional>
 
-class CachedBoardReader;
+class BoardTabs;
 class DesktopIntegration;
 class EmptyBoard;
-class GlobalShortcut;
 class MWinAddSnippet;
 class MTabViewColumn;
 class PreferencesController;
 class SetupController;
+class StatusItem;
+class StatusMenu;
 class ProblemNotifier;
 class TrayPlacement;
 class QAction;
-class QLabel;
 class QMenu;
-class QProgressBar;
-class QSystemTrayIcon;
-class QTabWidget;
 class QWidget;
-class MSearchField;
 namespace Ui {
 class MainWindow;
 }
@@ -39,37 +31,15 @@ class MainWindow;
 // board, start-up and shut-down, the one-second timer that carries the sync
 // worker's results into the interface, and the sign-in hand-offs. The side jobs go
 // to parts it creates and connects (problems told, the window's placement, the
-// desktop, Preferences, the setup, the snippet outbox, the board's keys).
+// desktop, Preferences, the setup, the snippet outbox, the board's keys and tabs,
+// the status item and its menu).
 class AppDelegate : public QObject
 {
     Q_OBJECT
 
 public:
     using WaitingSnippetsChoice = SnippetOutboxKeeper::WaitingSnippetsChoice;
-
-    // What the shell starts but does not own the workings of; tests leave them out.
-    struct Services
-    {
-        std::function<void()> startWorker;
-        std::function<void()> stopWorker;
-        // Runs the sign-in window modally; `logInOrOut` non-zero signs out first.
-        std::function<SignInResult(int logInOrOut)> runSignIn;
-        std::function<void()> showStateWindow;
-        std::function<void()> showAboutWindow;
-        std::function<void()> openHelp;
-        // True when the clipboard held a link and now holds its text and address.
-        std::function<bool()> convertClipboardLink;
-        // Tells the user of a problem; the tray's notification when left out.
-        std::function<void(const QString &title, const QString &text)> notify;
-        // Brings the tokens from where they are kept and then runs `ready`, maybe
-        // later on the event loop; left out, the settings file's are used at once.
-        std::function<void(std::function<void()> ready)> loadTokens;
-        // Puts the latest tokens where they are kept, before the app ends.
-        std::function<void()> flushTokens;
-        // Asks what to do with `waiting` snippets before a sign-out; a question box
-        // when left out.
-        std::function<WaitingSnippetsChoice(qsizetype waiting)> askAboutWaitingSnippets;
-    };
+    using Services = ShellServices;
 
     explicit AppDelegate(Services services = {}, QObject *parent = nullptr);
     ~AppDelegate() override;
@@ -105,7 +75,6 @@ public:
 
     // The global shortcut: shows the board, or hides it when it is the active window.
     void globalShortcutActivated();
-    GlobalShortcut *globalShortcut() const;
     const Preferences::Values &preferences() const;
     QAction *startAtLoginAction() const { return m_StartAtLoginAction; }
 
@@ -117,11 +86,8 @@ public:
     // Rebuilds the board from `html` and notes its digest in m_PinlarkHtml. False,
     // with the board left as it was, when the text is not a readable page. Without
     // text, builds the board from the cached page: the first tab at once, the rest
-    // in slices once the window is up (see finishCacheBuild).
+    // in slices once the window is up (see BoardTabs).
     bool CreateTabs(const QString &html = {});
-    // Completes a board still being built from the cache, at once: a search, a
-    // download and a test need all of it.
-    void finishCacheBuild();
     void ClearTabs();
     void SelectTab(const QString &label);
     void ReloadTableViewsData();
@@ -129,13 +95,7 @@ public:
     void searchField_textDidChange(const QString &text);
 
     QWidget *window() const { return m_Window.get(); }
-    QMenu *statusMenu() const { return m_StatusMenu.get(); }
-    QSystemTrayIcon *statusItem() const { return m_StatusItem; }
-    QTabWidget *tabView() const;
-    QWidget *searchView() const;
-    MSearchField *searchField() const;
-    QLabel *labelCopied() const;
-    QProgressBar *progressInd() const;
+    QMenu *statusMenu() const;
     MTabViewColumn *searchColumn() const { return m_TabViewColumnSearch; }
     EmptyBoard *emptyBoard() const { return m_EmptyBoard; }
     // The status item's tooltip, which names its look: "Connected" or "Disconnected".
@@ -145,14 +105,9 @@ private:
     // Forgets the account, then shows the service's sign-out page as a courtesy.
     void signOut();
     bool startCacheBuild();
+    void cacheRead(const QString &page, bool again);
     // Starts the worker once start-up asked for it and the cache is read whole.
     void startDeferredWorker();
-    void continueCacheBuild();
-    // Adds one tab view per tab, after those there are.
-    void addTabs(Board tabs);
-    void buildStatusMenu();
-    void setStatusLook(bool connected);
-    bool raiseModalWindow();
     // What follows once the tokens are known: the sign-in if none can be
     // renewed, then the worker and the refresh timer.
     void startSync();
@@ -165,19 +120,10 @@ private:
     void reportProblems();
     // Tells a sign-in that ended on the service's refusal, at once and everywhere.
     void tellSignInFailure(const SignInResult &result);
-    // Hands the copy preferences (without the name, with formatting) to every list.
-    void applyCopyWithoutName();
-    // Whether an item of the board has `text` as its value.
-    bool boardHoldsValue(const QString &text) const;
 
     Services m_Services;
-    std::unique_ptr<QMenu> m_StatusMenu;
-    QSystemTrayIcon *m_StatusItem = nullptr;
-    QIcon statusImage;
-    QIcon statusHighlightImage;
-    QIcon statusImageError;
-    // The look the status item shows; the tooltip and the icons follow from it.
-    bool m_StatusConnected = true;
+    std::unique_ptr<StatusMenu> m_StatusMenu;
+    StatusItem *m_StatusItem = nullptr;
     QTimer m_Timer;
     // The page the board shows, as a digest of its text: a download is compared
     // with it rather than with a second copy of a page of megabytes.
@@ -190,7 +136,6 @@ private:
     EmptyBoard *m_EmptyBoard = nullptr;
     // The board shows a page that was read, from the cache or the service.
     bool m_PageLoaded = false;
-    std::unique_ptr<CachedBoardReader> m_CacheBuild;
     bool m_StartWorkerWhenBuilt = false;
     bool m_Terminating = false;
     bool m_Terminated = false;
@@ -208,4 +153,5 @@ private:
     PreferencesController *m_PreferencesWiring = nullptr;
     SnippetOutboxKeeper *m_Outbox = nullptr;
     SetupController *m_Setup = nullptr;
+    BoardTabs *m_Board = nullptr;
 };

@@ -2,17 +2,15 @@
 // refresh timer that feeds them.
 
 #include "app/AppDelegate.h"
-#include "app/BoardKeys.h"
-#include "app/CachedBoardReader.h"
+#include "app/BoardTabs.h"
 #include "app/DesktopIntegration.h"
 #include "app/PreferencesController.h"
 #include "app/ProblemNotifier.h"
 #include "app/SetupController.h"
+#include "app/StatusItem.h"
 #include "board/Announcement.h"
 #include "board/BoardBuilder.h"
 #include "board/BoardSearch.h"
-#include "board/EmptyBoard.h"
-#include "board/MSearchField.h"
 #include "board/MTabViewColumn.h"
 #include "board/MTableView.h"
 #include "board/PageFile.h"
@@ -24,55 +22,20 @@
 #include "windows/TickPause.h"
 
 #include <QClipboard>
-#include <QDataStream>
 #include <QDateTime>
 #include <QGuiApplication>
 #include <QScopeGuard>
-#include <QSystemTrayIcon>
-#include <QTabBar>
-
-namespace {
-
-// The tab bar shows long labels cut short, at a width that still leaves room for a
-// neighbour in a narrow window; the tool tip holds the whole label. Shorter labels
-// are never squeezed: when the tabs do not fit, the bar scrolls instead.
-QString shortTabLabel(const QString &label, const QFontMetrics &metrics)
-{
-    return metrics.elidedText(label, Qt::ElideRight, metrics.averageCharWidth() * 20);
-}
-
-// Pages are told apart by a digest of their text, so the board keeps no second
-// copy of the page it shows.
-QByteArray PageDigest(const QString &html)
-{
-    // Two seeded hashes and the length: 136 bits, for telling the user's own pages
-    // apart within one run, at memory speed (a cryptographic digest of a page of
-    // megabytes would cost the start-up milliseconds).
-    QByteArray digest;
-    QDataStream out(&digest, QIODevice::WriteOnly);
-    out << quint64(html.size()) << quint64(qHash(html, 0x5eed'0001U))
-        << quint64(qHash(html, 0x5eed'0002U));
-    return digest;
-}
-
-} // namespace
 
 bool AppDelegate::CreateTabs(const QString &html)
 {
     if (html.isEmpty())
         return startCacheBuild();
     // A page that arrives while the cache is still being read supersedes it.
-    if (m_CacheBuild) {
-        m_CacheBuild.reset();
+    if (m_Board->readingCache()) {
+        m_Board->dropCache();
         startDeferredWorker();
     }
-    QTabWidget *tabs = m_Ui->tabView;
-    const int selected = tabs->currentIndex();
-    m_CurrSelTabName =
-        selected >= 0
-            ? std::optional(static_cast<MTabViewColumn *>(tabs->widget(selected))->label())
-            : std::nullopt;
-
+    m_CurrSelTabName = m_Board->currentLabel();
     BoardBuilder builder(m_CurrSelTabName);
     if (!builder.Build(html))
         return false;
@@ -81,15 +44,15 @@ bool AppDelegate::CreateTabs(const QString &html)
     m_PageLoaded = true;
 
     // One repaint for the whole board instead of one per tab.
-    tabs->setUpdatesEnabled(false);
+    m_Ui->tabView->setUpdatesEnabled(false);
     ClearTabs();
     Board board = builder.takeBoard();
     SnippetOutboxKeeper::AddPendingItems(board, g_SnippetOutbox.load(),
                                          g_OnlineOneNoteUserId.load());
-    addTabs(std::move(board));
+    m_Board->add(std::move(board));
     if (m_FoundTabName)
         SelectTab(*m_CurrSelTabName);
-    tabs->setUpdatesEnabled(true);
+    m_Ui->tabView->setUpdatesEnabled(true);
 
     qCInfo(lcBoard, "-- Create tabs. --");
     return true;
@@ -97,7 +60,7 @@ bool AppDelegate::CreateTabs(const QString &html)
 
 bool AppDelegate::startCacheBuild()
 {
-    m_CacheBuild.reset();
+    m_Board->dropCache();
     bool tooLarge = false;
     QString page = ReadPageFile(g_CacheFilePath.load(), &tooLarge).value_or(QString());
     // Left as it is; the next download replaces it.
@@ -105,67 +68,25 @@ bool AppDelegate::startCacheBuild()
         MProblems::Raise(MProblem::FileTooLarge);
     if (page.isEmpty())
         return false;
-    m_CacheBuild = std::make_unique<CachedBoardReader>(std::move(page));
     m_CurrSelTabName.reset();
     m_FoundTabName = false;
     // Shown as loaded while it is read, so the board never flashes an empty state.
     m_PageLoaded = true;
-    ClearTabs();
-    // The first tab whole before the window shows; a short page all at once.
-    while (m_Ui->tabView->count() == 0 && !m_CacheBuild->atEnd()) {
-        if (!m_CacheBuild->readSlice()) {
-            finishCacheBuild();
-            return false;
-        }
-        addTabs(m_CacheBuild->takeCompleteTabs());
-    }
-    if (m_CacheBuild->atEnd()) {
-        finishCacheBuild();
-        return m_PageLoaded;
-    }
-    QTimer::singleShot(0, this, &AppDelegate::continueCacheBuild);
-    return true;
+    m_Board->readCache(std::move(page));
+    return m_PageLoaded;
 }
 
-void AppDelegate::continueCacheBuild()
+void AppDelegate::cacheRead(const QString &page, bool again)
 {
-    if (!m_CacheBuild)
-        return;
-    if (!m_CacheBuild->readSlice()) {
-        finishCacheBuild();
-        return;
-    }
-    addTabs(m_CacheBuild->takeCompleteTabs());
-    QTimer::singleShot(0, this, &AppDelegate::continueCacheBuild);
-}
-
-void AppDelegate::finishCacheBuild()
-{
-    if (!m_CacheBuild)
-        return;
-    const std::unique_ptr<CachedBoardReader> build = std::move(m_CacheBuild);
     const auto startWorker = qScopeGuard([this] { startDeferredWorker(); });
-    QTabWidget *tabs = m_Ui->tabView;
-    tabs->setUpdatesEnabled(false);
-    const bool read = build->finish();
-    if (read && !g_SnippetOutbox.load().isEmpty()) {
-        // Snippets still on their way show in their tabs: the board is made again
-        // whole, with them, now that all of it is known.
-        tabs->setUpdatesEnabled(true);
-        CreateTabs(build->page());
-        updateEmptyBoard();
-        return;
-    }
-    if (read) {
-        addTabs(build->takeCompleteTabs());
-        m_PinlarkHtml = PageDigest(build->page());
-    } else {
-        ClearTabs();
+    if (again)
+        CreateTabs(page);
+    else if (page.isEmpty())
         m_PageLoaded = false;
-    }
-    tabs->setUpdatesEnabled(true);
+    else
+        m_PinlarkHtml = PageDigest(page);
     updateEmptyBoard();
-    if (read)
+    if (!again && !page.isEmpty())
         qCInfo(lcBoard, "-- Create tabs. --");
 }
 
@@ -177,58 +98,19 @@ void AppDelegate::startDeferredWorker()
         m_Services.startWorker();
 }
 
-void AppDelegate::addTabs(Board board)
-{
-    QTabWidget *tabs = m_Ui->tabView;
-    for (BoardTab &tab : board) {
-        auto *column = new MTabViewColumn;
-        column->setLabel(tab.label);
-        column->setItems(std::move(tab.items));
-        column->setCopyWithoutName(preferences().copyWithoutName);
-        column->setCopyFormatting(preferences().copyFormatting);
-        connect(column, &MTabViewColumn::itemCopied, m_PreferencesWiring,
-                &PreferencesController::countUse);
-        connect(column, &MTabViewColumn::copied, this, &AppDelegate::showCopied2Clipboard);
-        column->setTypingTarget(m_Ui->searchField);
-        // "&" would otherwise mark a keyboard accelerator in the tab bar.
-        const int index =
-            tabs->addTab(column, shortTabLabel(tab.label, tabs->tabBar()->fontMetrics())
-                                     .replace(u'&', QStringLiteral("&&")));
-        QString tip = tab.label;
-        if (index < BoardKeys::kNumberedTabs)
-            tip += QStringLiteral("  (") +
-                   BoardKeys::TabKey(index).toString(QKeySequence::NativeText) + u')';
-        tabs->setTabToolTip(index, tip);
-        column->reloadData();
-    }
-}
-
 void AppDelegate::ClearTabs()
 {
-    QTabWidget *tabs = m_Ui->tabView;
-    for (int i = tabs->count() - 1; i >= 0; --i) {
-        QWidget *column = tabs->widget(i);
-        tabs->removeTab(i);
-        delete column;
-    }
+    m_Board->clear();
 }
 
 void AppDelegate::SelectTab(const QString &label)
 {
-    QTabWidget *tabs = m_Ui->tabView;
-    for (int i = tabs->count() - 1; i >= 0; --i) {
-        if (static_cast<MTabViewColumn *>(tabs->widget(i))->label() == label) {
-            tabs->setCurrentIndex(i);
-            return;
-        }
-    }
+    m_Board->select(label);
 }
 
 void AppDelegate::ReloadTableViewsData()
 {
-    QTabWidget *tabs = m_Ui->tabView;
-    for (int i = tabs->count() - 1; i >= 0; --i)
-        static_cast<MTabViewColumn *>(tabs->widget(i))->reloadData();
+    m_Board->reload();
 }
 
 void AppDelegate::showCopied2Clipboard()
@@ -245,7 +127,7 @@ void AppDelegate::showCopied2Clipboard()
 void AppDelegate::searchField_textDidChange(const QString &text)
 {
     // Every tab is searched from the first keystroke, however early it comes.
-    finishCacheBuild();
+    m_Board->finishCache();
     m_TabViewColumnSearch->clearItems();
     if (text.isEmpty()) {
         m_Ui->searchView->hide();
@@ -255,14 +137,8 @@ void AppDelegate::searchField_textDidChange(const QString &text)
     m_Ui->searchView->show();
     m_Ui->tabView->hide();
 
-    QList<SearchList> lists;
-    const int count = m_Ui->tabView->count();
-    lists.reserve(count);
-    for (int i = 0; i < count; ++i) {
-        const auto *column = static_cast<MTabViewColumn *>(m_Ui->tabView->widget(i));
-        lists.append({&column->m_ArrayItems(), &column->searchIndex(), column->label()});
-    }
-    SearchResults found = SearchItems(lists, text, m_PreferencesWiring->useCountOf());
+    SearchResults found =
+        SearchItems(m_Board->searchLists(), text, m_PreferencesWiring->useCountOf());
     m_TabViewColumnSearch->setItems(std::move(found.items), std::move(found.labels),
                                     found.closeFrom);
     m_TabViewColumnSearch->reloadData();
@@ -277,28 +153,13 @@ void AppDelegate::CreateTimer()
     m_Timer.start();
 }
 
-QString AppDelegate::statusToolTip() const
-{
-    return m_StatusConnected ? tr("Connected") : tr("Disconnected");
-}
-
-void AppDelegate::setStatusLook(bool connected)
-{
-    m_StatusConnected = connected;
-    if (m_StatusItem) {
-        m_StatusItem->setIcon(connected ? statusImage : statusImageError);
-        m_StatusItem->setToolTip(statusToolTip());
-    }
-    m_Ui->imageView->setPixmap((connected ? statusImage : statusImageError).pixmap(16, 16));
-}
-
 void AppDelegate::takePage()
 {
     const QString html = g_PinlarkPageHtml.exchange(QString());
     if (html.isEmpty())
         return;
     // Compared with the cached page only once that is read whole.
-    finishCacheBuild();
+    m_Board->finishCache();
     if (PageDigest(html) != m_PinlarkHtml) {
         // Only a page that reads as a board replaces the board and the cached
         // page: a download cut short must not wipe out the last good one, now or
@@ -321,11 +182,7 @@ void AppDelegate::takePage()
 
 void AppDelegate::updateEmptyBoard()
 {
-    bool hasItems = false;
-    for (int i = 0; i < m_Ui->tabView->count() && !hasItems; ++i)
-        hasItems =
-            !static_cast<MTabViewColumn *>(m_Ui->tabView->widget(i))->m_ArrayItems().isEmpty();
-    m_Setup->describeEmptyBoard(hasItems, m_PageLoaded);
+    m_Setup->describeEmptyBoard(m_Board->hasItems(), m_PageLoaded);
 }
 
 void AppDelegate::reportProblems()
@@ -360,8 +217,8 @@ void AppDelegate::TimerRun()
         m_Ui->progressInd->setVisible(busy);
 
     // The look changes only when it differs from the sign-in.
-    if (const bool signedIn = MGlobals::SignedIn(); signedIn != m_StatusConnected)
-        setStatusLook(signedIn);
+    if (const bool signedIn = MGlobals::SignedIn(); signedIn != m_StatusItem->connected())
+        m_StatusItem->setConnected(signedIn);
 
     if (m_Ui->labelCopied->isHidden())
         return;

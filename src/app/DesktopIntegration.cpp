@@ -3,14 +3,18 @@
 #include "app/Autostart.h"
 #include "core/MProblems.h"
 #include "platform/GlobalShortcut.h"
+#include "sync/MOLONUtils.h"
 #include "text/Logging.h"
 
+#include <QApplication>
 #include <QClipboard>
 #include <QCoreApplication>
+#include <QDesktopServices>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QKeySequence>
 #include <QSystemTrayIcon>
+#include <QUrl>
 #include <QWidget>
 
 DesktopIntegration::DesktopIntegration(QObject *parent)
@@ -123,4 +127,28 @@ void DesktopIntegration::setStartAtLogin(bool on)
 bool DesktopIntegration::startsAtLogin()
 {
     return Autostart::IsEnabled();
+}
+
+void DesktopIntegration::openPage(const QString &clientUrl, const QString &webUrl)
+{
+#ifdef Q_OS_LINUX
+    // No notebook client exists here to take the client address.
+    constexpr bool webFirst = true;
+#else
+    constexpr bool webFirst = false;
+#endif
+    for (const QUrl &address : MOLONUtils::PageOpenAddresses(clientUrl, webUrl, webFirst)) {
+        if (QDesktopServices::openUrl(address))
+            return;
+    }
+}
+
+bool DesktopIntegration::raiseModalWindow()
+{
+    QWidget *modal = QApplication::activeModalWidget();
+    if (!modal)
+        return false;
+    modal->raise();
+    modal->activateWindow();
+    return true;
 }

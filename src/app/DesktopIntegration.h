@@ -52,6 +52,13 @@ public:
     // Writes or removes the autostart entry, and says so when that failed.
     void setStartAtLogin(bool on);
     static bool startsAtLogin();
+    // Opens the board's page: in the notebook client, or where there is none, the
+    // browser; the other address when the first does not open.
+    static void openPage(const QString &clientUrl, const QString &webUrl);
+    // The tray menu works while a modal window is open; a second one on top of it
+    // would only stack loops, so the open one comes to the front instead. False
+    // when none is open.
+    static bool raiseModalWindow();
 
 signals:
     void globalShortcutActivated();

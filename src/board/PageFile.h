@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <optional>
 
@@ -14,3 +15,9 @@ std::optional<QString> ReadPageFile(const QString &path, bool *tooLarge = nullpt
 // previous page whole instead of a truncated one; readable by its owner only. False
 // when nothing was written.
 bool WritePageFile(const QString &path, const QString &html);
+
+// Pages are told apart by a digest of their text, so the board keeps no second copy
+// of the page it shows: two seeded hashes and the length, 136 bits, for telling the
+// user's own pages apart within one run, at memory speed (a cryptographic digest of
+// a page of megabytes would cost the start-up milliseconds).
+QByteArray PageDigest(const QString &html);

@@ -281,6 +281,16 @@ bool SignedIn()
     return !g_OnlineOneNoteAccessToken.load().isEmpty() && !g_OnlineOneNoteUserId.load().isEmpty();
 }
 
+void ForgetPage()
+{
+    for (MShared<QString> *variable :
+         {&g_PinlarkPageId, &g_PinlarkPageLastModified, &g_PinlarkPageClientUrl,
+          &g_PinlarkPageWebUrl, &g_PinlarkPageHtml, &g_LastPageDownload,
+          &g_OnlineOneNoteLastAccess})
+        variable->store(QString());
+    g_PinlarkPageMissing = false;
+}
+
 bool HasSignIn()
 {
     return SignedIn() || !g_OnlineOneNoteRefreshToken.load().isEmpty();

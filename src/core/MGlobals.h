@@ -115,6 +115,9 @@ QString DataFolderPath();
 // starts a new sign-in generation, all in one step as far as StoreForSignIn can
 // tell, then saves the settings.
 void ClearCredentials();
+// Forgets the board page of the account signed out: its id, dates and addresses, a
+// download the board has not taken, and that it was missing.
+void ForgetPage();
 // Runs `store` only while `generation` is still the current sign-in; a
 // ClearCredentials waits until it has finished. Says whether it ran. `store` must
 // not block: the main thread may be waiting.

@@ -167,6 +167,13 @@ private slots:
 private:
     void launch(AppDelegate::Services services = {});
     void tick(int times = 1);
+    // A part of the window that only the form names.
+    QWidget *part(const char *name) const
+    {
+        return m_app->window()->findChild<QWidget *>(QLatin1String(name));
+    }
+    QTabWidget *tabView() const { return static_cast<QTabWidget *>(part("tabView")); }
+    MSearchField *searchField() const { return static_cast<MSearchField *>(part("searchField")); }
 
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<AppDelegate> m_app;
@@ -218,12 +225,12 @@ void TestAppDelegate::startsFromCachedPage()
     QVERIFY(WritePageFile(QDir(MGlobals::DataFolderPath()).filePath(QStringLiteral("pinlark.html")),
                           kTwoTabs));
     launch();
-    QCOMPARE(tabLabels(m_app->tabView()), QStringList({u"Mail"_qs, u"Code"_qs}));
-    auto *mail = static_cast<MTabViewColumn *>(m_app->tabView()->widget(0));
+    QCOMPARE(tabLabels(tabView()), QStringList({u"Mail"_qs, u"Code"_qs}));
+    auto *mail = static_cast<MTabViewColumn *>(tabView()->widget(0));
     QAbstractItemModelTester tester(mail->tableView()->model());
     QCOMPARE(mail->tableView()->model()->rowCount(), 2);
     QCOMPARE(mail->tableView()->model()->index(0, 0).data().toString(), u"Hello");
-    QVERIFY(m_app->progressInd()->isHidden());
+    QVERIFY(part("progressInd")->isHidden());
 }
 
 void TestAppDelegate::longCachedPageShowsItsFirstTabFirst_data()
@@ -256,8 +263,8 @@ void TestAppDelegate::longCachedPageShowsItsFirstTabFirst()
     launch(std::move(services));
     // The first tab is there when the window first shows; the rest follow, and
     // only then does the worker start: no network traffic before the board.
-    QVERIFY(m_app->tabView()->count() >= 1);
-    QVERIFY(m_app->tabView()->count() < 3);
+    QVERIFY(tabView()->count() >= 1);
+    QVERIFY(tabView()->count() < 3);
     QCOMPARE(started, 0);
     if (whole) {
         // A search from the first moment finds items of every tab.
@@ -265,36 +272,36 @@ void TestAppDelegate::longCachedPageShowsItsFirstTabFirst()
         QCOMPARE(m_app->searchColumn()->m_ArrayItems().size(), 3);
     }
     QFETCH(QStringList, labels);
-    QTRY_COMPARE(tabLabels(m_app->tabView()), labels);
+    QTRY_COMPARE(tabLabels(tabView()), labels);
     QCOMPARE(started, 1);
 }
 
 void TestAppDelegate::newPageRebuildsAndKeepsTab()
 {
     launch();
-    QCOMPARE(m_app->tabView()->count(), 0);
+    QCOMPARE(tabView()->count(), 0);
     g_PinlarkPageHtml.store(kTwoTabs);
     tick();
-    QCOMPARE(m_app->tabView()->count(), 2);
+    QCOMPARE(tabView()->count(), 2);
     QCOMPARE(ReadPageFile(g_CacheFilePath.load()), std::optional(kTwoTabs));
 
-    m_app->tabView()->setCurrentIndex(1);
+    tabView()->setCurrentIndex(1);
     const QString reordered =
         page(QStringLiteral("<h1>New</h1><h1>Code</h1><p>x</p><h1>Mail</h1>"));
     g_PinlarkPageHtml.store(reordered);
     tick();
-    QCOMPARE(tabLabels(m_app->tabView()), QStringList({u"New"_qs, u"Code"_qs, u"Mail"_qs}));
-    QCOMPARE(m_app->tabView()->currentIndex(), 1);
+    QCOMPARE(tabLabels(tabView()), QStringList({u"New"_qs, u"Code"_qs, u"Mail"_qs}));
+    QCOMPARE(tabView()->currentIndex(), 1);
 
     // A download cut short keeps the board and the cached page, and says so.
     g_PinlarkPageHtml.store(reordered.left(reordered.size() - 10));
     tick();
-    QCOMPARE(tabLabels(m_app->tabView()), QStringList({u"New"_qs, u"Code"_qs, u"Mail"_qs}));
+    QCOMPARE(tabLabels(tabView()), QStringList({u"New"_qs, u"Code"_qs, u"Mail"_qs}));
     QCOMPARE(ReadPageFile(g_CacheFilePath.load()), std::optional(reordered));
     QVERIFY(MProblems::Has(MProblem::PageUnreadable));
     g_PinlarkPageHtml.store(kTwoTabs);
     tick();
-    QCOMPARE(tabLabels(m_app->tabView()), QStringList({u"Mail"_qs, u"Code"_qs}));
+    QCOMPARE(tabLabels(tabView()), QStringList({u"Mail"_qs, u"Code"_qs}));
     QVERIFY(!MProblems::Has(MProblem::PageUnreadable));
 }
 
@@ -303,12 +310,12 @@ void TestAppDelegate::samePageOnlyStopsProgress()
     const QString cache = QDir(MGlobals::DataFolderPath()).filePath(QStringLiteral("pinlark.html"));
     QVERIFY(WritePageFile(cache, kTwoTabs));
     launch();
-    m_app->progressInd()->show();
+    part("progressInd")->show();
     const QDateTime written = QFileInfo(cache).lastModified();
     QFile::remove(cache);
     g_PinlarkPageHtml.store(kTwoTabs);
     tick();
-    QVERIFY(m_app->progressInd()->isHidden());
+    QVERIFY(part("progressInd")->isHidden());
     QVERIFY2(!QFileInfo::exists(cache), "an unchanged page must not be written again");
     Q_UNUSED(written);
     QVERIFY(g_PinlarkPageHtml.load().isEmpty());
@@ -354,27 +361,27 @@ void TestAppDelegate::copyShowsNoticeForThreeTicks()
     g_PinlarkPageHtml.store(kTwoTabs);
     launch();
     tick();
-    auto *mail = static_cast<MTabViewColumn *>(m_app->tabView()->widget(0));
+    auto *mail = static_cast<MTabViewColumn *>(tabView()->widget(0));
     MTableView *list = mail->tableView();
     const QRect second = list->visualRect(list->model()->index(1, 0));
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, second.center());
     QCOMPARE(QGuiApplication::clipboard()->text(), u"Bye");
-    QVERIFY(!m_app->labelCopied()->isHidden());
+    QVERIFY(!part("labelCopied")->isHidden());
     tick(2);
-    QVERIFY(!m_app->labelCopied()->isHidden());
+    QVERIFY(!part("labelCopied")->isHidden());
     // A second copy during the countdown starts it over.
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, second.center());
     tick(2);
-    QVERIFY(!m_app->labelCopied()->isHidden());
+    QVERIFY(!part("labelCopied")->isHidden());
     tick();
-    QVERIFY(m_app->labelCopied()->isHidden());
+    QVERIFY(part("labelCopied")->isHidden());
 
     // A click below the last row selects nothing and copies nothing.
     QGuiApplication::clipboard()->setText(QStringLiteral("kept"));
     list->clearSelection();
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, QPoint(5, list->height() - 5));
     QCOMPARE(QGuiApplication::clipboard()->text(), u"kept");
-    QVERIFY(m_app->labelCopied()->isHidden());
+    QVERIFY(part("labelCopied")->isHidden());
 }
 
 void TestAppDelegate::searchAcrossTabs()
@@ -385,51 +392,51 @@ void TestAppDelegate::searchAcrossTabs()
     QAbstractItemModel *results = m_app->searchColumn()->tableView()->model();
     const ModelWatch watchResults(results);
     const ModelWatch watchTab(
-        static_cast<MTabViewColumn *>(m_app->tabView()->widget(0))->tableView()->model());
-    QTest::keyClicks(m_app->searchField(), QStringLiteral("HELLO"));
-    QVERIFY(m_app->tabView()->isHidden());
-    QVERIFY(!m_app->searchView()->isHidden());
+        static_cast<MTabViewColumn *>(tabView()->widget(0))->tableView()->model());
+    QTest::keyClicks(searchField(), QStringLiteral("HELLO"));
+    QVERIFY(tabView()->isHidden());
+    QVERIFY(!part("searchView")->isHidden());
     QCOMPARE(results->rowCount(), 2);
     QCOMPARE(results->index(0, 0).data().toString(), u"Hello");
     QCOMPARE(results->index(1, 0).data().toString(), u"git");
 
     // Ending a search leaves the hidden results as their view last saw them.
-    m_app->searchField()->clear();
-    QVERIFY(!m_app->tabView()->isHidden());
+    searchField()->clear();
+    QVERIFY(!tabView()->isHidden());
     QVERIFY(watchResults.rowsAsAnnounced());
 
-    m_app->searchField()->setText(QStringLiteral("nothing like it"));
+    searchField()->setText(QStringLiteral("nothing like it"));
     QCOMPARE(results->rowCount(), 0);
-    QVERIFY(m_app->tabView()->isHidden());
+    QVERIFY(tabView()->isHidden());
 
     // A new board while searching: the results stay until the text changes.
-    m_app->searchField()->setText(QStringLiteral("bye"));
+    searchField()->setText(QStringLiteral("bye"));
     QCOMPARE(results->rowCount(), 1);
     g_PinlarkPageHtml.store(page(QStringLiteral("<h1>New</h1><p>bye now</p><br/><br/><p>bye</p>")));
     tick();
-    QCOMPARE(tabLabels(m_app->tabView()), QStringList{u"New"_qs});
-    QVERIFY(m_app->tabView()->isHidden());
+    QCOMPARE(tabLabels(tabView()), QStringList{u"New"_qs});
+    QVERIFY(tabView()->isHidden());
     QCOMPARE(results->rowCount(), 1);
     QCOMPARE(results->index(0, 0).data().toString(), u"Bye");
-    QTest::keyClicks(m_app->searchField(), QStringLiteral(" "));
+    QTest::keyClicks(searchField(), QStringLiteral(" "));
     // "bye" holds no blank but the one word typed: a close match, under the divider,
     // which the keyboard steps over.
     QCOMPARE(results->rowCount(), 3);
     QCOMPARE(results->index(0, 0).data().toString(), u"bye now");
     QVERIFY(results->index(1, 0).data(ItemListModel::DividerRole).toBool());
     QCOMPARE(results->index(2, 0).data().toString(), u"bye");
-    QTest::keyClick(m_app->searchField(), Qt::Key_Down);
-    QTest::keyClick(m_app->searchField(), Qt::Key_Return);
+    QTest::keyClick(searchField(), Qt::Key_Down);
+    QTest::keyClick(searchField(), Qt::Key_Return);
     QCOMPARE(QGuiApplication::clipboard()->text(), u"bye");
     // Only close matches: the first of them is ready for Enter, not the divider.
-    m_app->searchField()->setText(QStringLiteral("now bye"));
+    searchField()->setText(QStringLiteral("now bye"));
     QCOMPARE(results->rowCount(), 2);
     QCOMPARE(m_app->searchColumn()->tableView()->selectedRow(), 1);
 
-    QTest::keyClick(m_app->searchField(), Qt::Key_Escape);
-    QVERIFY(m_app->searchField()->text().isEmpty());
-    QVERIFY(!m_app->tabView()->isHidden());
-    QVERIFY(m_app->searchView()->isHidden());
+    QTest::keyClick(searchField(), Qt::Key_Escape);
+    QVERIFY(searchField()->text().isEmpty());
+    QVERIFY(!tabView()->isHidden());
+    QVERIFY(part("searchView")->isHidden());
     QVERIFY(watchResults.rowsAsAnnounced());
     QVERIFY(watchTab.rowsAsAnnounced());
 }
@@ -445,12 +452,12 @@ void TestAppDelegate::formattedCopy()
     m_app->MenuItemPinlarkClick();
     const auto copied = [this](Qt::KeyboardModifiers modifiers) {
         QGuiApplication::clipboard()->clear();
-        QTest::keyClick(m_app->searchField(), Qt::Key_Return, modifiers);
+        QTest::keyClick(searchField(), Qt::Key_Return, modifiers);
         const QMimeData *data = QGuiApplication::clipboard()->mimeData();
         return data ? std::pair(data->text(), data->hasHtml() ? data->html() : QString())
                     : std::pair(QString(), QString());
     };
-    QTest::keyClicks(m_app->searchField(), QStringLiteral("sign"));
+    QTest::keyClicks(searchField(), QStringLiteral("sign"));
     const QString plain = QStringLiteral("Sign\nAda, site");
     QCOMPARE(copied(Qt::NoModifier),
              std::pair(plain, QStringLiteral("Sign<br><b>Ada</b>, <a href=\"https://example.com\">"
@@ -473,11 +480,11 @@ void TestAppDelegate::keyboardCopiesSelection()
     launch();
     tick();
     m_app->MenuItemPinlarkClick();
-    QTest::keyClicks(m_app->searchField(), QStringLiteral("git"));
-    QTest::keyClick(m_app->searchField(), Qt::Key_Down);
-    QTest::keyClick(m_app->searchField(), Qt::Key_Return);
+    QTest::keyClicks(searchField(), QStringLiteral("git"));
+    QTest::keyClick(searchField(), Qt::Key_Down);
+    QTest::keyClick(searchField(), Qt::Key_Return);
     QCOMPARE(QGuiApplication::clipboard()->text(), u"git\ngit log hello");
-    QVERIFY(!m_app->labelCopied()->isHidden());
+    QVERIFY(!part("labelCopied")->isHidden());
 
     // Space on the list shows the whole value; Escape, sent where the focus is,
     // closes it.
@@ -488,7 +495,7 @@ void TestAppDelegate::keyboardCopiesSelection()
     auto *text = preview->findChild<QPlainTextEdit *>();
     QVERIFY(text);
     QCOMPARE(text->toPlainText(), u"git\ngit log hello");
-    QCOMPARE(m_app->searchField()->text(), u"git");
+    QCOMPARE(searchField()->text(), u"git");
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
     QTRY_VERIFY(!QApplication::activePopupWidget());
 }
@@ -503,14 +510,14 @@ void TestAppDelegate::timerRestsWhileModal()
     int tabsWhileModal = -1;
     QTimer::singleShot(0, &dialog, [&] {
         m_app->TimerRun();
-        tabsWhileModal = m_app->tabView()->count();
+        tabsWhileModal = tabView()->count();
         dialog.reject();
     });
     dialog.exec();
     QCOMPARE(tabsWhileModal, 0);
     QCOMPARE(g_PinlarkPageHtml.load(), kTwoTabs);
     tick();
-    QCOMPARE(m_app->tabView()->count(), 2);
+    QCOMPARE(tabView()->count(), 2);
 }
 
 void TestAppDelegate::geometrySavedOnlyWhenChanged()
@@ -860,8 +867,8 @@ void TestAppDelegate::setupTakesAClientIdThenSignsIn()
                  QString());
         board->clientIdEdit()->setText(u'{' + id + u'}');
         // Enter in the empty search field presses the setup's main button.
-        m_app->searchField()->clear();
-        QTest::keyClick(m_app->searchField(), Qt::Key_Return);
+        searchField()->clear();
+        QTest::keyClick(searchField(), Qt::Key_Return);
     } else {
         MConfig edited(g_ConfigFilePath.load());
         edited.WriteValueStr(QStringLiteral("ClientId"), id.toLower());
@@ -900,7 +907,7 @@ void TestAppDelegate::enterOnTheEmptyBoardTakesItsNextStep()
     QCOMPARE(board->mainButton()->objectName(), u"signInButton");
     QVERIFY(board->mainButton()->isDefault());
     signIns = 0;
-    QTest::keyClick(m_app->searchField(), Qt::Key_Return);
+    QTest::keyClick(searchField(), Qt::Key_Return);
     QCOMPARE(signIns, 1);
 
     // Signed in, no page: Enter asks for the page, once.
@@ -911,13 +918,13 @@ void TestAppDelegate::enterOnTheEmptyBoardTakesItsNextStep()
     tick();
     QCOMPARE(board->kind(), EmptyBoard::Kind::NoPage);
     QCOMPARE(board->mainButton()->objectName(), u"createPageButton");
-    QTest::keyClick(m_app->searchField(), Qt::Key_Return);
+    QTest::keyClick(searchField(), Qt::Key_Return);
     const QString asked = g_PinlarkPageCreateHtml.load();
     QVERIFY(!asked.isEmpty());
     tick();
     QCOMPARE(board->kind(), EmptyBoard::Kind::Creating);
     QCOMPARE(board->mainButton(), nullptr);
-    QTest::keyClick(m_app->searchField(), Qt::Key_Return);
+    QTest::keyClick(searchField(), Qt::Key_Return);
     QCOMPARE(g_PinlarkPageCreateHtml.load(), asked);
 
     // The service refused: told on the board, where the button tries again.
@@ -938,9 +945,9 @@ void TestAppDelegate::enterOnTheEmptyBoardTakesItsNextStep()
     tick();
     QVERIFY(!MProblems::Has(MProblem::PageNotCreated));
     QCOMPARE(board->kind(), EmptyBoard::Kind::None);
-    QCOMPARE(tabLabels(m_app->tabView()),
+    QCOMPARE(tabLabels(tabView()),
              (QStringList{QStringLiteral("Start here"), QStringLiteral("Examples")}));
-    const auto *examples = static_cast<MTabViewColumn *>(m_app->tabView()->widget(1));
+    const auto *examples = static_cast<MTabViewColumn *>(tabView()->widget(1));
     QCOMPARE(examples->m_ArrayItems().size(), 2);
     QCOMPARE(examples->m_ArrayItems().at(1).value, u"Address\n1 Example Street\n12345 Sample Town");
     g_PinlarkPageId.store(QString());
@@ -957,12 +964,12 @@ void TestAppDelegate::oversizeCacheIsKeptUntilADownloadReplacesIt()
     }
     launch();
     QVERIFY(MProblems::Has(MProblem::FileTooLarge));
-    QCOMPARE(m_app->tabView()->count(), 0);
+    QCOMPARE(tabView()->count(), 0);
     QCOMPARE(QFileInfo(g_CacheFilePath.load()).size(), qint64(64) * 1024 * 1024 + 1);
 
     g_PinlarkPageHtml.store(kTwoTabs);
     tick();
-    QCOMPARE(m_app->tabView()->count(), 2);
+    QCOMPARE(tabView()->count(), 2);
     QVERIFY(!MProblems::Has(MProblem::FileTooLarge));
     QCOMPARE(ReadPageFile(g_CacheFilePath.load()), std::optional(kTwoTabs));
 }
@@ -993,7 +1000,7 @@ void TestAppDelegate::signOutForgetsTheAccountFirst()
                       << MConfig(g_ConfigFilePath.load())
                              .ReadValueDefStr(QStringLiteral("OnlineOneNoteRefreshToken"),
                                               QString())
-                      << QString::number(m_app->tabView()->count())
+                      << QString::number(tabView()->count())
                       << QString::number(QFileInfo::exists(g_CacheFilePath.load()));
         return outcome;
     };
@@ -1003,7 +1010,7 @@ void TestAppDelegate::signOutForgetsTheAccountFirst()
     g_PinlarkPageHtml.store(kTwoTabs);
     g_PinlarkPageId.store(QStringLiteral("page"));
     tick();
-    QCOMPARE(m_app->tabView()->count(), 2);
+    QCOMPARE(tabView()->count(), 2);
     QVERIFY(QFileInfo::exists(g_CacheFilePath.load()));
 
     m_app->MenuItemLogoutClick();
@@ -1063,8 +1070,8 @@ void TestAppDelegate::boardKeys()
     QGuiApplication::clipboard()->setText(QStringLiteral("kept"));
     const ModelWatch watchResults(m_app->searchColumn()->tableView()->model());
     const auto shownList = [this] {
-        return m_app->searchView()->isHidden()
-                   ? static_cast<MTabViewColumn *>(m_app->tabView()->currentWidget())->tableView()
+        return part("searchView")->isHidden()
+                   ? static_cast<MTabViewColumn *>(tabView()->currentWidget())->tableView()
                    : m_app->searchColumn()->tableView();
     };
     for (const QChar key : keys) {
@@ -1085,10 +1092,10 @@ void TestAppDelegate::boardKeys()
         else
             QTest::keyClicks(focus, QString(key));
         // Every change of the search leaves its first result selected.
-        if (!m_app->searchView()->isHidden() && shownList()->model()->rowCount() > 0)
+        if (!part("searchView")->isHidden() && shownList()->model()->rowCount() > 0)
             QCOMPARE(shownList()->selectedRow(), 0);
     }
-    QTEST(m_app->searchField()->text(), "text");
+    QTEST(searchField()->text(), "text");
     const MTableView *list = shownList();
     const QModelIndex selected = list->model()->index(list->selectedRow(), 0);
     QTEST(selected.data().toString(), "name");
@@ -1139,21 +1146,19 @@ void TestAppDelegate::tabShortcuts()
     tick();
     m_app->MenuItemPinlarkClick();
     QVERIFY(QTest::qWaitForWindowActive(m_app->window()));
-    m_app->tabView()->setCurrentIndex(from);
+    tabView()->setCurrentIndex(from);
     if (searching)
-        QTest::keyClicks(m_app->searchField(), QStringLiteral("b"));
-    QWidget *target = m_app->searchField();
+        QTest::keyClicks(searchField(), QStringLiteral("b"));
+    QWidget *target = searchField();
     if (inList) {
-        target =
-            searching
-                ? m_app->searchColumn()->tableView()
-                : static_cast<MTabViewColumn *>(m_app->tabView()->currentWidget())->tableView();
+        target = searching ? m_app->searchColumn()->tableView()
+                           : static_cast<MTabViewColumn *>(tabView()->currentWidget())->tableView();
         target->setFocus();
     }
     QTest::keyClick(target, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
-    QTEST(m_app->tabView()->currentIndex(), "to");
-    QVERIFY(m_app->searchField()->text().isEmpty());
-    QVERIFY(!m_app->tabView()->isHidden());
+    QTEST(tabView()->currentIndex(), "to");
+    QVERIFY(searchField()->text().isEmpty());
+    QVERIFY(!tabView()->isHidden());
 }
 
 void TestAppDelegate::tabLabelsAndNamesStayReadable_data()
@@ -1182,7 +1187,7 @@ void TestAppDelegate::tabLabelsAndNamesStayReadable()
     tick();
     m_app->MenuItemPinlarkClick();
     QVERIFY(QTest::qWaitForWindowExposed(m_app->window()));
-    const QTabBar *bar = m_app->tabView()->tabBar();
+    const QTabBar *bar = tabView()->tabBar();
     // Narrow or wide, a tab keeps its width: the bar scrolls instead of squeezing a
     // label into a few letters.
     m_app->window()->resize(1200, 600);
@@ -1202,9 +1207,8 @@ void TestAppDelegate::tabLabelsAndNamesStayReadable()
         }
         QVERIFY(bar->tabToolTip(i).startsWith(labels[i]));
 
-        const MTableView *list =
-            static_cast<MTabViewColumn *>(m_app->tabView()->widget(i))->tableView();
-        m_app->tabView()->setCurrentIndex(i);
+        const MTableView *list = static_cast<MTabViewColumn *>(tabView()->widget(i))->tableView();
+        tabView()->setCurrentIndex(i);
         QCOMPARE(list->horizontalScrollBar()->maximum(), 0);
         QVERIFY(list->visualRect(list->model()->index(0, 0)).width() <= list->viewport()->width());
     }
@@ -1417,13 +1421,13 @@ void TestAppDelegate::globalShortcutShowsAndHides()
     m_app->globalShortcutActivated();
     QVERIFY(!m_app->window()->isVisible() || m_app->window()->isMinimized());
     // From anywhere it comes back, whole, with the search field ready for typing.
-    m_app->searchField()->setText(QStringLiteral("old search"));
+    searchField()->setText(QStringLiteral("old search"));
     m_app->globalShortcutActivated();
     QVERIFY(m_app->window()->isVisible());
     QVERIFY(!m_app->window()->isMinimized());
     QVERIFY(QTest::qWaitForWindowActive(m_app->window()));
-    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(m_app->searchField()));
-    QCOMPARE(m_app->searchField()->selectedText(), u"old search");
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(searchField()));
+    QCOMPARE(searchField()->selectedText(), u"old search");
 }
 
 void TestAppDelegate::preferencesApplyAtOnce()
@@ -1501,7 +1505,7 @@ void TestAppDelegate::preferencesApplyAtOnce()
     QCOMPARE(saved.ReadValueDefInt(QStringLiteral("PasteAfterCopy"), -1), -1);
 
     // And in effect: a copy leaves the name line out.
-    auto *mail = static_cast<MTabViewColumn *>(m_app->tabView()->widget(0));
+    auto *mail = static_cast<MTabViewColumn *>(tabView()->widget(0));
     mail->tableView()->selectFirstRow();
     const QString counts =
         QFileInfo(g_CacheFilePath.load()).dir().filePath(QStringLiteral("usecounts.json"));
@@ -1596,7 +1600,7 @@ void TestAppDelegate::addSnippet()
     g_PinlarkPageHtml.store(kTwoTabs);
     launch();
     tick();
-    m_app->tabView()->setCurrentIndex(1);
+    tabView()->setCurrentIndex(1);
     QGuiApplication::clipboard()->setText(clipboard);
     if (boardCopied)
         m_app->showCopied2Clipboard();
@@ -1621,7 +1625,7 @@ void TestAppDelegate::addSnippet()
     const SnippetOutbox outbox = g_SnippetOutbox.load();
     QCOMPARE(outbox.size(), text.isEmpty() ? 0 : 1);
     QCOMPARE(window && window->isVisible(), text.isEmpty() && key != Qt::Key_Escape);
-    QTEST(tabLabels(m_app->tabView()), "tabs");
+    QTEST(tabLabels(tabView()), "tabs");
     if (window)
         window->close();
     if (text.isEmpty())
@@ -1633,8 +1637,8 @@ void TestAppDelegate::addSnippet()
     // start shows it again.
     const QString name = text.section(u'\n', 0, 0) + QStringLiteral(" (adding…)");
     const auto marked = [this, &name] {
-        for (int i = 0; i < m_app->tabView()->count(); ++i) {
-            const auto *column = static_cast<MTabViewColumn *>(m_app->tabView()->widget(i));
+        for (int i = 0; i < tabView()->count(); ++i) {
+            const auto *column = static_cast<MTabViewColumn *>(tabView()->widget(i));
             for (const MNameValue &item : column->m_ArrayItems()) {
                 if (item.name() == name)
                     return column->label();

@@ -93,9 +93,10 @@ QAccessibleInterface *TestBoardAccessibility::reach(const QString &which) const
 {
     QWidget *widget = nullptr;
     if (which == u"tab bar" || which == u"first tab") {
-        widget = m_App->tabView()->tabBar();
+        widget = m_App->window()->findChild<QTabWidget *>(u"tabView"_qs)->tabBar();
     } else if (which == u"first tab's list") {
-        auto *column = static_cast<MTabViewColumn *>(m_App->tabView()->widget(0));
+        auto *column = static_cast<MTabViewColumn *>(
+            m_App->window()->findChild<QTabWidget *>(u"tabView"_qs)->widget(0));
         widget = column ? column->tableView() : nullptr;
     } else if (which == u"search results") {
         widget = m_App->searchColumn()->tableView();
@@ -178,7 +179,8 @@ void TestBoardAccessibility::copyIsAnnounced()
     QList<QObject *> announced;
     SetAnnouncementListener([&announced](QObject *object) { announced << object; });
     launch();
-    auto *column = static_cast<MTabViewColumn *>(m_App->tabView()->widget(0));
+    auto *column = static_cast<MTabViewColumn *>(
+        m_App->window()->findChild<QTabWidget *>(u"tabView"_qs)->widget(0));
     QVERIFY(column);
     MTableView *list = column->tableView();
     // Two copies in a row, the second while the notice still shows: both are told.
@@ -188,7 +190,7 @@ void TestBoardAccessibility::copyIsAnnounced()
     }
     SetAnnouncementListener({});
 
-    QLabel *notice = m_App->labelCopied();
+    QLabel *notice = m_App->window()->findChild<QLabel *>(u"labelCopied"_qs);
     QCOMPARE(announced, QList<QObject *>({notice, notice}));
     QVERIFY(!notice->isHidden());
     QCOMPARE(accessibleText(QAccessible::queryAccessibleInterface(notice), QAccessible::Name),

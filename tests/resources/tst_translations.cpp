@@ -356,13 +356,13 @@ void TestTranslations::tableBesideTheAppAndReinstall()
         InstallPinlarkTranslations(*QCoreApplication::instance(), QLocale(u"it_IT"_qs), folders));
     const QString germanSignedIn = qtTrId("strLogin");
     QVERIFY(germanSignedIn != u"Signed in" && germanSignedIn != u"strLogin");
-    QVERIFY(QCoreApplication::translate("AppDelegate", "Refresh") != u"Refresh");
+    QVERIFY(QCoreApplication::translate("StatusMenu", "Refresh") != u"Refresh");
 
     // A second install replaces the first: nothing of the other language is left.
     QVERIFY(
         InstallPinlarkTranslations(*QCoreApplication::instance(), QLocale(u"en_US"_qs), folders));
     QCOMPARE(qtTrId("strLogin"), u"Signed in");
-    QCOMPARE(QCoreApplication::translate("AppDelegate", "Refresh"), u"Refresh");
+    QCOMPARE(QCoreApplication::translate("StatusMenu", "Refresh"), u"Refresh");
 }
 
 QTEST_GUILESS_MAIN(TestTranslations)
