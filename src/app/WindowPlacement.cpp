@@ -13,13 +13,15 @@ double finiteOrZero(double value)
     return std::isfinite(value) ? value : 0;
 }
 
-// Squared distance from a point to a rectangle; 0 inside it.
+// Squared distance from a point to a rectangle's pixels; 0 on one of them. The
+// column just right of an area (and the row just below) is the next screen's, not
+// this one's: a window at the left edge of the right-hand screen stays there.
 double distanceSquared(QPointF point, const QRect &area)
 {
     const double dx = std::max(
-        {double(area.left()) - point.x(), 0.0, point.x() - double(area.left() + area.width())});
+        {double(area.left()) - point.x(), 0.0, point.x() - double(area.left() + area.width() - 1)});
     const double dy = std::max(
-        {double(area.top()) - point.y(), 0.0, point.y() - double(area.top() + area.height())});
+        {double(area.top()) - point.y(), 0.0, point.y() - double(area.top() + area.height() - 1)});
     return dx * dx + dy * dy;
 }
 

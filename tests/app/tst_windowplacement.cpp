@@ -39,6 +39,8 @@ void TestWindowPlacement::place_data()
         << 100.4 << 699.6 << 359.5 << 600.2 << QRect(100, 100, 360, 600);
     QTest::newRow("on the second screen stays there")
         << 1500.0 << 700.0 << 360.0 << 600.0 << QRect(1500, 100, 360, 600);
+    QTest::newRow("at the second screen's left edge stays on it")
+        << 1280.0 << 700.0 << 360.0 << 600.0 << QRect(1280, 100, 360, 600);
     QTest::newRow("off every screen goes to the nearest")
         << 5000.0 << 700.0 << 360.0 << 600.0 << QRect(2840, 100, 360, 600);
     QTest::newRow("huge values are clamped")
