@@ -806,4 +806,16 @@ void TestStandIn::createPage()
                 .match(QString::fromUtf8(content.body))
                 .hasMatch());
     QVERIFY(isWellFormed(content.body));
+
+    // The page made is one the app can add snippets to.
+    const auto patched = client.Patch(
+        "/v1.0/me/onenote/pages/" + pages.firstId().toStdString() + "/content", headers,
+        R"([{"target":"body","action":"append","content":"<p>Added</p>"}])", "application/json");
+    QVERIFY(patched);
+    QCOMPARE(patched->status, 204);
+    QVERIFY(send(standIn,
+                 QStringLiteral("/v1.0/me/onenote/pages/") + pages.firstId() +
+                     QStringLiteral("/content"),
+                 token)
+                .body.contains("Added</p>"));
 }
