@@ -54,8 +54,8 @@ Q_DECLARE_METATYPE(PortalShortcut)
 
 namespace {
 
-// A key as the shortcuts specification names it: its XKB keysym name, where Qt's
-// portable text differs.
+// A key as the desktop portal names it in a trigger: its XKB keysym name, where
+// Qt's portable text differs, since the desktop matches triggers against keysyms.
 QString xkbKeyName(const QString &key)
 {
     static const QHash<QString, QString> names{
@@ -85,8 +85,8 @@ QString xkbKeyName(const QString &key)
     return key.size() == 1 ? key.toLower() : key;
 }
 
-// "Ctrl+Alt+V" as the portal's preferred_trigger writes it (the shortcuts
-// specification): "CTRL+ALT+v", the Super key as LOGO, keys by their XKB names.
+// "Ctrl+Alt+V" as the portal's preferred_trigger is written, for the desktop to
+// read it: "CTRL+ALT+v", the Super key as LOGO, keys by their XKB names.
 QString preferredTrigger(const QKeySequence &keys)
 {
     QString text = keys.toString(QKeySequence::PortableText);

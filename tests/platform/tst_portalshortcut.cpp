@@ -188,8 +188,8 @@ void TestPortalShortcut::answers()
 
 void TestPortalShortcut::trigger_data()
 {
-    // The portal's triggers follow the shortcuts specification: modifiers in capitals
-    // (LOGO for the Super key), the key by its XKB name.
+    // The portal reads triggers in its own notation: modifiers in capitals (LOGO for
+    // the Super key), the key by its XKB name.
     QTest::addColumn<QString>("keys");
     QTest::addColumn<QString>("trigger");
     QTest::newRow("letter") << "Ctrl+Alt+V"
