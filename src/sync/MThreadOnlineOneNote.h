@@ -146,9 +146,9 @@ private:
     // Tries of the request to create the page that the service turned away for the
     // access token (renewed in between).
     int m_pageCreateTries = 0;
-    // The page as the last download brought it, with element ids; emptied when a
-    // snippet changed the page (or may have), so that the next one waits for a
-    // fresh download.
+    // The page as the last download brought it, with element ids, while snippets
+    // wait; emptied when a snippet changed the page (or may have), so that the
+    // next one waits for a fresh download.
     QString m_snippetPage;
     // A download was asked for at once, for a snippet, and none has come yet: the
     // next one keeps the page step's pace, so that a service out of reach is not

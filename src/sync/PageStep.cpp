@@ -109,7 +109,9 @@ void MThreadOnlineOneNote::GetPinlarkPageHtml()
             m_state.pageHtml.store(html);
             m_state.lastPageDownload.store(MUtils::DateTextFromSecs(now));
         });
-        m_snippetPage = html;
+        // Kept only while a snippet waits for it: the board holds the page already,
+        // and a snippet saved later asks for a fresh download of its own.
+        m_snippetPage = m_state.outbox.load().isEmpty() ? QString() : html;
         m_snippetDownloadAsked = false;
         m_downloadedModified = modifiedBefore;
         m_downloadedPage = pageId;

@@ -36,8 +36,11 @@ void removeSnippet(MShared<SnippetOutbox> &outbox, const QString &id)
 void MThreadOnlineOneNote::SendSnippets()
 {
     const SnippetOutbox outbox = m_state.outbox.load();
-    if (outbox.isEmpty())
+    if (outbox.isEmpty()) {
+        // Nothing waits for the page's ids any more: the board holds the page.
+        m_snippetPage.clear();
         return;
+    }
     const QString userId = m_state.userId.load();
     const QString accessToken = m_state.accessToken.load();
     const QString pageId = m_state.pageId.load();
